@@ -1,0 +1,155 @@
+#include "platform/qtplatform.h"
+
+#include "platform/filepropertieswindow.h"
+#include "platform/helpwindow.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace larkspan {
+
+namespace {
+
+// Qt reads the patterns from the last parenthesised group; the description is shown as it stands.
+QStringList nameFilters(const QList<FileType>& types)
+{
+    QStringList filters;
+    for (const FileType& type : types)
+        filters << QStringLiteral("%1 (%2)").arg(type.description, QString(type.patterns).replace(u';', u' '));
+    return filters;
+}
+
+void prepare(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    dialog.setWindowTitle(request.title);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = nameFilters(request.fileTypes);
+    dialog.setNameFilters(filters);
+    if (request.chosenType >= 0 && request.chosenType < filters.size())
+        dialog.selectNameFilter(filters.at(request.chosenType));
+    if (!request.initialFolder.isEmpty())
+        dialog.setDirectory(request.initialFolder);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    dialog.setDefaultSuffix(request.defaultExtension);
+}
+
+} // namespace
+
+std::optional<OpenFileResult> QtPlatform::openFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(request.owner);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mayNameMissingFile ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Shortcuts are handed back as themselves, not as their targets.
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString path = dialog.selectedFiles().constFirst();
+        const QFileInfo info(path);
+        if (!info.exists()) {
+            const auto answer = QMessageBox::question(
+                &dialog, request.title,
+                QFileDialog::tr("%1\nThis file does not exist.\nCreate the file?").arg(info.fileName()));
+            if (answer != QMessageBox::Yes)
+                continue;
+        }
+        return OpenFileResult{info.absoluteFilePath(), info.fileName()};
+    }
+}
+
+std::optional<SaveFileResult> QtPlatform::saveFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(request.owner);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QFileInfo info(dialog.selectedFiles().constFirst());
+    return SaveFileResult{info.absolutePath(), info.fileName(), info.absoluteFilePath()};
+}
+
+std::optional<ColorRef> QtPlatform::chooseColor(QWidget* owner, CustomColors& customColors)
+{
+    const auto toQColor = [](ColorRef c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); };
+    const auto toRef = [](const QColor& c) {
+        return ColorRef(c.red()) | ColorRef(c.green()) << 8 | ColorRef(c.blue()) << 16;
+    };
+    for (int i = 0; i < int(customColors.size()); ++i)
+        QColorDialog::setCustomColor(i, toQColor(customColors[i]));
+    QColorDialog dialog(owner);
+    dialog.setCurrentColor(Qt::black);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    for (int i = 0; i < int(customColors.size()); ++i)
+        customColors[i] = toRef(QColorDialog::customColor(i));
+    return toRef(dialog.selectedColor());
+}
+
+MessageResult QtPlatform::messageBox(QWidget* owner, const QString& text, MessageButtons buttons, MessageIcon icon,
+                                     const QString& title)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageResult::Ok;
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+void QtPlatform::runModal(QDialog* window)
+{
+    window->exec();
+}
+
+QString QtPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
+{
+    if (!helpWindow)
+        helpWindow = new HelpWindow(owner);
+    return helpWindow->showContents(helpFile);
+}
+
+int QtPlatform::showFileProperties(QWidget* owner, const QString& path)
+{
+    return FilePropertiesWindow::showFor(owner, path);
+}
+
+void QtPlatform::beginBusy(QWidget* window, BusyScope scope)
+{
+    if (scope == BusyScope::Application || !window)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        window->setCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::endBusy(QWidget* window, BusyScope scope)
+{
+    if (scope == BusyScope::Application || !window)
+        QApplication::restoreOverrideCursor();
+    else
+        window->unsetCursor();
+}
+
+} // namespace larkspan

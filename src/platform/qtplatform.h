@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QPointer>
+
+namespace larkspan {
+
+class HelpWindow;
+
+// The platform on the desktop: Qt's own dialogs and windows.
+class QtPlatform final : public Platform {
+public:
+    std::optional<OpenFileResult> openFile(const FileDialogRequest& request) override;
+    std::optional<SaveFileResult> saveFile(const FileDialogRequest& request) override;
+    std::optional<ColorRef> chooseColor(QWidget* owner, CustomColors& customColors) override;
+    MessageResult messageBox(QWidget* owner, const QString& text, MessageButtons buttons, MessageIcon icon,
+                             const QString& title) override;
+    void beep() override;
+    void runModal(QDialog* window) override;
+    QString showHelpContents(QWidget* owner, const QString& helpFile) override;
+    int showFileProperties(QWidget* owner, const QString& path) override;
+    void beginBusy(QWidget* window, BusyScope scope) override;
+    void endBusy(QWidget* window, BusyScope scope) override;
+
+private:
+    QPointer<HelpWindow> helpWindow;
+};
+
+} // namespace larkspan

@@ -1,0 +1,141 @@
+#include "scriptedplatform.h"
+
+#include <QDialog>
+
+namespace larkspan {
+
+namespace {
+
+template <typename T>
+T takeFront(std::deque<T>& queue, T fallback)
+{
+    if (queue.empty())
+        return fallback;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+QString describe(const QWidget* widget)
+{
+    return widget ? widget->objectName() : QStringLiteral("(none)");
+}
+
+} // namespace
+
+QString toString(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QStringLiteral("none");
+    case MessageIcon::Information: return QStringLiteral("information");
+    case MessageIcon::Critical: return QStringLiteral("critical");
+    }
+    return {};
+}
+
+QString toString(MessageButtons buttons)
+{
+    return buttons == MessageButtons::YesNo ? QStringLiteral("yesno") : QStringLiteral("ok");
+}
+
+QString toString(BusyScope scope)
+{
+    return scope == BusyScope::Application ? QStringLiteral("application") : QStringLiteral("window");
+}
+
+int ScriptedPlatform::count(const QString& what) const
+{
+    return int(callsOf(what).size());
+}
+
+std::vector<ScriptedPlatform::Call> ScriptedPlatform::callsOf(const QString& what) const
+{
+    std::vector<Call> found;
+    for (const Call& call : calls)
+        if (call.what == what)
+            found.push_back(call);
+    return found;
+}
+
+QStringList ScriptedPlatform::messages() const
+{
+    QStringList texts;
+    for (const Call& call : callsOf(QStringLiteral("messageBox")))
+        texts << call.args.value(0);
+    return texts;
+}
+
+std::optional<OpenFileResult> ScriptedPlatform::openFile(const FileDialogRequest& request)
+{
+    calls.push_back({QStringLiteral("openFile"), {request.title, describe(request.owner)}});
+    fileRequests.push_back(request);
+    return takeFront(openAnswers, std::optional<OpenFileResult>{});
+}
+
+std::optional<SaveFileResult> ScriptedPlatform::saveFile(const FileDialogRequest& request)
+{
+    calls.push_back({QStringLiteral("saveFile"), {request.title, describe(request.owner)}});
+    fileRequests.push_back(request);
+    return takeFront(saveAnswers, std::optional<SaveFileResult>{});
+}
+
+std::optional<ColorRef> ScriptedPlatform::chooseColor(QWidget* owner, CustomColors& customColors)
+{
+    calls.push_back({QStringLiteral("chooseColor"), {describe(owner)}});
+    colorDialogSlots.push_back(customColors);
+    const ColorAnswer answer = takeFront(colorAnswers, ColorAnswer{});
+    if (answer.color)
+        customColors = answer.customColors;
+    return answer.color;
+}
+
+MessageResult ScriptedPlatform::messageBox(QWidget* owner, const QString& text, MessageButtons buttons,
+                                           MessageIcon icon, const QString& title)
+{
+    calls.push_back({QStringLiteral("messageBox"),
+                     {text, toString(buttons), toString(icon), title, describe(owner)}});
+    if (whileMessage)
+        whileMessage(calls.back());
+    const MessageResult fallback = buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+    return takeFront(messageAnswers, fallback);
+}
+
+void ScriptedPlatform::beep()
+{
+    calls.push_back({QStringLiteral("beep"), {}});
+}
+
+void ScriptedPlatform::runModal(QDialog* window)
+{
+    calls.push_back({QStringLiteral("runModal"), {describe(window)}});
+    window->show();
+    if (whileModal)
+        whileModal(window);
+    window->close();
+}
+
+QString ScriptedPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
+{
+    calls.push_back({QStringLiteral("showHelpContents"), {helpFile, describe(owner)}});
+    return takeFront(helpAnswers, QString());
+}
+
+int ScriptedPlatform::showFileProperties(QWidget* owner, const QString& path)
+{
+    calls.push_back({QStringLiteral("showFileProperties"), {path, describe(owner)}});
+    return takeFront(propertiesAnswers, 42);
+}
+
+void ScriptedPlatform::beginBusy(QWidget* window, BusyScope scope)
+{
+    ++busyDepth;
+    calls.push_back({QStringLiteral("beginBusy"), {toString(scope), describe(window)}});
+}
+
+void ScriptedPlatform::endBusy(QWidget* window, BusyScope scope)
+{
+    --busyDepth;
+    calls.push_back({QStringLiteral("endBusy"), {toString(scope), describe(window)}});
+}
+
+} // namespace larkspan
