@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace larkspan {
+
+class frmWiz;
+
+// The BulletList page: the bullet items and their style.
+class BulletListPage {
+    Q_DECLARE_TR_FUNCTIONS(BulletListPage)
+
+public:
+    explicit BulletListPage(frmWiz& wiz);
+
+    // Fills the style combo with its first choice.
+    void formLoad();
+    void addItem();
+    void removeItem();
+    // Any text box changed: "Add Item" follows the item box.
+    void txtBox_Change();
+    // Enter in the item box; returns true when the key is to be swallowed.
+    bool txtBox_KeyPress(int keyAscii);
+    // Either list was clicked: "Remove Item" follows this list's selection.
+    void lstBox_Click();
+
+private:
+    frmWiz& wiz;
+};
+
+} // namespace larkspan

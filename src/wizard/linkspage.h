@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCoreApplication>
+
+namespace larkspan {
+
+class frmWiz;
+
+// The Links page: the link entries and the link style.
+class LinksPage {
+    Q_DECLARE_TR_FUNCTIONS(LinksPage)
+
+public:
+    explicit LinksPage(frmWiz& wiz);
+
+    // Gives the link list its description column.
+    void formLoad();
+    void addLink();
+    void removeLink();
+    // Any text box changed: "Add Link" follows the description box.
+    void txtBox_Change();
+    // Either list was clicked: "Remove Link" follows this list's selection.
+    void lstBox_Click();
+
+private:
+    frmWiz& wiz;
+};
+
+} // namespace larkspan

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QPlainTextEdit;
+
+namespace larkspan {
+
+// The one place where Qt's strings meet the core's UTF-8 strings.
+inline std::string toStd(const QString& text)
+{
+    return text.toStdString();
+}
+
+inline QString toQt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Text of a several-line box with CR LF between its lines; a line break inside a line (a lone LF) comes back as LF.
+QString plainTextWithCrLf(const QPlainTextEdit* box);
+// Puts text with CR LF line ends into a several-line box; a lone LF stays a break inside its line.
+QString toEditorText(const QString& crlfText);
+QString fromEditorText(const QString& editorText);
+
+} // namespace larkspan

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "scriptedplatform.h"
+#include "wizard/frmwiz.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace larkspan {
+
+// A wizard window on the scripted platform, shown and active, for GUI tests.
+struct WizardFixture {
+    explicit WizardFixture(const QString& helpFile = QStringLiteral("/nowhere/help.html"))
+        : wiz(std::make_unique<frmWiz>(platform, helpFile))
+    {
+        wiz->show();
+        wiz->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(wiz.get());
+    }
+
+    void press(int button) { wiz->cmdButton[button]->click(); }
+    void forward() { press(CmdForward); }
+    void backward() { press(CmdBackward); }
+
+    // Goes forward from Welcome, choosing a layout on the way, until page is shown.
+    void goTo(WizardPage page, int layout = 1)
+    {
+        if (WizardPage(wiz->CurrentPage()) == WizardPage::Welcome && page != WizardPage::Welcome)
+            forward();
+        wiz->cbBox[CbLayout]->setCurrentIndex(layout);
+        while (wiz->CurrentPage() != int(page) && wiz->CurrentPage() < int(WizardPage::Finish))
+            forward();
+    }
+
+    QString focusName() const
+    {
+        const QWidget* focus = wiz->focusWidget();
+        return focus ? focus->objectName() : QString();
+    }
+
+    ScriptedPlatform platform;
+    std::unique_ptr<frmWiz> wiz;
+};
+
+} // namespace larkspan
