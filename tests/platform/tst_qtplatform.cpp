@@ -122,7 +122,7 @@ void tst_QtPlatform::openExistingFile()
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Import a Text File");
@@ -144,7 +144,7 @@ void tst_QtPlatform::openMissingFileAfterConfirming()
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         whenModal([](QWidget* question) { clickButton(question, QMessageBox::Yes); });
         dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Select an Image");
@@ -160,12 +160,13 @@ void tst_QtPlatform::saveAddsDefaultExtension()
     QTemporaryDir dir;
     whenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
-        dialog->selectFile(dir.filePath(QStringLiteral("index")));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        dialog->selectFile(QStringLiteral("index"));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Save your web page");
     request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
+    request.initialFolder = dir.path();
     request.initialName = QStringLiteral("Untitled");
     request.defaultExtension = QStringLiteral("htm");
     const auto result = platform.saveFile(request);
@@ -188,7 +189,7 @@ void tst_QtPlatform::saveAsksBeforeOverwriting()
             clickButton(question, QMessageBox::Yes);
         });
         dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Save your web page");
@@ -218,7 +219,7 @@ void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
         QCOMPARE(QColorDialog::customColor(5), QColor(Qt::black));
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
         dialog->setCurrentColor(QColor(10, 11, 12));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     const auto chosen = platform.chooseColor(nullptr, custom);
     QVERIFY(chosen);

@@ -7,11 +7,11 @@ namespace larkspan {
 namespace {
 
 template <typename T>
-T takeFront(std::deque<T>& queue, T fallback)
+T takeFront(std::deque<T>& queue, const T& fallback)
 {
     if (queue.empty())
         return fallback;
-    T value = std::move(queue.front());
+    const T value = queue.front();
     queue.pop_front();
     return value;
 }
