@@ -1,33 +1,383 @@
 #include "colours/colourpage.h"
 
+#include "colours/colorformat.h"
+#include "colours/colourbutton.h"
+#include "colours/colourpreview.h"
+#include "colours/namedcolors.h"
+#include "wizard/artwork.h"
 #include "wizard/frmwiz.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <utility>
 
 namespace larkspan {
 
-ColourPage::ColourPage(frmWiz& wiz) : wiz(wiz)
+namespace {
+
+constexpr QSize BrowseButtonSize{28, 24};
+constexpr QSize BrowseIconSize{16, 16};
+// Indent of the five attribute rows under the options.
+constexpr int AttributeIndent = 18;
+
+QColor toQColor(ColorRef c)
 {
-    QWidget* panel = wiz.panel(WizardPage::Colors);
-    colourSlots[int(ColorAttribute::Background)] = " BGCOLOR=\"#FFFFFF\"";
-    wiz.optRadio[OptDefaultColors] = new QRadioButton(tr("&Default Colors"), panel);
-    wiz.optRadio[OptCustomColors] = new QRadioButton(tr("C&ustom Colors"), panel);
-    wiz.optRadio[OptDefaultColors]->setChecked(true);
-    wiz.chkBox[ChkBackgroundImage] = new QCheckBox(tr("Include Background I&mage"), panel);
-    wiz.txtBox[TxtBackgroundImage] = new QLineEdit(panel);
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-void ColourPage::formLoad() {}
+// The attribute of a colour button's imgWiz index, if it is one.
+std::optional<ColorAttribute> attributeOfButton(int index)
+{
+    const int offset = index - ImgFirstColourButton;
+    if (offset < 0 || offset >= ColorAttributeCount)
+        return std::nullopt;
+    return ColorAttribute(offset);
+}
 
-void ColourPage::optRadio_Click(int) {}
+// The attribute of a colour check box's chkBox index, if it is one.
+std::optional<ColorAttribute> attributeOfCheckBox(int index)
+{
+    const int offset = index - ChkFirstColour;
+    if (offset < 0 || offset >= ColorAttributeCount)
+        return std::nullopt;
+    return ColorAttribute(offset);
+}
 
-void ColourPage::chkBox_Click(int) {}
+int checkBoxIndex(ColorAttribute attribute)
+{
+    return ChkFirstColour + int(attribute);
+}
+
+} // namespace
+
+ColourPage::ColourPage(frmWiz& wiz)
+    : wiz(wiz), colorMenus(&wiz, [this](ColorAttribute attribute, int index) {
+          switch (attribute) {
+          case ColorAttribute::Background: mnuColors_Click(index); break;
+          case ColorAttribute::Text: mnuColors1_Click(index); break;
+          case ColorAttribute::Link: mnuColors2_Click(index); break;
+          case ColorAttribute::VisitedLink: mnuColors3_Click(index); break;
+          case ColorAttribute::ActiveLink: mnuColors4_Click(index); break;
+          }
+      })
+{
+    popupMenu = [&wiz](QMenu* menu, const QPoint& clientPoint) { menu->popup(wiz.mapToGlobal(clientPoint)); };
+    buildPage();
+    for (const ColorAttribute attribute : AllColorAttributes)
+        resetAttribute(attribute);
+}
+
+void ColourPage::buildPage()
+{
+    QWidget* panel = wiz.panel(WizardPage::Colors);
+
+    auto* instruction = new QLabel(tr("Select the color style of your web page. Choose Default or Choose Custom "
+                                      "Colors then check the desired page color properties and select a color."),
+                                   panel);
+    instruction->setWordWrap(true);
+
+    auto* defaultColors = new QRadioButton(tr("&Default Colors"), panel);
+    defaultColors->setObjectName(QStringLiteral("optRadio_%1").arg(OptDefaultColors));
+    defaultColors->setChecked(true);
+    wiz.optRadio[OptDefaultColors] = defaultColors;
+    auto* customColors = new QRadioButton(tr("C&ustom Colors"), panel);
+    customColors->setObjectName(QStringLiteral("optRadio_%1").arg(OptCustomColors));
+    wiz.optRadio[OptCustomColors] = customColors;
+
+    auto* attributes = new QGridLayout;
+    attributes->setContentsMargins(AttributeIndent, 0, 0, 0);
+    attributes->setHorizontalSpacing(8);
+    attributes->setVerticalSpacing(4);
+    for (const ColorAttribute attribute : AllColorAttributes) {
+        const int row = int(attribute);
+        auto* box = new QCheckBox(tr(properties(attribute).checkBoxCaption), panel);
+        box->setObjectName(QStringLiteral("chkBox_%1").arg(checkBoxIndex(attribute)));
+        box->setEnabled(false);
+        wiz.chkBox[checkBoxIndex(attribute)] = box;
+
+        const int index = ImgFirstColourButton + row;
+        auto* button = new ColourButton(panel);
+        button->setObjectName(QStringLiteral("imgWiz_%1").arg(index));
+        button->setToolTip(tr("Select a Color"));
+        button->setAccessibleName(button->toolTip());
+        button->setEnabled(false);
+        button->hide();
+        wiz.imgWiz[index] = button;
+        QObject::connect(button, &ColourButton::mouseDown, button,
+                         [this, index](Qt::MouseButton b, Qt::KeyboardModifiers shift, int x, int y) {
+                             imgWiz_MouseDown(index, b, shift, x, y);
+                         });
+        QObject::connect(button, &ColourButton::mouseMove, button,
+                         [this, index](Qt::MouseButtons b, Qt::KeyboardModifiers shift, int x, int y) {
+                             imgWiz_MouseMove(index, b, shift, x, y);
+                         });
+        QObject::connect(button, &ColourButton::mouseUp, button,
+                         [this, index](Qt::MouseButton b, Qt::KeyboardModifiers shift, int x, int y) {
+                             imgWiz_MouseUp(index, b, shift, x, y);
+                         });
+        QObject::connect(button, &ColourButton::keyActivated, button,
+                         [this, attribute] { openColourMenu(attribute); });
+
+        attributes->addWidget(box, row, 0);
+        attributes->addWidget(button, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    attributes->setColumnStretch(2, 1);
+
+    auto* choices = new QVBoxLayout;
+    choices->setSpacing(4);
+    choices->addWidget(defaultColors);
+    choices->addWidget(customColors);
+    choices->addLayout(attributes);
+    choices->addStretch();
+
+    auto* frame = new QGroupBox(tr("Page Preview"), panel);
+    pagePreview = new ColourPreview(frame);
+    pagePreview->setObjectName(QStringLiteral("picBox_%1").arg(PicColourPreview));
+    wiz.picBox[PicColourPreview] = pagePreview;
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(pagePreview);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(choices, 3);
+    top->addWidget(frame, 2);
+
+    auto* includeImage = new QCheckBox(tr("Include Background I&mage"), panel);
+    includeImage->setObjectName(QStringLiteral("chkBox_%1").arg(ChkBackgroundImage));
+    wiz.chkBox[ChkBackgroundImage] = includeImage;
+
+    auto* imageBox = new QLineEdit(panel);
+    imageBox->setObjectName(QStringLiteral("txtBox_%1").arg(TxtBackgroundImage));
+    imageBox->setAccessibleName(tr("Background image file"));
+    imageBox->setEnabled(false);
+    wiz.txtBox[TxtBackgroundImage] = imageBox;
+
+    auto* browse = new QPushButton(panel);
+    browse->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdBrowseBackground));
+    browse->setIcon(artworkIcon(QStringLiteral(":/buttons/browse")));
+    browse->setIconSize(BrowseIconSize);
+    browse->setFixedSize(BrowseButtonSize);
+    browse->setToolTip(tr("Browse for Image"));
+    browse->setAccessibleName(browse->toolTip());
+    browse->setAutoDefault(false);
+    browse->setEnabled(false);
+    wiz.cmdButton[CmdBrowseBackground] = browse;
+
+    auto* imageRow = new QHBoxLayout;
+    imageRow->setContentsMargins(AttributeIndent, 0, 0, 0);
+    imageRow->addWidget(imageBox, 1);
+    imageRow->addWidget(browse);
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(instruction);
+    column->addSpacing(4);
+    column->addLayout(top, 1);
+    column->addSpacing(6);
+    column->addWidget(includeImage);
+    column->addLayout(imageRow);
+    column->addSpacing(4);
+}
+
+void ColourPage::formLoad()
+{
+    for (const ColorAttribute attribute : AllColorAttributes) {
+        ColourButton& button = colourButton(attribute);
+        button.setFace(ColourButton::Face::Raised);
+        button.show();
+    }
+}
+
+ColourButton& ColourPage::colourButton(ColorAttribute attribute) const
+{
+    return *static_cast<ColourButton*>(wiz.imgWiz[ImgFirstColourButton + int(attribute)]);
+}
+
+QColor ColourPage::resetColour(ColorAttribute attribute)
+{
+    const std::optional<ColorRef> reset = properties(attribute).resetColor;
+    // The button text colour follows the desktop's colour scheme, so it is read at each reset.
+    return reset ? toQColor(*reset) : QGuiApplication::palette().color(QPalette::ButtonText);
+}
+
+void ColourPage::resetAttribute(ColorAttribute attribute)
+{
+    setColourAttribute(attribute, resetColour(attribute), std::string(properties(attribute).resetSlot));
+}
+
+void ColourPage::setColourAttribute(ColorAttribute attribute, const QColor& colour, std::string slot)
+{
+    pagePreview->setColour(attribute, colour);
+    colourSlots[std::size_t(attribute)] = std::move(slot);
+}
 
 std::string ColourPage::slotText(ColorAttribute attribute) const
 {
-    return colourSlots[int(attribute)];
+    return colourSlots[std::size_t(attribute)];
+}
+
+void ColourPage::optRadio_Click(int index)
+{
+    if (index == OptDefaultColors) {
+        // Unticking a disabled box runs no tick step, so the check marks of the menus stay.
+        for (const ColorAttribute attribute : AllColorAttributes) {
+            QCheckBox* box = wiz.chkBox[checkBoxIndex(attribute)];
+            box->setEnabled(false);
+            box->setChecked(false);
+        }
+        for (const ColorAttribute attribute : AllColorAttributes)
+            resetAttribute(attribute);
+        for (const ColorAttribute attribute : AllColorAttributes)
+            colourButton(attribute).setEnabled(false);
+    } else if (index == OptCustomColors) {
+        for (const ColorAttribute attribute : AllColorAttributes)
+            colorMenus.removeCheckMarks(attribute);
+        for (const ColorAttribute attribute : AllColorAttributes)
+            wiz.chkBox[checkBoxIndex(attribute)]->setEnabled(true);
+    }
+}
+
+void ColourPage::chkBox_Click(int index)
+{
+    if (index == ChkBackgroundImage) {
+        const bool ticked = wiz.chkBox[ChkBackgroundImage]->isChecked();
+        if (!ticked)
+            wiz.setBoxText(TxtBackgroundImage, QString());
+        wiz.txtBox[TxtBackgroundImage]->setEnabled(ticked);
+        wiz.cmdButton[CmdBrowseBackground]->setEnabled(ticked);
+        return;
+    }
+
+    const std::optional<ColorAttribute> attribute = attributeOfCheckBox(index);
+    if (!attribute)
+        return;
+    const QCheckBox* box = wiz.chkBox[index];
+    if (!box->isEnabled())
+        return;
+    if (box->isChecked()) {
+        // The slot and the preview wait until a colour is picked from the menu.
+        colourButton(*attribute).setEnabled(true);
+        colorMenus.checkItem(*attribute, properties(*attribute).defaultItem);
+    } else {
+        colourButton(*attribute).setEnabled(false);
+        colorMenus.removeCheckMarks(*attribute);
+        resetAttribute(*attribute);
+    }
+}
+
+void ColourPage::imgWiz_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    const std::optional<ColorAttribute> attribute = attributeOfButton(index);
+    if (!attribute || button != Qt::LeftButton)
+        return;
+    colourButton(*attribute).setFace(ColourButton::Face::Pressed);
+}
+
+void ColourPage::imgWiz_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardModifiers, int x, int y)
+{
+    const std::optional<ColorAttribute> attribute = attributeOfButton(index);
+    if (!attribute || !(button & Qt::LeftButton))
+        return;
+    ColourButton& colour = colourButton(*attribute);
+    // Kept as is: a pointer exactly on the right or bottom edge (x equal to the width) counts as inside.
+    const bool outside = x < 0 || x > colour.width() || y < 0 || y > colour.height();
+    const ColourButton::Face wanted = outside ? ColourButton::Face::Raised : ColourButton::Face::Pressed;
+    // Moves arrive continuously while the button is held; repaint only when the face changes.
+    if (colour.face() != wanted)
+        colour.setFace(wanted);
+}
+
+void ColourPage::imgWiz_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers, int, int)
+{
+    const std::optional<ColorAttribute> attribute = attributeOfButton(index);
+    if (!attribute || button != Qt::LeftButton)
+        return;
+    ColourButton& colour = colourButton(*attribute);
+    if (colour.face() != ColourButton::Face::Pressed)
+        return;
+    colour.setFace(ColourButton::Face::Raised);
+    openColourMenu(*attribute);
+}
+
+void ColourPage::openColourMenu(ColorAttribute attribute)
+{
+    // Directly under the button, its left edge one pixel left of the button's: the panel's offset in the window
+    // (160, 7) is folded into the constants.
+    const ColourButton& button = colourButton(attribute);
+    const QPoint inPanel = button.mapTo(wiz.panel(WizardPage::Colors), QPoint(0, 0));
+    const QPoint clientPoint(inPanel.x() + 159, inPanel.y() + button.height() + 6);
+    popupMenu(colorMenus.menu(attribute), clientPoint);
+}
+
+void ColourPage::mnuColors_Click(int index)
+{
+    ApplyColorChoice(ColorAttribute::Background, index);
+}
+
+void ColourPage::mnuColors1_Click(int index)
+{
+    ApplyColorChoice(ColorAttribute::Text, index);
+}
+
+void ColourPage::mnuColors2_Click(int index)
+{
+    ApplyColorChoice(ColorAttribute::Link, index);
+}
+
+void ColourPage::mnuColors3_Click(int index)
+{
+    ApplyColorChoice(ColorAttribute::VisitedLink, index);
+}
+
+void ColourPage::mnuColors4_Click(int index)
+{
+    ApplyColorChoice(ColorAttribute::ActiveLink, index);
+}
+
+void ColourPage::ApplyColorChoice(ColorAttribute attribute, int index)
+{
+    // The check mark moves first, also to "Custom..." when the dialog is then cancelled.
+    colorMenus.checkItem(attribute, index);
+
+    if (index == CustomColorItem) {
+        // The dialog works on a copy, so slots edited in a cancelled dialog are not taken over.
+        CustomColors edited = wiz.customColors;
+        const std::optional<ColorRef> chosen = wiz.platform.chooseColor(&wiz, edited);
+        if (!chosen)
+            return;
+        wiz.customColors = edited;
+        setColourAttribute(attribute, toQColor(*chosen), colorSlotText(attribute, FormatColor(*chosen)));
+    } else if (const NamedColor* named = namedColorAt(index)) {
+        setColourAttribute(attribute, QColor(named->red, named->green, named->blue),
+                           colorSlotText(attribute, named->colorText));
+    }
+}
+
+void ColourPage::resetForAnotherPage()
+{
+    // Both choices run their click behaviour even when nothing changes, so the page is surely back at its start.
+    QRadioButton* defaultColors = wiz.optRadio[OptDefaultColors];
+    if (defaultColors->isChecked())
+        wiz.optRadio_Click(OptDefaultColors);
+    else
+        defaultColors->setChecked(true);
+
+    wiz.setBoxText(TxtBackgroundImage, QString());
+    QCheckBox* includeImage = wiz.chkBox[ChkBackgroundImage];
+    if (includeImage->isChecked())
+        includeImage->setChecked(false);
+    else
+        wiz.chkBox_Click(ChkBackgroundImage);
 }
 
 } // namespace larkspan

@@ -1,14 +1,22 @@
 #pragma once
 
 #include "colours/colorattribute.h"
+#include "colours/colormenus.h"
 
 #include <QCoreApplication>
+#include <QPoint>
 
 #include <array>
+#include <functional>
 #include <string>
+
+class QColor;
+class QMenu;
 
 namespace larkspan {
 
+class ColourButton;
+class ColourPreview;
 class frmWiz;
 
 // The Colors page: default or custom colours, the colour buttons and menus, the live preview, the background image.
@@ -25,8 +33,44 @@ public:
     // The attribute text of one colour slot, as the page writers read it.
     std::string slotText(ColorAttribute attribute) const;
 
+    // The colour buttons, elements ImgFirstColourButton to ImgFirstColourButton + 4 of imgWiz. x and y are relative
+    // to the button.
+    void imgWiz_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void imgWiz_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardModifiers shift, int x, int y);
+    void imgWiz_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // The items chosen in the five colour menus, by item index.
+    void mnuColors_Click(int index);
+    void mnuColors1_Click(int index);
+    void mnuColors2_Click(int index);
+    void mnuColors3_Click(int index);
+    void mnuColors4_Click(int index);
+    // Moves the menu's check mark, then gives the attribute a named colour or one from the colour dialog.
+    void ApplyColorChoice(ColorAttribute attribute, int index);
+
+    // Starting another page: default colours and no background image. The custom colours and the menus' check
+    // marks stay.
+    void resetForAnotherPage();
+
+    const ColorMenus& menus() const { return colorMenus; }
+    ColourPreview& preview() const { return *pagePreview; }
+    ColourButton& colourButton(ColorAttribute attribute) const;
+    // The colour the attribute's preview element takes on reset.
+    static QColor resetColour(ColorAttribute attribute);
+
+    // Shows a colour menu with its top-left corner at a point in the main window's client coordinates. Tests
+    // replace it to see where a menu would open and to pick an item.
+    std::function<void(QMenu* menu, const QPoint& clientPoint)> popupMenu;
+
 private:
+    void buildPage();
+    void openColourMenu(ColorAttribute attribute);
+    void resetAttribute(ColorAttribute attribute);
+    void setColourAttribute(ColorAttribute attribute, const QColor& colour, std::string slot);
+
     frmWiz& wiz;
+    ColorMenus colorMenus;
+    ColourPreview* pagePreview = nullptr;
     std::array<std::string, ColorAttributeCount> colourSlots;
 };
 

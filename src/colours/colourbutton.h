@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLabel>
+
+namespace larkspan {
+
+// A small picture button that opens a colour menu. It shows one of two faces, raised or pressed; which one it
+// shows is the state its owner's mouse handling tests, so the face is changed only through setFace.
+class ColourButton : public QLabel {
+    Q_OBJECT
+
+public:
+    enum class Face { Raised, Pressed };
+    static constexpr QSize FaceSize{18, 18};
+
+    explicit ColourButton(QWidget* parent = nullptr);
+
+    Face face() const { return shown; }
+    // Replaces the picture, whether or not it differs.
+    void setFace(Face face);
+
+Q_SIGNALS:
+    // Positions are relative to the button, in pixels; x equal to the width is on the right edge.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Space or Enter while the button has the keyboard focus.
+    void keyActivated();
+    void faceReplaced(ColourButton::Face face);
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Draws the current face again at the screen's pixel ratio; not a face change.
+    void refreshPicture();
+
+    Face shown = Face::Raised;
+};
+
+} // namespace larkspan
