@@ -1,24 +1,354 @@
 #include "images/imagepage.h"
 
+#include "images/previewpicture.h"
+#include "wizard/artwork.h"
 #include "wizard/frmwiz.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace larkspan {
+
+namespace {
+
+constexpr QSize OuterViewportSize{236, 210};
+constexpr QSize BrowseIconSize{20, 20};
+constexpr QSize BrowseButtonSize{30, 28};
+// Scroll ranges are 16-bit: a picture that overhangs the viewport by more scrolls only this far.
+constexpr int ScrollLimit = std::numeric_limits<std::int16_t>::max();
+constexpr int ScrollArrowStep = 10;
+
+// Gives a scroll bar its range for a picture that overhangs the viewport by overhang pixels, and puts its thumb
+// where the picture stands, without moving the picture.
+void setUpScrollBar(QScrollBar* bar, int overhang, int viewportExtent, int position)
+{
+    const int maximum = std::clamp(overhang, 0, ScrollLimit);
+    const QSignalBlocker blocker(bar);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(ScrollArrowStep);
+    bar->setPageStep(std::max(1, viewportExtent));
+    bar->setValue(std::clamp(position, 0, maximum));
+}
+
+} // namespace
 
 ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Image);
-    wiz.chkBox[ChkPageImage] = new QCheckBox(tr("Include I&mage"), panel);
-    wiz.txtBox[TxtPageImage] = new QLineEdit(panel);
-    wiz.lblLabel[LblImageWidth] = new QLabel(panel);
-    wiz.lblLabel[LblImageHeight] = new QLabel(panel);
+
+    // Kept as is: "a good it idea".
+    auto* instruction = new QLabel(tr("Select an image for your web page. It's a good it idea to select an image "
+                                      "that isn't too large since it will increase the page's download time."),
+                                   panel);
+    instruction->setWordWrap(true);
+
+    auto* include = new QCheckBox(tr("Include I&mage"), panel);
+    wiz.chkBox[ChkPageImage] = include;
+    include->setObjectName(QStringLiteral("chkBox_%1").arg(ChkPageImage));
+
+    auto* box = new QLineEdit(panel);
+    box->setAccessibleName(tr("Image file name"));
+    box->setEnabled(false);
+    wiz.txtBox[TxtPageImage] = box;
+
+    auto* browse = new QPushButton(panel);
+    browse->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdBrowseImage));
+    browse->setIcon(artworkIcon(QStringLiteral(":/buttons/browse")));
+    browse->setIconSize(BrowseIconSize);
+    browse->setFixedSize(BrowseButtonSize);
+    browse->setToolTip(tr("Browse for Image"));
+    browse->setAccessibleName(browse->toolTip());
+    browse->setAutoDefault(false);
+    browse->setEnabled(false);
+    wiz.cmdButton[CmdBrowseImage] = browse;
+
+    auto* dimensions = new QLabel(tr("Image Dimensions:"), panel);
+    const int fieldWidth = panel->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+    auto* width = new QLabel(panel);
+    width->setObjectName(QStringLiteral("lblLabel_%1").arg(LblImageWidth));
+    width->setAccessibleName(tr("Image width"));
+    width->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    width->setMinimumWidth(fieldWidth);
+    wiz.lblLabel[LblImageWidth] = width;
+    auto* by = new QLabel(tr("x"), panel);
+    auto* height = new QLabel(panel);
+    height->setObjectName(QStringLiteral("lblLabel_%1").arg(LblImageHeight));
+    height->setAccessibleName(tr("Image height"));
+    height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    height->setMinimumWidth(fieldWidth);
+    wiz.lblLabel[LblImageHeight] = height;
+
+    auto* frame = new QGroupBox(tr("Image Preview"), panel);
+    auto* outer = new QFrame(frame);
+    outer->setObjectName(QStringLiteral("picBox_%1").arg(PicImageOuter));
+    outer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    outer->setLineWidth(2);
+    outer->setFixedSize(OuterViewportSize);
+    wiz.picBox[PicImageOuter] = outer;
+
+    auto* inner = new QWidget(outer);
+    inner->setObjectName(QStringLiteral("picBox_%1").arg(PicImageInner));
+    wiz.picBox[PicImageInner] = inner;
+
+    auto* image = new QLabel(inner);
+    image->setObjectName(QStringLiteral("imgWiz_%1").arg(ImgPageImage));
+    image->setScaledContents(false);
+    image->hide();
+    wiz.imgWiz[ImgPageImage] = image;
+
+    const int barExtent = outer->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, outer);
+    wiz.hsbImg = new QScrollBar(Qt::Horizontal, outer);
+    wiz.hsbImg->setObjectName(QStringLiteral("hsbImg"));
+    wiz.hsbImg->setAccessibleName(tr("Scroll the preview sideways"));
+    wiz.hsbImg->resize(wiz.hsbImg->width(), barExtent);
+    wiz.hsbImg->hide();
+    wiz.vsbImg = new QScrollBar(Qt::Vertical, outer);
+    wiz.vsbImg->setObjectName(QStringLiteral("vsbImg"));
+    wiz.vsbImg->setAccessibleName(tr("Scroll the preview up and down"));
+    wiz.vsbImg->resize(barExtent, wiz.vsbImg->height());
+    wiz.vsbImg->hide();
+    placeViewport();
+
+    connect(wiz.hsbImg, &QScrollBar::valueChanged, this, &ImagePage::hsbImg_Change);
+    connect(wiz.vsbImg, &QScrollBar::valueChanged, this, &ImagePage::vsbImg_Change);
+    image->installEventFilter(this);
+    inner->installEventFilter(this);
+    outer->installEventFilter(this);
+
+    zmnuProperties = new QMenu(tr("Properties"), &wiz);
+    zmnuProperties->setObjectName(QStringLiteral("zmnuProperties"));
+    mnuProp[MnuPropImageProperties] = zmnuProperties->addAction(tr("&Image Properties"));
+    mnuProp[MnuPropSeparator] = zmnuProperties->addSeparator();
+    mnuProp[MnuPropCancel] = zmnuProperties->addAction(tr("&Cancel"));
+    for (int i = 0; i < MnuPropCount; ++i)
+        connect(mnuProp[i], &QAction::triggered, this, [this, i] { mnuProp_Click(i); });
+    popupMenu = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
+
+    auto* framed = new QVBoxLayout(frame);
+    framed->addWidget(outer, 0, Qt::AlignCenter);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(box, 1);
+    fileRow->addWidget(browse);
+
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(width);
+    sizeRow->addWidget(by);
+    sizeRow->addWidget(height);
+    sizeRow->addStretch();
+
+    auto* choice = new QVBoxLayout;
+    choice->addWidget(include);
+    choice->addLayout(fileRow);
+    choice->addSpacing(12);
+    choice->addWidget(dimensions);
+    choice->addLayout(sizeRow);
+    choice->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(choice, 1);
+    body->addWidget(frame, 0, Qt::AlignTop);
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(instruction);
+    column->addLayout(body, 1);
 }
 
-void ImagePage::BrowseForImage(ImageTarget) {}
+void ImagePage::BrowseForImage(ImageTarget target)
+{
+    FileDialogRequest request;
+    request.owner = &wiz;
+    request.title = tr("Select an Image");
+    // Kept as is: the description reads ".*jpg"; the patterns themselves are right.
+    request.fileTypes = {FileType{tr("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+    request.chosenType = 0;
+    request.defaultExtension = QStringLiteral("gif");
+    request.mayNameMissingFile = true;
+    const std::optional<OpenFileResult> chosen = wiz.platform.openFile(request);
+    if (!chosen)
+        return;
 
-void ImagePage::chkBox_Click() {}
+    // Only the name goes into the page, which refers to its pictures relative to its own folder.
+    if (target == ImageTarget::BackgroundImage) {
+        wiz.setBoxText(TxtBackgroundImage, chosen->fileName);
+        return;
+    }
+
+    // The picture is read before anything changes, so that a file that cannot be shown leaves the page as it was.
+    const PreviewPicture picture = PreviewPicture::read(chosen->fullPath);
+    if (!picture.isValid()) {
+        wiz.platform.messageBox(&wiz,
+                                tr("The picture %1 cannot be shown: %2")
+                                    .arg(QDir::toNativeSeparators(chosen->fullPath), picture.error()),
+                                MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+        return;
+    }
+    wiz.setBoxText(TxtPageImage, chosen->fileName);
+    ShowImagePreview(picture);
+    wiz.pageImagePath = chosen->fullPath;
+    const QLabel* image = wiz.imgWiz[ImgPageImage];
+    wiz.lblLabel[LblImageWidth]->setText(QString::number(image->width()));
+    wiz.lblLabel[LblImageHeight]->setText(QString::number(image->height()));
+}
+
+void ImagePage::ShowImagePreview(const PreviewPicture& picture)
+{
+    QLabel* image = wiz.imgWiz[ImgPageImage];
+    showPicture(picture);
+    placeViewport();
+
+    // Halves of an odd difference are dropped toward zero, so a larger picture shows its middle part.
+    const QWidget* inner = wiz.picBox[PicImageInner];
+    const int innerWidth = inner->width();
+    const int innerHeight = inner->height();
+    image->move((innerWidth - image->width()) / 2, (innerHeight - image->height()) / 2);
+
+    setUpScrollBar(wiz.hsbImg, image->width() - innerWidth, innerWidth, -image->x());
+    setUpScrollBar(wiz.vsbImg, image->height() - innerHeight, innerHeight, -image->y());
+    wiz.hsbImg->setVisible(image->width() > innerWidth);
+    wiz.vsbImg->setVisible(image->height() > innerHeight);
+}
+
+void ImagePage::hsbImg_Change(int value)
+{
+    QLabel* image = wiz.imgWiz[ImgPageImage];
+    image->move(-value, image->y());
+}
+
+void ImagePage::vsbImg_Change(int value)
+{
+    QLabel* image = wiz.imgWiz[ImgPageImage];
+    image->move(image->x(), -value);
+}
+
+void ImagePage::chkBox_Click()
+{
+    const bool ticked = wiz.chkBox[ChkPageImage]->isChecked();
+    if (ticked) {
+        wiz.txtBox[TxtPageImage]->setEnabled(true);
+        wiz.cmdButton[CmdBrowseImage]->setEnabled(true);
+        return;
+    }
+    removePicture();
+    wiz.imgWiz[ImgPageImage]->hide();
+    wiz.hsbImg->hide();
+    wiz.vsbImg->hide();
+    wiz.setBoxText(TxtPageImage, QString());
+    wiz.txtBox[TxtPageImage]->setEnabled(false);
+    wiz.cmdButton[CmdBrowseImage]->setEnabled(false);
+    wiz.lblLabel[LblImageWidth]->clear();
+    wiz.lblLabel[LblImageHeight]->clear();
+    wiz.pageImagePath.clear();
+}
+
+void ImagePage::imgWiz_MouseUp(int index, Qt::MouseButton button, const QPoint& globalPos)
+{
+    if (index != ImgPageImage || button != Qt::RightButton)
+        return;
+    showPropertiesMenu(globalPos);
+}
+
+void ImagePage::picBox_MouseUp(int index, Qt::MouseButton button, const QPoint& globalPos)
+{
+    if ((index != PicImageOuter && index != PicImageInner) || button != Qt::RightButton)
+        return;
+    showPropertiesMenu(globalPos);
+}
+
+void ImagePage::mnuProp_Click(int index)
+{
+    if (index != MnuPropImageProperties)
+        return;
+    if (ShowFileProperties(wiz.pageImagePath, &wiz) <= 32)
+        wiz.platform.messageBox(&wiz, tr("Error"), MessageButtons::Ok, MessageIcon::None, tr("Larkspan"));
+}
+
+int ImagePage::ShowFileProperties(const QString& path, QWidget* owner)
+{
+    return wiz.platform.showFileProperties(owner, path);
+}
+
+void ImagePage::resetForAnotherPage()
+{
+    wiz.setBoxText(TxtPageImage, QString());
+    // Unticking runs the tick step, which clears the preview, the dimensions and the path.
+    wiz.chkBox[ChkPageImage]->setChecked(false);
+}
+
+bool ImagePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QObject::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->globalPosition().toPoint();
+    // A handled release goes no further, so that the viewport behind the picture does not open the menu again.
+    const bool handled = mouse->button() == Qt::RightButton;
+    if (watched == wiz.imgWiz[ImgPageImage]) {
+        imgWiz_MouseUp(ImgPageImage, mouse->button(), at);
+        return handled;
+    }
+    for (const int index : {PicImageOuter, PicImageInner}) {
+        if (watched == wiz.picBox[index]) {
+            picBox_MouseUp(index, mouse->button(), at);
+            return handled;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ImagePage::placeViewport()
+{
+    // The inner viewport fills the outer one's inside, less the strips where the scroll bars go.
+    const QRect contents = wiz.picBox[PicImageOuter]->contentsRect();
+    const int innerWidth = contents.width() - wiz.vsbImg->width();
+    const int innerHeight = contents.height() - wiz.hsbImg->height();
+    wiz.picBox[PicImageInner]->setGeometry(contents.left(), contents.top(), innerWidth, innerHeight);
+    wiz.hsbImg->setGeometry(contents.left(), contents.top() + innerHeight, innerWidth, wiz.hsbImg->height());
+    wiz.vsbImg->setGeometry(contents.left() + innerWidth, contents.top(), wiz.vsbImg->width(), innerHeight);
+}
+
+void ImagePage::showPicture(const PreviewPicture& picture)
+{
+    QLabel* image = wiz.imgWiz[ImgPageImage];
+    removePicture();
+    if (picture.isAnimated()) {
+        movie = new QMovie(picture.path(), QByteArray(), image);
+        image->setMovie(movie);
+        movie->start();
+    } else {
+        image->setPixmap(QPixmap::fromImage(picture.firstFrame()));
+    }
+    // The picture keeps its natural size; the viewport clips what does not fit.
+    image->resize(picture.size());
+    image->show();
+}
+
+void ImagePage::removePicture()
+{
+    wiz.imgWiz[ImgPageImage]->clear();
+    delete movie.data();
+}
+
+void ImagePage::showPropertiesMenu(const QPoint& globalPos)
+{
+    mnuProp[MnuPropImageProperties]->setEnabled(!wiz.pageImagePath.isEmpty());
+    popupMenu(zmnuProperties, globalPos);
+}
 
 } // namespace larkspan

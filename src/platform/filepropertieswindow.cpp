@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeDatabase>
@@ -18,9 +19,29 @@ int FilePropertiesWindow::showFor(QWidget* owner, const QString& path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         return FileNotFound;
+    if (owner) {
+        const auto open = owner->findChildren<FilePropertiesWindow*>(Qt::FindDirectChildrenOnly);
+        for (FilePropertiesWindow* window : open) {
+            if (window->filePath == info.absoluteFilePath() && window->isVisible()) {
+                window->raise();
+                window->activateWindow();
+                return Shown;
+            }
+        }
+    }
     auto* window = new FilePropertiesWindow(owner, path);
     window->show();
     return Shown;
+}
+
+void FilePropertiesWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the sheet, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 FilePropertiesWindow::FilePropertiesWindow(QWidget* owner, const QString& path)
@@ -28,6 +49,7 @@ FilePropertiesWindow::FilePropertiesWindow(QWidget* owner, const QString& path)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     const QFileInfo info(path);
+    filePath = info.absoluteFilePath();
     setWindowTitle(tr("%1 Properties").arg(info.fileName()));
     setObjectName(QStringLiteral("filePropertiesWindow"));
 

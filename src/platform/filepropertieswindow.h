@@ -13,11 +13,17 @@ public:
     static constexpr int Shown = 42;
     static constexpr int FileNotFound = 2;
 
-    // Opens a sheet for path, owned by owner; a file that does not exist gives FileNotFound and no window.
+    // Opens a sheet for path, owned by owner, or brings forward the one already open for that file; a file that
+    // does not exist gives FileNotFound and no window.
     static int showFor(QWidget* owner, const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     FilePropertiesWindow(QWidget* owner, const QString& path);
+
+    QString filePath; // absolute
 };
 
 } // namespace larkspan
