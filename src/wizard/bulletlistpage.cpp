@@ -1,34 +1,183 @@
 #include "wizard/bulletlistpage.h"
 
+#include "wizard/entrylist.h"
 #include "wizard/frmwiz.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace larkspan {
+
+namespace {
+
+const char* const bulletStyles[] = {
+    QT_TRANSLATE_NOOP("BulletListPage", "Disc"),
+    QT_TRANSLATE_NOOP("BulletListPage", "Square"),
+    QT_TRANSLATE_NOOP("BulletListPage", "Circle"),
+};
+
+constexpr int ItemBoxLines = 3;
+
+} // namespace
 
 BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::BulletList);
-    wiz.cbBox[CbBulletStyle] = new QComboBox(panel);
-    wiz.txtBox[TxtBulletItem] = new QPlainTextEdit(panel);
-    wiz.lstBox[LstItems] = new QListWidget(panel);
+
+    auto* instruction = new QLabel(tr("Bullet list provide traditional indented items to your page. They are ideal "
+                                      "for listing specific items you would like to set apart from the body of text."),
+                                   panel);
+    instruction->setWordWrap(true);
+
+    auto* styleLabel = new QLabel(tr("Style"), panel);
+    auto* style = new QComboBox(panel);
+    style->setObjectName(QStringLiteral("cbBox_%1").arg(CbBulletStyle));
+    styleLabel->setBuddy(style);
+    wiz.cbBox[CbBulletStyle] = style;
+
+    auto* itemLabel = new QLabel(tr("Bulleted Item Description"), panel);
+    auto* item = new QPlainTextEdit(panel);
+    item->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    item->setTabChangesFocus(true);
+    item->setFixedHeight(item->fontMetrics().lineSpacing() * ItemBoxLines + 2 * item->frameWidth() + 8);
+    itemLabel->setBuddy(item);
+    wiz.txtBox[TxtBulletItem] = item;
+
+    auto* add = new QPushButton(tr("&Add Item"), panel);
+    add->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdAddItem));
+    add->setAutoDefault(false);
+    add->setEnabled(false);
+    wiz.cmdButton[CmdAddItem] = add;
+
+    auto* counter = new QLabel(tr("Current List Items: 0"), panel);
+    counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblItemCounter));
+    wiz.lblLabel[LblItemCounter] = counter;
+
+    auto* list = new QListWidget(panel);
+    list->setObjectName(QStringLiteral("lstBox_%1").arg(LstItems));
+    list->setAccessibleName(tr("Bullet items"));
+    entrylist::prepare(list);
+    wiz.lstBox[LstItems] = list;
+
+    auto* remove = new QPushButton(tr("&Remove Item"), panel);
+    remove->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdRemoveItem));
+    remove->setAutoDefault(false);
+    remove->setEnabled(false);
+    wiz.cmdButton[CmdRemoveItem] = remove;
+
+    auto* entry = new QGridLayout;
+    entry->addWidget(styleLabel, 0, 0);
+    entry->addWidget(itemLabel, 0, 1);
+    entry->addWidget(style, 1, 0, Qt::AlignTop);
+    entry->addWidget(item, 1, 1);
+    entry->setColumnStretch(1, 1);
+
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(add);
+    addRow->addWidget(counter, 1);
+
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(remove);
+    removeRow->addStretch();
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(instruction);
+    column->addLayout(entry);
+    column->addLayout(addRow);
+    column->addWidget(list, 1);
+    column->addLayout(removeRow);
 }
 
-void BulletListPage::formLoad() {}
-
-void BulletListPage::addItem() {}
-
-void BulletListPage::removeItem() {}
-
-void BulletListPage::txtBox_Change() {}
-
-bool BulletListPage::txtBox_KeyPress(int)
+void BulletListPage::formLoad()
 {
-    return false;
+    QComboBox* style = wiz.cbBox[CbBulletStyle];
+    for (const char* name : bulletStyles)
+        style->addItem(tr(name));
+    style->setCurrentIndex(0);
 }
 
-void BulletListPage::lstBox_Click() {}
+bool BulletListPage::addItem()
+{
+    QListWidget* list = wiz.lstBox[LstItems];
+    if (entrylist::isFull(list)) {
+        wiz.platform.messageBox(&wiz, tr("The list can hold at most %1 items.").arg(entrylist::Capacity),
+                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
+        return false;
+    }
+    // Any text goes in as it stands, an empty one included.
+    const QString item = wiz.boxText(TxtBulletItem);
+    entrylist::append(list, item, shownText(item));
+    wiz.setBoxText(TxtBulletItem, {});
+    wiz.txtBox[TxtBulletItem]->setFocus();
+    updateCounter();
+    return true;
+}
+
+void BulletListPage::removeItem()
+{
+    QListWidget* list = wiz.lstBox[LstItems];
+    entrylist::removeSelected(list);
+    wiz.cmdButton[CmdRemoveItem]->setEnabled(entrylist::hasSelection(list));
+    updateCounter();
+}
+
+void BulletListPage::txtBox_Change()
+{
+    const auto* item = static_cast<const QPlainTextEdit*>(wiz.txtBox[TxtBulletItem]);
+    wiz.cmdButton[CmdAddItem]->setEnabled(!item->document()->isEmpty());
+}
+
+bool BulletListPage::txtBox_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return false;
+    // Enter adds even when "Add Item" is disabled; the emptied box then receives the Enter key's line break.
+    // A full list keeps the box exactly as it was.
+    return !addItem();
+}
+
+void BulletListPage::lstBox_Click()
+{
+    wiz.cmdButton[CmdRemoveItem]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstItems]));
+}
+
+void BulletListPage::resetForAnotherPage()
+{
+    entrylist::clearKeepingButtons(wiz.lstBox[LstItems]);
+    updateCounter();
+    wiz.cbBox[CbBulletStyle]->setCurrentIndex(0);
+    wiz.setBoxText(TxtBulletItem, {});
+}
+
+QString BulletListPage::shownText(const QString& item)
+{
+    static const QString mark(QChar(0x21B5)); // DOWNWARDS ARROW WITH CORNER LEFTWARDS, the Enter key's sign
+    QString shown;
+    shown.reserve(item.size());
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        const QChar c = item.at(i);
+        if (c == u'\r' || c == u'\n') {
+            shown += mark;
+            if (c == u'\r' && i + 1 < item.size() && item.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+void BulletListPage::updateCounter()
+{
+    wiz.lblLabel[LblItemCounter]->setText(tr("Current List Items: %1").arg(wiz.lstBox[LstItems]->count()));
+}
 
 } // namespace larkspan

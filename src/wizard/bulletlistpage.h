@@ -15,7 +15,8 @@ public:
 
     // Fills the style combo with its first choice.
     void formLoad();
-    void addItem();
+    // Returns false when the list is full; the item box then keeps its text.
+    bool addItem();
     void removeItem();
     // Any text box changed: "Add Item" follows the item box.
     void txtBox_Change();
@@ -23,8 +24,15 @@ public:
     bool txtBox_KeyPress(int keyAscii);
     // Either list was clicked: "Remove Item" follows this list's selection.
     void lstBox_Click();
+    // The finish step's reset: no items, first style, empty item box. "Remove Item" is left as it is.
+    void resetForAnotherPage();
+
+    // An item as the list shows it: its line breaks as visible marks.
+    static QString shownText(const QString& item);
 
 private:
+    void updateCounter();
+
     frmWiz& wiz;
 };
 

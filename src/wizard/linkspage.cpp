@@ -1,32 +1,159 @@
 #include "wizard/linkspage.h"
 
+#include "wizard/entrylist.h"
 #include "wizard/frmwiz.h"
+#include "wizard/tabstopdelegate.h"
 
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace larkspan {
 
 LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Links);
-    wiz.optRadio[OptDefaultLinkStyle] = new QRadioButton(tr("&Default Link Style"), panel);
-    wiz.optRadio[OptComboLinkStyle] = new QRadioButton(tr("Combo Bo&x (JavaScript)"), panel);
-    wiz.optRadio[OptDefaultLinkStyle]->setChecked(true);
-    wiz.txtBox[TxtLinkAddress] = new QLineEdit(panel);
-    wiz.txtBox[TxtLinkDescription] = new QLineEdit(panel);
-    wiz.lstBox[LstLinks] = new QListWidget(panel);
+
+    auto* instruction = new QLabel(
+        tr("Add some links to your page. Links provide a way for people to visit other sites and pages."), panel);
+    instruction->setWordWrap(true);
+
+    auto* plain = new QRadioButton(tr("&Default Link Style"), panel);
+    auto* combo = new QRadioButton(tr("Combo Bo&x (JavaScript)"), panel);
+    plain->setObjectName(QStringLiteral("optRadio_%1").arg(OptDefaultLinkStyle));
+    combo->setObjectName(QStringLiteral("optRadio_%1").arg(OptComboLinkStyle));
+    auto* linkStyle = new QButtonGroup(panel);
+    linkStyle->addButton(plain);
+    linkStyle->addButton(combo);
+    plain->setChecked(true);
+    wiz.optRadio[OptDefaultLinkStyle] = plain;
+    wiz.optRadio[OptComboLinkStyle] = combo;
+
+    auto* addressLabel = new QLabel(tr("Link Address: eg. http://www.example.com/"), panel);
+    auto* address = new QLineEdit(panel);
+    addressLabel->setBuddy(address);
+    wiz.txtBox[TxtLinkAddress] = address;
+
+    auto* descriptionLabel = new QLabel(tr("Link Description: eg. Click here"), panel);
+    auto* description = new QLineEdit(panel);
+    descriptionLabel->setBuddy(description);
+    wiz.txtBox[TxtLinkDescription] = description;
+
+    auto* add = new QPushButton(tr("&Add Link"), panel);
+    add->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdAddLink));
+    add->setAutoDefault(false);
+    add->setEnabled(false);
+    wiz.cmdButton[CmdAddLink] = add;
+
+    auto* counter = new QLabel(tr("Current Links: 0"), panel);
+    counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblLinkCounter));
+    wiz.lblLabel[LblLinkCounter] = counter;
+
+    auto* list = new QListWidget(panel);
+    list->setObjectName(QStringLiteral("lstBox_%1").arg(LstLinks));
+    list->setAccessibleName(tr("Links"));
+    entrylist::prepare(list);
+    wiz.lstBox[LstLinks] = list;
+
+    auto* remove = new QPushButton(tr("&Remove Link"), panel);
+    remove->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdRemoveLink));
+    remove->setAutoDefault(false);
+    remove->setEnabled(false);
+    wiz.cmdButton[CmdRemoveLink] = remove;
+
+    auto* styles = new QHBoxLayout;
+    styles->addWidget(plain);
+    styles->addWidget(combo);
+    styles->addStretch();
+
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(add);
+    addRow->addWidget(counter, 1);
+
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(remove);
+    removeRow->addStretch();
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(instruction);
+    column->addLayout(styles);
+    column->addWidget(addressLabel);
+    column->addWidget(address);
+    column->addWidget(descriptionLabel);
+    column->addWidget(description);
+    column->addLayout(addRow);
+    column->addWidget(list, 1);
+    column->addLayout(removeRow);
 }
 
-void LinksPage::formLoad() {}
+void LinksPage::formLoad()
+{
+    QListWidget* list = wiz.lstBox[LstLinks];
+    auto* columns = new TabStopDelegate(list);
+    columns->setTabStop(TabStopDelegate::dialogUnitsToPixels(DescriptionColumn, list->fontMetrics()));
+    list->setItemDelegate(columns);
+}
 
-void LinksPage::addLink() {}
+void LinksPage::addLink()
+{
+    const QString address = wiz.boxText(TxtLinkAddress);
+    const QString description = wiz.boxText(TxtLinkDescription);
+    if (address.isEmpty() || description.isEmpty()) {
+        wiz.platform.beep();
+        wiz.platform.messageBox(&wiz, tr("Please include both Link Address and Link Description."),
+                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
+        return;
+    }
+    QListWidget* list = wiz.lstBox[LstLinks];
+    if (entrylist::isFull(list)) {
+        wiz.platform.messageBox(&wiz, tr("The list can hold at most %1 links.").arg(entrylist::Capacity),
+                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
+        return;
+    }
+    // Both parts exactly as typed: the page writers split the entry again at its first TAB.
+    const QString entry = address + u'\t' + description;
+    entrylist::append(list, entry, entry);
+    wiz.setBoxText(TxtLinkAddress, {});
+    wiz.setBoxText(TxtLinkDescription, {});
+    updateCounter();
+}
 
-void LinksPage::removeLink() {}
+void LinksPage::removeLink()
+{
+    QListWidget* list = wiz.lstBox[LstLinks];
+    entrylist::removeSelected(list);
+    wiz.cmdButton[CmdRemoveLink]->setEnabled(entrylist::hasSelection(list));
+    updateCounter();
+}
 
-void LinksPage::txtBox_Change() {}
+void LinksPage::txtBox_Change()
+{
+    wiz.cmdButton[CmdAddLink]->setEnabled(!wiz.boxText(TxtLinkDescription).isEmpty());
+}
 
-void LinksPage::lstBox_Click() {}
+void LinksPage::lstBox_Click()
+{
+    wiz.cmdButton[CmdRemoveLink]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstLinks]));
+}
+
+void LinksPage::resetForAnotherPage()
+{
+    entrylist::clearKeepingButtons(wiz.lstBox[LstLinks]);
+    updateCounter();
+    wiz.optRadio[OptDefaultLinkStyle]->setChecked(true);
+    wiz.setBoxText(TxtLinkAddress, {});
+    wiz.setBoxText(TxtLinkDescription, {});
+}
+
+void LinksPage::updateCounter()
+{
+    wiz.lblLabel[LblLinkCounter]->setText(tr("Current Links: %1").arg(wiz.lstBox[LstLinks]->count()));
+}
 
 } // namespace larkspan

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+class QString;
+
 namespace larkspan {
 
 class frmWiz;
@@ -19,8 +21,16 @@ public:
     void chkBox_Click();
     void indentSelection();
     void ImportTextFile();
+    // Replaces the page text with the file's lines, each ending in "<BR>"; a refused or failed import says why
+    // and leaves the page text as it was.
+    void LoadTextFile(const QString& path);
+    // The finish step's reset: empty text, mask off, "<BR>" chosen.
+    void resetForAnotherPage();
 
 private:
+    // Puts text (CR LF line ends) in place of the page text box's selection, as one undoable edit.
+    void replaceSelection(const QString& text);
+
     frmWiz& wiz;
 };
 

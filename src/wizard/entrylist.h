@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QListWidget;
+
+namespace larkspan {
+
+// What the bullet item list and the link list share: each entry keeps its exact text in Qt::UserRole, and a list
+// holds at most 32767 entries (list positions are 16-bit signed numbers wherever the page is read back).
+namespace entrylist {
+
+inline constexpr int Capacity = 32767;
+
+// Sets up a list for fast appends at any length: one row height for all rows.
+void prepare(QListWidget* list);
+bool isFull(const QListWidget* list);
+// Appends without checking the capacity; the pages check it first so that they can tell the user.
+void append(QListWidget* list, const QString& exactText, const QString& shownText);
+// Removes the selected entry, if any, and leaves nothing selected.
+void removeSelected(QListWidget* list);
+bool hasSelection(const QListWidget* list);
+// Empties the list without a selection change reaching the window's handler.
+void clearKeepingButtons(QListWidget* list);
+
+} // namespace entrylist
+
+} // namespace larkspan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class QFontMetrics;
+
+namespace larkspan {
+
+// Draws a list entry with its TAB characters expanded to evenly spaced tab stops, so that the parts after the
+// first TAB line up in a column whatever the length of the part before it.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Distance between tab stops in pixels; the first stop lies this far from the text's left edge.
+    void setTabStop(int pixels) { stop = pixels; }
+    int tabStop() const { return stop; }
+
+    // Dialog units (a quarter of the font's average character width each) in pixels for the given font.
+    static int dialogUnitsToPixels(int units, const QFontMetrics& metrics);
+    // Where text continues after a TAB at x: the first stop right of x.
+    static int nextTabStop(int x, int stop);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int stop = 0;
+};
+
+} // namespace larkspan

@@ -1,0 +1,150 @@
+#include "wizard/textimport.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QSysInfo>
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace larkspan {
+
+namespace {
+
+struct IconvCloser {
+    void operator()(void* descriptor) const { iconv_close(static_cast<iconv_t>(descriptor)); }
+};
+using Iconv = std::unique_ptr<void, IconvCloser>;
+
+Iconv openWindows1252Decoder()
+{
+    const char* utf16 = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+    iconv_t descriptor = iconv_open(utf16, "WINDOWS-1252");
+    if (descriptor == iconv_t(-1))
+        return nullptr;
+    return Iconv(descriptor);
+}
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    const Iconv decoder = openWindows1252Decoder();
+    if (!decoder)
+        return QString::fromLatin1(bytes); // no conversion tables installed: the nearest the library offers
+
+    // Every Windows-1252 byte is one character of the Basic Multilingual Plane.
+    QString result(bytes.size(), Qt::Uninitialized);
+    char* in = const_cast<char*>(bytes.constData());
+    std::size_t inLeft = std::size_t(bytes.size());
+    char* out = reinterpret_cast<char*>(result.data());
+    std::size_t outLeft = std::size_t(result.size()) * sizeof(QChar);
+    while (inLeft > 0) {
+        if (iconv(static_cast<iconv_t>(decoder.get()), &in, &inLeft, &out, &outLeft) != std::size_t(-1))
+            break;
+        if (errno != EILSEQ && errno != EINVAL)
+            break;
+        // The five bytes the code page leaves undefined come through as the control characters of the same value,
+        // as the system's own conversion does.
+        const char16_t same = static_cast<unsigned char>(*in);
+        std::memcpy(out, &same, sizeof same);
+        out += sizeof same;
+        outLeft -= sizeof same;
+        ++in;
+        --inLeft;
+    }
+    result.truncate(result.size() - qsizetype(outLeft / sizeof(QChar)));
+    return result;
+}
+
+} // namespace
+
+TextImport::TextImport(const QString& path) : file(path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        fail(Failure::Missing);
+        return;
+    }
+    if (!info.isFile()) {
+        fail(Failure::SizeUnknown);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(Failure::Unreadable, file.errorString());
+        return;
+    }
+    if (file.size() > SizeLimit)
+        fail(Failure::TooLarge);
+}
+
+bool TextImport::read()
+{
+    if (fault != Failure::None)
+        return false;
+    // One byte more than allowed tells a file that grew since its size was checked.
+    QByteArray bytes(SizeLimit + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const qint64 got = file.read(bytes.data() + total, bytes.size() - total);
+        if (got < 0) {
+            fail(Failure::Unreadable, file.errorString());
+            return false;
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    file.close();
+    if (total > SizeLimit) {
+        fail(Failure::TooLarge);
+        return false;
+    }
+    bytes.truncate(total);
+    text = withLineBreaks(decode(bytes));
+    return true;
+}
+
+void TextImport::fail(Failure failure, const QString& reason)
+{
+    fault = failure;
+    why = reason;
+    text.clear();
+    file.close();
+}
+
+QString TextImport::decode(const QByteArray& bytes)
+{
+    // Stateless, so that a sequence cut off at the end of the file counts as invalid.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeWindows1252(bytes);
+}
+
+QString TextImport::withLineBreaks(const QString& text)
+{
+    static const QString lineEnd = QStringLiteral("<BR>\r\n");
+    QString result;
+    result.reserve(text.size() + text.size() / 4 + lineEnd.size());
+    qsizetype lineStart = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text.at(i) != u'\r')
+            continue;
+        result += QStringView(text).sliced(lineStart, i - lineStart);
+        result += lineEnd;
+        if (i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < n) {
+        result += QStringView(text).sliced(lineStart);
+        result += lineEnd;
+    }
+    return result;
+}
+
+} // namespace larkspan

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace larkspan {
+
+// A plain text file on its way into the page text: opened and checked first, then read whole, decoded and turned
+// into lines that each end in "<BR>" and CR LF. Failures are kept as values for the page to report.
+class TextImport {
+public:
+    // The page text box is limited; the limit is on the file's size in bytes, before any tag is added.
+    static constexpr qint64 SizeLimit = 32000;
+
+    enum class Failure { None, Missing, SizeUnknown, TooLarge, Unreadable };
+
+    // Opens the file and checks its size; failure() tells whether read() may follow.
+    explicit TextImport(const QString& path);
+
+    // Reads the whole file into pageText(); false (with failure() set) when reading fails.
+    bool read();
+
+    Failure failure() const { return fault; }
+    // The system's words for an Unreadable file.
+    QString reason() const { return why; }
+    // The imported text with CR LF line ends, after a successful read().
+    QString pageText() const { return text; }
+
+    // UTF-8 when the bytes are valid UTF-8 (an initial byte order mark dropped), else Windows-1252.
+    static QString decode(const QByteArray& bytes);
+    // Each line, "<BR>" and CR LF. A line ends at CR or CR LF; a lone LF stays inside its line.
+    static QString withLineBreaks(const QString& text);
+
+private:
+    void fail(Failure failure, const QString& reason = {});
+
+    QFile file;
+    Failure fault = Failure::None;
+    QString why;
+    QString text;
+};
+
+} // namespace larkspan

@@ -1,0 +1,371 @@
+#include "wizardfixture.h"
+
+#include "wizard/textpage.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+using namespace larkspan;
+
+namespace {
+
+const QString tooLarge = QStringLiteral("There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
+
+// CR and LF shown, so that a failing comparison tells the line ends apart.
+QString visible(QString text)
+{
+    return text.replace(u'\r', QStringLiteral("<CR>")).replace(u'\n', QStringLiteral("<LF>\n"));
+}
+
+QPlainTextEdit* pageText(const WizardFixture& f)
+{
+    return static_cast<QPlainTextEdit*>(f.wiz->txtBox[TxtPageText]);
+}
+
+// Selects length characters from start; the box counts a CR LF as one character.
+void select(QPlainTextEdit* box, int start, int length)
+{
+    QTextCursor cursor(box->document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+// Lines of 98 characters and CR LF, cut to size bytes.
+QByteArray fileOfSize(qsizetype size)
+{
+    QByteArray bytes;
+    while (bytes.size() < size)
+        bytes += QByteArray(98, 'x') + "\r\n";
+    bytes.truncate(size);
+    return bytes;
+}
+
+} // namespace
+
+class tst_TextPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterKeyMask_data();
+    void enterKeyMask();
+    void maskCheckBoxEnablesOptions();
+    void indentSelection_data();
+    void indentSelection();
+    void importDialog();
+    void import_data();
+    void import();
+    void importIsOneUndoStep();
+    void importSizeLimit_data();
+    void importSizeLimit();
+    void importFailureKeepsText_data();
+    void importFailureKeepsText();
+    void resetForAnotherPage();
+};
+
+void tst_TextPage::enterKeyMask_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<bool>("mask");
+    QTest::addColumn<bool>("paragraph");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected"); // after typing, Enter and z
+
+    QTest::newRow("mask off: a new line only") << QString() << 0 << 0 << false << false << "abc" << "abc\r\nz";
+    QTest::newRow("mask off ignores the chosen <P>") << QString() << 0 << 0 << false << true << "abc" << "abc\r\nz";
+    QTest::newRow("<BR> after abc") << QString() << 0 << 0 << true << false << "abc" << "abc\r\n<BR>\r\nz";
+    QTest::newRow("<P> after Hello: three lines") << QString() << 0 << 0 << true << true << "Hello"
+                                                  << "Hello\r\n<P>\r\nz";
+    QTest::newRow("the tag replaces the selection") << "abcXYZdef" << 3 << 3 << true << false << QString()
+                                                    << "abc\r\n<BR>\r\nzdef";
+    QTest::newRow("a selection over two lines") << "ab\r\ncd" << 1 << 3 << true << true << QString()
+                                                << "a\r\n<P>\r\nzd";
+}
+
+void tst_TextPage::enterKeyMask()
+{
+    QFETCH(QString, before);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(bool, mask);
+    QFETCH(bool, paragraph);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+    f.wiz->optRadio[paragraph ? OptEnterParagraph : OptEnterBreak]->setChecked(true);
+    f.wiz->chkBox[ChkKeyMask]->setChecked(mask);
+    f.wiz->setBoxText(TxtPageText, before);
+    select(pageText(f), selectionStart, selectionLength);
+    if (before.isEmpty())
+        pageText(f)->moveCursor(QTextCursor::End);
+
+    QTest::keyClicks(pageText(f), typed);
+    QTest::keyClick(pageText(f), Qt::Key_Return);
+    QTest::keyClick(pageText(f), Qt::Key_Z);
+
+    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+}
+
+void tst_TextPage::maskCheckBoxEnablesOptions()
+{
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->cmdButton[CmdIndent]->setFocus();
+    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+
+    f.wiz->chkBox[ChkKeyMask]->click();
+    QVERIFY(f.wiz->optRadio[OptEnterBreak]->isEnabled());
+    QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
+
+    f.wiz->optRadio[OptEnterParagraph]->click();
+    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isChecked());
+    f.wiz->chkBox[ChkKeyMask]->click();
+    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+    QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isChecked());
+}
+
+void tst_TextPage::indentSelection_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("the word one") << "one" << 0 << 3 << "<BLOCKQUOTE>\r\n\tone\r\n</BLOCKQUOTE>\r\n";
+    QTest::newRow("a word inside a line") << "say hello now" << 4 << 5
+                                          << "say <BLOCKQUOTE>\r\n\thello\r\n</BLOCKQUOTE>\r\n now";
+    QTest::newRow("several lines: TAB on the first only")
+        << "one\r\ntwo\r\nthree" << 0 << 7 << "<BLOCKQUOTE>\r\n\tone\r\ntwo\r\n</BLOCKQUOTE>\r\n\r\nthree";
+    QTest::newRow("nothing selected: TAB alone at the caret") << "ab" << 1 << 0
+                                                              << "a<BLOCKQUOTE>\r\n\t\r\n</BLOCKQUOTE>\r\nb";
+}
+
+void tst_TextPage::indentSelection()
+{
+    QFETCH(QString, before);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, expected);
+
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->setBoxText(TxtPageText, before);
+    select(pageText(f), selectionStart, selectionLength);
+    f.wiz->cmdButton[CmdIndent]->setFocus();
+
+    f.press(CmdIndent);
+
+    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
+}
+
+void tst_TextPage::importDialog()
+{
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->setBoxText(TxtPageText, QStringLiteral("kept"));
+
+    f.press(CmdImportText); // the scripted dialog is cancelled
+
+    QCOMPARE(f.platform.fileRequests.size(), std::size_t(1));
+    const FileDialogRequest& request = f.platform.fileRequests.front();
+    QCOMPARE(request.owner, f.wiz.get());
+    QCOMPARE(request.title, QStringLiteral("Import a Text File"));
+    QCOMPARE(request.fileTypes.size(), 1);
+    QCOMPARE(request.fileTypes.front().description, QStringLiteral("Plain Text Files (*.txt)"));
+    QCOMPARE(request.fileTypes.front().patterns, QStringLiteral("*.txt"));
+    QCOMPARE(request.initialFolder, QDir::currentPath());
+    QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
+    QVERIFY(request.mayNameMissingFile);
+    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("kept"));
+    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+    QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 0);
+}
+
+void tst_TextPage::import_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("a, b, c with CR LF") << QByteArray("a\r\nb\r\nc\r\n") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
+    QTest::newRow("a, b, c with CR alone") << QByteArray("a\rb\rc\r") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
+    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << "a<BR>\r\nb<BR>\r\n";
+    QTest::newRow("a lone LF stays in its line") << QByteArray("a\nb\r\nc") << "a\nb<BR>\r\nc<BR>\r\n";
+    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
+    QTest::newRow("empty file empties the text") << QByteArray() << QString();
+    QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC\r\n") << QStringLiteral("café €<BR>\r\n");
+    QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFhi") << "hi<BR>\r\n";
+    QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93x\x94\r\n")
+                                  << QStringLiteral("café € “x”<BR>\r\n");
+    QTest::newRow("Windows-1252 undefined byte kept as its control character")
+        << QByteArray("a\x81z") << QStringLiteral("a\u0081z<BR>\r\n");
+    QTest::newRow("UTF-8 cut off at the end is Windows-1252") << QByteArray("caf\xC3") << QStringLiteral("cafÃ<BR>\r\n");
+}
+
+void tst_TextPage::import()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("import.txt"), file);
+    QVERIFY(!path.isEmpty());
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->setBoxText(TxtPageText, QStringLiteral("replaced\r\ntext"));
+    f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("import.txt")});
+
+    f.press(CmdImportText);
+
+    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+    QCOMPARE(f.platform.messages(), QStringList());
+    const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(QStringLiteral("beginBusy"));
+    QCOMPARE(begins.size(), std::size_t(1));
+    QCOMPARE(begins.front().args.value(0), QStringLiteral("application"));
+    QCOMPARE(f.platform.count(QStringLiteral("endBusy")), 1);
+    QCOMPARE(f.platform.busyDepth, 0);
+}
+
+void tst_TextPage::importIsOneUndoStep()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("lines.txt"), "one\r\ntwo\r\nthree\r\n");
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    QTest::keyClicks(pageText(f), QStringLiteral("typed"));
+    f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("lines.txt")});
+    f.press(CmdImportText);
+    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("one<BR>\r\ntwo<BR>\r\nthree<BR>\r\n"));
+
+    pageText(f)->undo();
+
+    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("typed"));
+}
+
+void tst_TextPage::importSizeLimit_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("imported");
+
+    QTest::newRow("32000 bytes imported") << 32000 << true;
+    QTest::newRow("32001 bytes refused") << 32001 << false;
+}
+
+void tst_TextPage::importSizeLimit()
+{
+    QFETCH(int, size);
+    QFETCH(bool, imported);
+
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("big.txt"), fileOfSize(size));
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->setBoxText(TxtPageText, QStringLiteral("my own text"));
+    f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("big.txt")});
+
+    f.press(CmdImportText);
+
+    if (imported) {
+        const QString text = f.wiz->boxText(TxtPageText);
+        QCOMPARE(text.count(QStringLiteral("<BR>\r\n")), 320); // lines of 100 bytes with their CR LF
+        QVERIFY(text.startsWith(QString(98, u'x') + QStringLiteral("<BR>\r\n")));
+        QVERIFY(f.platform.messages().isEmpty());
+        return;
+    }
+    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("my own text"));
+    const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+    QCOMPARE(boxes.size(), std::size_t(1));
+    const QStringList& args = boxes.front().args; // text, buttons, icon, title
+    QVERIFY2(args.at(0).startsWith(tooLarge), qPrintable(visible(args.at(0))));
+    QVERIFY2(args.at(0).endsWith(QDir::toNativeSeparators(path)), qPrintable(args.at(0)));
+    QCOMPARE(args.mid(1, 3), (QStringList{"ok", "critical", "Larkspan"}));
+    QCOMPARE(f.platform.busyDepth, 0);
+}
+
+void tst_TextPage::importFailureKeepsText_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing file") << "missing" << "The file does not exist.";
+    QTest::newRow("a folder has no size to read") << "folder" << "Its size cannot be read";
+    QTest::newRow("read error") << "unreadable" << "It cannot be read: ";
+}
+
+void tst_TextPage::importFailureKeepsText()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("notes.txt"));
+    if (kind == QStringLiteral("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notes.txt")));
+    } else if (kind == QStringLiteral("unreadable")) {
+        // Opens, reports no size, and fails when read: a file that breaks mid-import.
+        path = QStringLiteral("/proc/self/mem");
+        if (!QFile::exists(path))
+            QSKIP("needs /proc/self/mem");
+    }
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    const QString typed = QStringLiteral("line one\r\nline two");
+    f.wiz->setBoxText(TxtPageText, typed);
+    f.platform.openAnswers.push_back(OpenFileResult{path, QFileInfo(path).fileName()});
+
+    f.press(CmdImportText);
+
+    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
+    const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+    QCOMPARE(boxes.size(), std::size_t(1));
+    const QString text = boxes.front().args.at(0);
+    QVERIFY2(text.startsWith(QStringLiteral("There was a problem opening the data file.\r\n") + reason),
+             qPrintable(visible(text)));
+    QVERIFY2(text.endsWith(QDir::toNativeSeparators(path)), qPrintable(text));
+    QCOMPARE(boxes.front().args.at(2), QStringLiteral("critical"));
+    QCOMPARE(f.platform.busyDepth, 0);
+    QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), f.platform.count(QStringLiteral("endBusy")));
+}
+
+void tst_TextPage::resetForAnotherPage()
+{
+    WizardFixture f;
+    f.goTo(WizardPage::Text);
+    f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+    f.wiz->optRadio[OptEnterParagraph]->setChecked(true);
+    QTest::keyClicks(pageText(f), QStringLiteral("some text"));
+
+    f.wiz->textPage().resetForAnotherPage();
+
+    QVERIFY(f.wiz->boxText(TxtPageText).isEmpty());
+    QVERIFY(!f.wiz->chkBox[ChkKeyMask]->isChecked());
+    QVERIFY(f.wiz->optRadio[OptEnterBreak]->isChecked());
+    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+}
+
+QTEST_MAIN(tst_TextPage)
+#include "tst_textpage.moc"
