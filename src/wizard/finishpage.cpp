@@ -1,21 +1,261 @@
 #include "wizard/finishpage.h"
 
+#include "colours/colourpage.h"
+#include "images/imagepage.h"
+#include "page/pagewriter.h"
+#include "source_browser/frmedit.h"
+#include "source_browser/pagefile.h"
+#include "wizard/artwork.h"
+#include "wizard/bulletlistpage.h"
 #include "wizard/frmwiz.h"
+#include "wizard/layoutpage.h"
+#include "wizard/linkspage.h"
+#include "wizard/stringconvert.h"
+#include "wizard/textpage.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace larkspan {
+
+namespace {
+
+constexpr QSize SourceButtonPicture{32, 32};
+constexpr QSize SourceButtonSize{44, 44};
+
+// Sets a busy mark for as long as it lives, so that the mark is cleared on every way out.
+class BusyMark {
+public:
+    explicit BusyMark(bool& mark) : mark(mark) { mark = true; }
+    ~BusyMark() { mark = false; }
+    BusyMark(const BusyMark&) = delete;
+    BusyMark& operator=(const BusyMark&) = delete;
+
+private:
+    bool& mark;
+};
+
+// The summary labels' texts before the page is first entered, in label order.
+const char* const initialSummary[LblSummaryCount] = {
+    QT_TRANSLATE_NOOP("FinishPage", "Layout Style:"),
+    QT_TRANSLATE_NOOP("FinishPage", "Page Colors:   Default"),
+    QT_TRANSLATE_NOOP("FinishPage", "Background Image:   None"),
+    QT_TRANSLATE_NOOP("FinishPage", "Page Image:   None"),
+    QT_TRANSLATE_NOOP("FinishPage", "Number of Lists:   0"),
+    QT_TRANSLATE_NOOP("FinishPage", "Number of Links:   0"),
+};
+
+enum Summary { SumLayout, SumColours, SumBackground, SumPageImage, SumLists, SumLinks };
+
+} // namespace
 
 FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Finish);
-    wiz.txtBox[TxtEmail] = new QLineEdit(panel);
+
+    auto* heading = new QLabel(tr("Finish up your web page!"), panel);
+    heading->setObjectName(QStringLiteral("finishHeading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    heading->setFont(bold);
+
+    auto* summary = new QGroupBox(tr("Larkspan Summary"), panel);
+    summary->setObjectName(QStringLiteral("fraSummary"));
+    auto* summaryColumn = new QVBoxLayout(summary);
+    for (int i = 0; i < LblSummaryCount; ++i) {
+        auto* label = new QLabel(tr(initialSummary[i]), summary);
+        label->setObjectName(QStringLiteral("lblLabel_%1").arg(LblFirstSummary + i));
+        // A long file name must not widen the page.
+        label->setMinimumWidth(1);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        summaryColumn->addWidget(label);
+        wiz.lblLabel[LblFirstSummary + i] = label;
+    }
+
+    auto* emailLabel = new QLabel(tr("Include your &email address: eg. someone@example.com"), panel);
+    auto* email = new QLineEdit(panel);
+    emailLabel->setBuddy(email);
+    wiz.txtBox[TxtEmail] = email;
+
+    auto* hint = new QLabel(tr("If you'd like to see what your web page looks like behind the scenes, select the "
+                               "Source Browser button."),
+                            panel);
+    hint->setObjectName(QStringLiteral("finishHint"));
+    hint->setWordWrap(true);
+
+    auto* source = new QPushButton(panel);
+    source->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdSourceBrowser));
+    source->setIcon(artworkIcon(QStringLiteral(":/buttons/source")));
+    source->setIconSize(SourceButtonPicture);
+    source->setFixedSize(SourceButtonSize);
+    source->setToolTip(tr("Source Browser"));
+    source->setAccessibleName(tr("Source Browser"));
+    source->setAutoDefault(false);
+    wiz.cmdButton[CmdSourceBrowser] = source;
+
+    auto* sourceRow = new QHBoxLayout;
+    sourceRow->addWidget(hint, 1);
+    sourceRow->addWidget(source, 0, Qt::AlignVCenter);
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(heading);
+    column->addWidget(summary);
+    column->addSpacing(6);
+    column->addWidget(emailLabel);
+    column->addWidget(email);
+    column->addSpacing(6);
+    column->addLayout(sourceRow);
+    column->addStretch();
 }
 
-void FinishPage::fillSummary() {}
+void FinishPage::fillSummary()
+{
+    const auto label = [this](Summary line) { return wiz.lblLabel[LblFirstSummary + line]; };
+    // An image line names the file only when there is one and it is to be included.
+    const auto imageLine = [this](int box, int include) {
+        const QString file = wiz.boxText(box);
+        return file.isEmpty() || !wiz.chkBox[include]->isChecked() ? tr("None") : file;
+    };
 
-void FinishPage::sourceBrowser() {}
+    // With no layout chosen the line stays as it is; the wizard cannot reach this page then.
+    if (wiz.cbBox[CbLayout]->currentIndex() != 0)
+        label(SumLayout)->setText(tr("Layout Style:   ") + wiz.cbBox[CbLayout]->currentText());
+    label(SumColours)->setText(tr("Page Colors:   ") +
+                               (wiz.optRadio[OptCustomColors]->isChecked() ? tr("Custom") : tr("Default")));
+    label(SumBackground)->setText(tr("Background Image:   ") + imageLine(TxtBackgroundImage, ChkBackgroundImage));
+    label(SumPageImage)->setText(tr("Page Image:   ") + imageLine(TxtPageImage, ChkPageImage));
+    label(SumLists)->setText(tr("Number of Lists:   ") + QString::number(wiz.lstBox[LstItems]->count()));
+    label(SumLinks)->setText(tr("Number of Links:   ") + QString::number(wiz.lstBox[LstLinks]->count()));
+}
 
-void FinishPage::finish() {}
+void FinishPage::GeneratePage()
+{
+    const PageSpec spec = wiz.pageSpec();
+    void (*writer)(const PageSpec&, const std::string&, std::string&) = nullptr;
+    switch (spec.layout) {
+    case LayoutStyle::BasicStyle:
+    case LayoutStyle::BasicImageLeft:
+    case LayoutStyle::BasicImageRight: writer = BuildBasicPage; break;
+    case LayoutStyle::TableImageLeft:
+    case LayoutStyle::TableImageRight: writer = BuildTablePage; break;
+    case LayoutStyle::None: break;
+    }
+    if (!writer)
+        return;
+
+    const QString createdOn =
+        QLocale::system().toString(QDate::currentDate(), QStringLiteral("dddd, MMMM dd, yyyy"));
+    // Written aside and handed over whole, so that the source browser never holds part of a document.
+    std::string document;
+    writer(spec, toStd(createdOn), document);
+    wiz.sourceBrowser().setPageDocument(std::move(document));
+}
+
+void FinishPage::sourceBrowser()
+{
+    if (wiz.sourceBrowserBusy)
+        return;
+    const BusyMark mark(wiz.sourceBrowserBusy);
+    const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
+    GeneratePage();
+    wiz.platform.runModal(&wiz.sourceBrowser());
+}
+
+void FinishPage::finish()
+{
+    // Checked before the dialog: a repeated request is dropped whole, without a second save dialog.
+    if (wiz.finishBusy)
+        return;
+    const BusyMark mark(wiz.finishBusy);
+
+    FileDialogRequest request;
+    request.owner = &wiz;
+    request.title = tr("Save your web page");
+    request.fileTypes = {{tr("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")},
+                         {tr("Plain Text Files (*.txt)"), QStringLiteral("*.txt")},
+                         {tr("All Files (*.*)"), QStringLiteral("*.*")}};
+    request.chosenType = 0;
+    request.initialName = tr("Untitled");
+    request.initialFolder = QDir::currentPath();
+    request.defaultExtension = QStringLiteral("htm");
+    const std::optional<SaveFileResult> chosen = wiz.platform.saveFile(request);
+    if (!chosen)
+        return;
+
+    {
+        const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
+        GeneratePage();
+    }
+
+    // The chosen folder becomes the current one and the file goes there under its bare name. Should that folder be
+    // gone, the full path lets the save fail with the system's reason instead of landing in another folder.
+    const QString target = QDir::setCurrent(chosen->folder) ? chosen->fileName : chosen->fullPath;
+    const PageFileResult saved = SavePageFile(target, wiz.sourceBrowser().pageDocument());
+    if (!saved) {
+        // Nothing is reset: the user can choose another place and finish again.
+        wiz.platform.messageBox(&wiz,
+                                tr("Your web page could not be saved as\r\n%1\r\n\r\n%2")
+                                    .arg(QDir::toNativeSeparators(chosen->fullPath), saved.reason),
+                                MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+        return;
+    }
+
+    wiz.platform.beep();
+    // Kept as is: "Congradulations" is the program's own spelling.
+    const QStringList congratulation = {
+        tr("Congradulations on your successful Web Page."),
+        tr("Larkspan has given you a fantastic"),
+        tr("place to start. Now you can tinker with the HTML"),
+        tr("and become the next pro!"),
+        QString(),
+        tr("Would you like to create another?"),
+    };
+    const MessageResult answer = wiz.platform.messageBox(&wiz, congratulation.join(QStringLiteral("\r\n")),
+                                                         MessageButtons::YesNo, MessageIcon::None, tr("Larkspan"));
+    if (answer == MessageResult::Yes)
+        ResetWizard();
+    else
+        wiz.close();
+}
+
+void FinishPage::ResetWizard()
+{
+    wiz.hidePanel(WizardPage::Finish);
+    wiz.PreviousStep(int(WizardPage::Layout));
+
+    for (int i = 0; i < TxtBoxCount; ++i)
+        wiz.setBoxText(i, QString());
+    for (int i = 0; i < LblSummaryCount; ++i)
+        wiz.lblLabel[LblFirstSummary + i]->clear();
+
+    // A choice that is already made changes nothing and so runs no behaviour; the reset runs it all the same.
+    QComboBox* layoutStyle = wiz.cbBox[CbLayout];
+    if (layoutStyle->currentIndex() == 0)
+        wiz.layoutPage().cbBox_Click();
+    else
+        layoutStyle->setCurrentIndex(0);
+    wiz.cbBox[CbHeadingSize]->setCurrentIndex(1);
+
+    // Each page puts back the rest of what it holds, in the order of the choices: bullet style with the item
+    // counter and list, colours, Enter key, link style with the link counter and list, then the page image.
+    wiz.bulletListPage().resetForAnotherPage();
+    wiz.colourPage().resetForAnotherPage();
+    wiz.textPage().resetForAnotherPage();
+    wiz.linksPage().resetForAnotherPage();
+    wiz.imagePage().resetForAnotherPage();
+}
 
 } // namespace larkspan

@@ -13,10 +13,16 @@ class FinishPage {
 public:
     explicit FinishPage(frmWiz& wiz);
 
+    // Writes the summary of the answers; run each time the page is entered from Links.
     void fillSummary();
+    // Runs the writer of the chosen layout into the source browser, creating that window hidden if need be.
+    void GeneratePage();
+    // The Source Browser button: the document written afresh, then shown modally.
     void sourceBrowser();
-    // The forward button on this page.
+    // The forward button on this page: choose a file, write the page into it, offer another page.
     void finish();
+    // Empties the wizard for another page and goes back to Welcome.
+    void ResetWizard();
 
 private:
     frmWiz& wiz;

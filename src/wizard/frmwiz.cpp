@@ -178,11 +178,17 @@ void frmWiz::connectHandlers()
 
 frmEdit& frmWiz::sourceBrowser()
 {
-    if (!editWindow) {
+    // A closed window is already empty and deletes itself soon; the next use gets a new one.
+    if (!hasSourceBrowser()) {
         editWindow = new frmEdit(this);
         editWindow->Form_Load();
     }
     return *editWindow;
+}
+
+bool frmWiz::hasSourceBrowser() const
+{
+    return editWindow && !editWindow->isUnloaded();
 }
 
 PageSpec frmWiz::pageSpec() const

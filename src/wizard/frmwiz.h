@@ -87,7 +87,7 @@ public:
 
     // The source browser, created hidden on first use.
     frmEdit& sourceBrowser();
-    bool hasSourceBrowser() const { return !editWindow.isNull(); }
+    bool hasSourceBrowser() const;
 
     // The page description as the pages show it now.
     PageSpec pageSpec() const;

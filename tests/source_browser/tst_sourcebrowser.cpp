@@ -1,0 +1,351 @@
+#include "scriptedplatform.h"
+#include "testfiles.h"
+
+#include "source_browser/frmedit.h"
+#include "source_browser/pagefile.h"
+#include "wizard/frmwiz.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace larkspan;
+
+namespace {
+
+// A document of the given length at least, with CR LF line ends, ending in "</HTML>" without a line end.
+std::string longDocument(std::size_t length)
+{
+    std::string document = "<HTML>\r\n";
+    for (int line = 0; document.size() < length; ++line)
+        document += "<LI>Item " + std::to_string(line) + " of a list that runs on and on</LI>\r\n";
+    return document + "</HTML>";
+}
+
+} // namespace
+
+class tst_SourceBrowser : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowAsCreated();
+    void textBoxFillsTheInnerArea_data();
+    void textBoxFillsTheInnerArea();
+    void createdHiddenOnFirstUse();
+    void closing_data();
+    void closing();
+    void eachNewWindowHasItsFirstSize();
+    void holdsTheDocumentExactly();
+
+    void pageFileBytes_data();
+    void pageFileBytes();
+    void savingReplacesOldContent();
+    void nameEndsAtNul();
+    void longDocumentSavedWhole();
+    void saveFailureKeepsTheOldFile_data();
+    void saveFailureKeepsTheOldFile();
+
+private:
+    QString startFolder;
+};
+
+void tst_SourceBrowser::init()
+{
+    startFolder = QDir::currentPath();
+}
+
+void tst_SourceBrowser::cleanup()
+{
+    QDir::setCurrent(startFolder);
+}
+
+void tst_SourceBrowser::windowAsCreated()
+{
+    QWidget owner;
+    frmEdit browser(&owner);
+    browser.setAttribute(Qt::WA_DeleteOnClose, false); // on the stack here
+    browser.Form_Load();
+
+    QCOMPARE(browser.objectName(), QStringLiteral("frmEdit"));
+    QCOMPARE(browser.windowTitle(), QStringLiteral("Source Browser - Read Only"));
+    QVERIFY(browser.isWindow());
+    QVERIFY(browser.isHidden());
+    QCOMPARE(browser.size(), QSize(291, 242));
+    QCOMPARE(browser.txtSource->geometry(), QRect(0, 0, 291, 242));
+    // Sizable: nothing holds the window to one size.
+    QVERIFY(browser.minimumSize().width() <= 1 && browser.minimumSize().height() <= 1);
+    QCOMPARE(browser.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+
+    const QPlainTextEdit* source = browser.txtSource;
+    QVERIFY(source->isReadOnly());
+    QVERIFY(source->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    QVERIFY(source->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(source->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(source->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(source->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(source->toPlainText(), QString());
+
+    const QFont font = source->font();
+    QCOMPARE(font.family(), QStringLiteral("Courier New"));
+    QCOMPARE(font.pointSizeF(), 8.25);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    // Where Courier New is missing, a monospace font of the same metrics stands in.
+    QVERIFY(QFontInfo(font).fixedPitch());
+}
+
+void tst_SourceBrowser::textBoxFillsTheInnerArea_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("larger") << QSize(640, 480);
+    QTest::newRow("wide and flat") << QSize(900, 40);
+    QTest::newRow("narrow and tall") << QSize(30, 600);
+    QTest::newRow("very small") << QSize(3, 2);
+    QTest::newRow("back to the first size") << QSize(291, 242);
+}
+
+void tst_SourceBrowser::textBoxFillsTheInnerArea()
+{
+    QFETCH(QSize, size);
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    frmEdit& browser = wiz.sourceBrowser();
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+
+    browser.resize(QSize(500, 300));
+    browser.resize(size);
+    QTRY_COMPARE(browser.size(), size);
+    QCOMPARE(browser.txtSource->geometry(), browser.rect());
+}
+
+void tst_SourceBrowser::createdHiddenOnFirstUse()
+{
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    QVERIFY(!wiz.hasSourceBrowser());
+
+    frmEdit& browser = wiz.sourceBrowser();
+    QVERIFY(wiz.hasSourceBrowser());
+    QVERIFY(browser.isHidden());
+    QVERIFY(browser.testAttribute(Qt::WA_DeleteOnClose));
+    QCOMPARE(browser.size(), QSize(291, 242));
+    QCOMPARE(browser.txtSource->geometry(), QRect(0, 0, 291, 242));
+    QCOMPARE(&wiz.sourceBrowser(), &browser);
+}
+
+void tst_SourceBrowser::closing_data()
+{
+    QTest::addColumn<bool>("byEscape");
+    QTest::newRow("closed by its close box") << false;
+    QTest::newRow("closed by Escape") << true;
+}
+
+void tst_SourceBrowser::closing()
+{
+    QFETCH(bool, byEscape);
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    QPointer<frmEdit> browser = &wiz.sourceBrowser();
+    browser->setPageDocument("<HTML>\r\n</HTML>");
+    browser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(browser));
+    QPlainTextEdit* source = browser->txtSource;
+
+    if (byEscape)
+        QTest::keyClick(source, Qt::Key_Escape);
+    else
+        QVERIFY(browser->close());
+
+    // Emptied at once, and no longer the source browser, even before it is gone.
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(source->toPlainText(), QString());
+    QCOMPARE(browser->pageDocument(), std::string());
+    QVERIFY(!wiz.hasSourceBrowser());
+    QTRY_VERIFY(browser.isNull());
+
+    frmEdit& next = wiz.sourceBrowser();
+    QVERIFY(next.isHidden());
+    QCOMPARE(next.txtSource->toPlainText(), QString());
+}
+
+void tst_SourceBrowser::eachNewWindowHasItsFirstSize()
+{
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    frmEdit* first = &wiz.sourceBrowser();
+    first->show();
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    first->resize(700, 500);
+    QTRY_COMPARE(first->size(), QSize(700, 500));
+    first->close();
+
+    frmEdit& second = wiz.sourceBrowser();
+    QVERIFY(&second != first);
+    QCOMPARE(second.size(), QSize(291, 242));
+    QCOMPARE(second.txtSource->geometry(), QRect(0, 0, 291, 242));
+}
+
+void tst_SourceBrowser::holdsTheDocumentExactly()
+{
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    frmEdit& browser = wiz.sourceBrowser();
+    std::string document = longDocument(100'000);
+    QVERIFY(document.size() > 32767);
+    const std::string expected = document;
+    QSignalSpy changes(browser.txtSource, &QPlainTextEdit::textChanged);
+
+    browser.setPageDocument(std::move(document));
+
+    QCOMPARE(browser.pageDocument(), expected);
+    // The box shows every line, each CR LF a line break, and took the text in one change.
+    QCOMPARE(browser.txtSource->toPlainText(),
+             QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(changes.count(), 1);
+
+    browser.setPageDocument("<HTML>\r\n</HTML>");
+    QCOMPARE(browser.pageDocument(), std::string("<HTML>\r\n</HTML>"));
+    QCOMPARE(browser.txtSource->blockCount(), 2);
+}
+
+void tst_SourceBrowser::pageFileBytes_data()
+{
+    QTest::addColumn<QByteArray>("document"); // UTF-8
+    QTest::addColumn<QByteArray>("file");
+
+    QTest::newRow("the document and one CR LF")
+        << QByteArray("<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>") << QByteArray("<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n");
+    QTest::newRow("an empty document is one CR LF") << QByteArray() << QByteArray("\r\n");
+    QTest::newRow("lone CR and LF unchanged") << QByteArray("a\rb\nc") << QByteArray("a\rb\nc\r\n");
+    QTest::newRow("e acute is 0xE9") << QByteArray("Caf\xC3\xA9") << QByteArray("Caf\xE9\r\n");
+    QTest::newRow("euro sign is 0x80") << QByteArray("5 \xE2\x82\xAC") << QByteArray("5 \x80\r\n");
+    QTest::newRow("curly quotes and dash of Windows-1252")
+        << QByteArray("\xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x80\x94") << QByteArray("\x93quoted\x94 \x97\r\n");
+    QTest::newRow("a CJK character becomes a reference")
+        << QByteArray("<P>\xE6\x97\xA5</P>") << QByteArray("<P>&#26085;</P>\r\n");
+    QTest::newRow("an emoji becomes one reference")
+        << QByteArray("smile \xF0\x9F\x98\x80!") << QByteArray("smile &#128512;!\r\n");
+    QTest::newRow("references between convertible text")
+        << QByteArray("\xC3\xA9\xE6\x97\xA5\xC3\xA9\xE6\x9C\xAC\xE2\x82\xAC")
+        << QByteArray("\xE9&#26085;\xE9&#26412;\x80\r\n");
+    QTest::newRow("a code point Windows-1252 leaves undefined")
+        << QByteArray("x\xC2\x81y") << QByteArray("x&#129;y\r\n");
+    QTest::newRow("a stray byte becomes the replacement character")
+        << QByteArray("a\xFF" "b") << QByteArray("a&#65533;b\r\n");
+    QTest::newRow("a cut-off sequence at the end")
+        << QByteArray("end\xE6\x97") << QByteArray("end&#65533;&#65533;\r\n");
+    QTest::newRow("a cut-off sequence before ASCII")
+        << QByteArray("\xC3\xA9\xE6\x97" "a") << QByteArray("\xE9&#65533;&#65533;a\r\n");
+    QTest::newRow("three-byte characters after a reference")
+        << QByteArray("\xE6\x97\xA5") + QByteArray("\xE2\x82\xAC").repeated(40)
+        << QByteArray("&#26085;") + QByteArray("\x80").repeated(40) + "\r\n";
+    QTest::newRow("long text of references and convertible characters")
+        << QByteArray("\xE6\x97\xA5\xE2\x82\xAC\xC3\xA9").repeated(20000) + "<BR>"
+        << QByteArray("&#26085;\x80\xE9").repeated(20000) + "<BR>\r\n";
+}
+
+void tst_SourceBrowser::pageFileBytes()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QByteArray, file);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.htm"));
+
+    const PageFileResult result = SavePageFile(path, std::string_view(document.constData(), document.size()));
+
+    QVERIFY2(result.ok, qPrintable(result.reason));
+    QCOMPARE(visible(readAll(path)), visible(file));
+}
+
+void tst_SourceBrowser::savingReplacesOldContent()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.htm"));
+    QVERIFY(writeAll(path, QByteArray(5000, 'x')));
+
+    QVERIFY(SavePageFile(path, "<HTML>\r\n</HTML>").ok);
+
+    QCOMPARE(visible(readAll(path)), visible("<HTML>\r\n</HTML>\r\n"));
+}
+
+void tst_SourceBrowser::nameEndsAtNul()
+{
+    QTemporaryDir folder;
+    QVERIFY(QDir::setCurrent(folder.path()));
+    const QString name = QStringLiteral("page.htm") + QChar(u'\0') + QString(40, u' ');
+
+    QVERIFY(SavePageFile(name, "</HTML>").ok);
+
+    // The name without folder lands in the current folder.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.htm")});
+    QCOMPARE(readAll(folder.filePath(QStringLiteral("page.htm"))), QByteArray("</HTML>\r\n"));
+}
+
+void tst_SourceBrowser::longDocumentSavedWhole()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("long.htm"));
+    const std::string document = longDocument(3'000'000) + "\xE6\x97\xA5";
+
+    QVERIFY(SavePageFile(path, document).ok);
+
+    const QByteArray bytes = readAll(path);
+    QCOMPARE(bytes.size(), qsizetype(document.size() - 3 + std::strlen("&#26085;\r\n")));
+    QVERIFY(bytes.startsWith(QByteArray::fromStdString(document.substr(0, document.size() - 3))));
+    QVERIFY(bytes.endsWith("</HTML>&#26085;\r\n"));
+}
+
+void tst_SourceBrowser::saveFailureKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("name");      // under the temporary folder; "old" is a file there
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<QString>("reasonPart"); // in the system's words; empty: any reason
+
+    QTest::newRow("a folder that does not exist") << QStringLiteral("gone/page.htm") << false << QString();
+    QTest::newRow("a file where a folder should be") << QStringLiteral("old/page.htm") << false << QString();
+    QTest::newRow("a name that is a folder") << QStringLiteral("sub") << false << QString();
+    QTest::newRow("no name before the NUL") << QStringLiteral("\0page.htm") << false << QString();
+    QTest::newRow("the disk fills up while writing") << QStringLiteral("old") << true
+                                                     << QStringLiteral("File too large");
+}
+
+void tst_SourceBrowser::saveFailureKeepsTheOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, reasonPart);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QString old = folder.filePath(QStringLiteral("old"));
+    QVERIFY(writeAll(old, "the old page\r\n"));
+    QVERIFY(QDir::setCurrent(folder.path()));
+
+    PageFileResult result;
+    {
+        std::optional<FileSizeLimit> limit;
+        if (diskFull)
+            limit.emplace(1000);
+        result = SavePageFile(name, longDocument(20'000));
+    }
+
+    QVERIFY(!result.ok);
+    QVERIFY(!result.reason.isEmpty());
+    if (!reasonPart.isEmpty())
+        QVERIFY2(result.reason.contains(reasonPart), qPrintable(result.reason));
+    QCOMPARE(readAll(old), QByteArray("the old page\r\n"));
+    // No half-written file or leftover is left behind.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old")});
+    QCOMPARE(QDir(folder.filePath(QStringLiteral("sub"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+}
+
+QTEST_MAIN(tst_SourceBrowser)
+#include "tst_sourcebrowser.moc"
