@@ -163,17 +163,21 @@ void TextPage::LoadTextFile(const QString& path)
         }
     }
 
+    const QString problem = tr("There was a problem opening the data file.") + QStringLiteral("\r\n");
     QString why;
     switch (import.failure()) {
     case TextImport::Failure::None: return;
-    case TextImport::Failure::TooLarge: why = tr("The text box is limited to only 32k."); break;
+    case TextImport::Failure::TooLarge:
+        // Kept as is: the two lines the user knows for a file that is too large.
+        wiz.platform.messageBox(&wiz, problem + tr("The text box is limited to only 32k."), MessageButtons::Ok,
+                                MessageIcon::Critical, tr("Larkspan"));
+        return;
     case TextImport::Failure::Missing: why = tr("The file does not exist."); break;
     case TextImport::Failure::SizeUnknown: why = tr("Its size cannot be read: it is not a plain file."); break;
     case TextImport::Failure::Unreadable: why = tr("It cannot be read: %1").arg(import.reason()); break;
     }
     wiz.platform.messageBox(&wiz,
-                            tr("There was a problem opening the data file.") + QStringLiteral("\r\n") + why +
-                                QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path),
+                            problem + why + QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path),
                             MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
 }
 

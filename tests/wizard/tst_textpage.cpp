@@ -299,8 +299,7 @@ void tst_TextPage::importSizeLimit()
     const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
     QCOMPARE(boxes.size(), std::size_t(1));
     const QStringList& args = boxes.front().args; // text, buttons, icon, title
-    QVERIFY2(args.at(0).startsWith(tooLarge), qPrintable(visible(args.at(0))));
-    QVERIFY2(args.at(0).endsWith(QDir::toNativeSeparators(path)), qPrintable(args.at(0)));
+    QCOMPARE(visible(args.at(0)), visible(tooLarge));
     QCOMPARE(args.mid(1, 3), (QStringList{"ok", "critical", "Larkspan"}));
     QCOMPARE(f.platform.busyDepth, 0);
 }
