@@ -1,0 +1,158 @@
+// The page writers on the largest page the wizard can describe, measured against a plain copy of the finished
+// document: no writer that produces those bytes can be cheaper than that copy. Each writer run is registered next
+// to its copy, so that the two are measured under the same load.
+#include "page/pagewriter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace larkspan;
+
+constexpr int kMaxItems = 32767;             // list positions are 16-bit signed
+constexpr std::size_t kMaxPageText = 32000;  // the page text box's limit
+constexpr int kGrowthFactor = 8;
+const std::string kCreatedOn = "Monday, December 07, 2026";
+
+// A page at full size for kMaxItems items; fewer items shrink the page text in proportion. Items are about 40
+// bytes, links about 45 with their TAB.
+PageSpec largestPage(int items)
+{
+    PageSpec spec;
+    spec.title = "The biggest page this wizard can make";
+    spec.heading = "Everything at its limit";
+    spec.bgColorAttr = " BGCOLOR=\"#FFFFCC\"";
+    spec.textColorAttr = " TEXT=\"#000080\"";
+    spec.linkColorAttr = " LINK=\"#0000FF\"";
+    spec.visitedLinkColorAttr = " VLINK=\"#800080\"";
+    spec.activeLinkColorAttr = " ALINK=\"#FF0000\"";
+    spec.backgroundImage = "paper.gif";
+    spec.pageImage = "photo.jpg";
+    spec.imageWidth = "640";
+    spec.imageHeight = "480";
+    spec.authorEmail = "someone@example.net";
+
+    const std::size_t textSize = kMaxPageText * static_cast<std::size_t>(items) / kMaxItems;
+    const std::string line = "A line of the imported page text.<BR>\r\n";
+    while (spec.pageText.size() + line.size() <= textSize)
+        spec.pageText += line;
+    spec.pageText.append(textSize - spec.pageText.size(), '.');
+
+    char entry[64];
+    spec.bulletItems.reserve(static_cast<std::size_t>(items));
+    spec.links.reserve(static_cast<std::size_t>(items));
+    for (int i = 0; i < items; ++i) {
+        std::snprintf(entry, sizeof entry, "Bullet item number %05d of a long list", i);
+        spec.bulletItems.emplace_back(entry);
+        std::snprintf(entry, sizeof entry, "http://www.example.com/%05d.html\tPage %05d", i, i);
+        spec.links.emplace_back(entry);
+    }
+    return spec;
+}
+
+// Built once per size and in list order, as the wizard hands the items over; the benchmarks only switch layout
+// and link style, so all of them read the same memory.
+PageSpec& page(LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    static std::map<int, PageSpec> pages;
+    auto [found, added] = pages.try_emplace(items);
+    if (added)
+        found->second = largestPage(items);
+    found->second.layout = layout;
+    found->second.linkStyle = linkStyle;
+    return found->second;
+}
+
+void writePage(const PageSpec& spec, std::string& target)
+{
+    if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
+        BuildTablePage(spec, kCreatedOn, target);
+    else
+        BuildBasicPage(spec, kCreatedOn, target);
+}
+
+void reportBytes(benchmark::State& state, std::size_t documentSize)
+{
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * documentSize));
+    state.counters["document_bytes"] = static_cast<double>(documentSize);
+}
+
+// Each run starts from an empty string, as each press of the wizard's button does.
+void write(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    const PageSpec& spec = page(layout, linkStyle, items);
+    std::size_t size = 0;
+    for (auto _ : state) {
+        std::string document;
+        writePage(spec, document);
+        benchmark::DoNotOptimize(document.data());
+        size = document.size();
+    }
+    reportBytes(state, size);
+}
+
+// The floor: a fresh string holding the finished document, allocated and filled like the writer's target.
+void copy(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle)
+{
+    std::string document;
+    writePage(page(layout, linkStyle, kMaxItems), document);
+    for (auto _ : state) {
+        std::string fresh(document);
+        benchmark::DoNotOptimize(fresh.data());
+    }
+    reportBytes(state, document.size());
+}
+
+const struct {
+    LayoutStyle layout;
+    const char* name;
+} kLayouts[] = {{LayoutStyle::BasicStyle, "BasicStyle"},
+                {LayoutStyle::BasicImageLeft, "BasicImageLeft"},
+                {LayoutStyle::BasicImageRight, "BasicImageRight"},
+                {LayoutStyle::TableImageLeft, "TableImageLeft"},
+                {LayoutStyle::TableImageRight, "TableImageRight"}};
+
+const struct {
+    LinkStyle style;
+    const char* name;
+} kLinkStyles[] = {{LinkStyle::Default, "anchors"}, {LinkStyle::ComboBox, "menu"}};
+
+void registerAll()
+{
+    for (const auto& [layout, layoutName] : kLayouts) {
+        for (const auto& [style, styleName] : kLinkStyles) {
+            const std::string suffix = std::string("/") + layoutName + "/" + styleName;
+            benchmark::RegisterBenchmark(("Write" + suffix).c_str(), write, layout, style, kMaxItems)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("Copy" + suffix).c_str(), copy, layout, style)
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+    // An eighth of the items and of the text, then all of them: the time should grow about eightfold.
+    for (const auto& [layout, style] : {std::pair{LayoutStyle::BasicStyle, LinkStyle::Default},
+                                        std::pair{LayoutStyle::TableImageRight, LinkStyle::ComboBox}}) {
+        for (const int items : {(kMaxItems + 1) / kGrowthFactor, kMaxItems}) {
+            const std::string name = std::string("Growth/") + kLayouts[static_cast<int>(layout) - 1].name + "/"
+                + kLinkStyles[static_cast<int>(style)].name + "/items:" + std::to_string(items);
+            benchmark::RegisterBenchmark(name.c_str(), write, layout, style, items)->Unit(benchmark::kMicrosecond);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

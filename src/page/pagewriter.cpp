@@ -1,0 +1,366 @@
+#include "page/pagewriter.h"
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+#include <type_traits>
+
+// Every document is produced by running its writer twice over the same code: once into a sink that only counts,
+// once into the target. The target is thus sized once, before the first byte goes in, the text written so far is
+// never moved, and because both passes share the code the count cannot fall short of what is written.
+
+#define CRLF "\r\n"
+
+namespace larkspan {
+namespace {
+
+using namespace std::string_view_literals;
+using std::string_view;
+
+constexpr string_view kNewLine = CRLF ""sv;
+
+// The product's own addresses, fixed when the program is built.
+constexpr string_view kPrologue =
+    "<!-- This Document was Created with Larkspan 1.1 -->" CRLF
+    "<!-- Get your own copy at http://www.larkspan.example/lks"
+    " or contact the author at larkspan@larkspan.example-->" CRLF CRLF
+    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">" CRLF CRLF
+    "<HTML>" CRLF
+    "<HEAD>" CRLF
+    "   <TITLE>"sv;
+constexpr string_view kUntitled = "Untitled"sv;
+constexpr string_view kTitleEnd = "</TITLE>" CRLF ""sv;
+
+constexpr string_view kNavigationScript =
+    CRLF "<SCRIPT LANGUAGE=\"JavaScript\">" CRLF
+    "<!--// original code by the Larkspan authors 12/12/96" CRLF
+    "function go(){" CRLF
+    "if (document.selecter.select1.options[document.selecter.select1.selectedIndex].value != \"none\") {" CRLF
+    "location = document.selecter.select1.options[document.selecter.select1.selectedIndex].value" CRLF
+    "       }" CRLF
+    "   }" CRLF
+    "//-->" CRLF
+    "</SCRIPT>" CRLF CRLF ""sv;
+
+constexpr string_view kHeadEnd = "</HEAD>" CRLF CRLF "<BODY"sv;
+constexpr string_view kBackgroundStart = " BACKGROUND=\""sv;
+constexpr string_view kQuote = "\""sv;
+constexpr string_view kBodyTagEnd = ">" CRLF ""sv;
+
+constexpr string_view kHeaderStart = CRLF "<!-- Page Header -->" CRLF "<CENTER>"sv;
+constexpr string_view kHeaderEnd = "</CENTER>" CRLF CRLF "<P>" CRLF CRLF ""sv;
+// Indexed by headingSize; anything outside 0..4 falls through to the last entry, H6.
+constexpr string_view kHeadingOpen[] = {"<H1>"sv, "<H2>"sv, "<H3>"sv, "<H4>"sv, "<H5>"sv, "<H6>"sv};
+constexpr string_view kHeadingClose[] = {"</H1>"sv, "</H2>"sv, "</H3>"sv, "</H4>"sv, "</H5>"sv, "</H6>"sv};
+constexpr int kLastHeading = 5;
+
+constexpr string_view kPageTextStart = "<!-- Page Text -->" CRLF ""sv;
+constexpr string_view kPageTextEnd = CRLF "<P>" CRLF ""sv;
+
+constexpr string_view kImageStart = "<!-- Image -->" CRLF "<IMG SRC=\""sv;
+constexpr string_view kCentredImageStart = "<!-- Image -->" CRLF "<CENTER><IMG SRC=\""sv;
+constexpr string_view kImageHeight = "\" BORDER=0 HEIGHT="sv;
+constexpr string_view kImageWidth = " WIDTH="sv;
+constexpr string_view kImageAlt = " ALT=\"Image\""sv;
+constexpr string_view kFloatLeftEnd = " ALIGN=\"LEFT\" HSPACE=5 VSPACE=5>" CRLF CRLF ""sv;
+constexpr string_view kFloatRightEnd = " ALIGN=\"RIGHT\" HSPACE=5 VSPACE=5>" CRLF CRLF ""sv;
+constexpr string_view kCentredEnd = "></CENTER>" CRLF CRLF "<P>" CRLF ""sv;
+constexpr string_view kCellImageEnd = ">" CRLF ""sv;
+
+constexpr string_view kBulletsStart = CRLF "<!-- Begin Bullets -->" CRLF "<UL TYPE=\""sv;
+constexpr string_view kBulletTypes[] = {"disc\">" CRLF ""sv, "square\">" CRLF ""sv, "circle\">" CRLF ""sv};
+constexpr int kCircleBullet = 2;
+constexpr string_view kBulletItem = "   <LI>"sv;
+constexpr string_view kBulletsEnd = "</UL>" CRLF ""sv;
+
+constexpr string_view kLinksStart = CRLF "<!-- Begin Links -->" CRLF ""sv;
+constexpr string_view kMenuStart =
+    "<SCRIPT LANGUAGE=\"JavaScript\">" CRLF
+    "<!--" CRLF
+    "document.write('<form name=\"selecter\"><select name=\"select1\" size=1>');" CRLF
+    "document.write('<option value=none>Select your destination');" CRLF
+    "document.write('<option value=none>--------------------');" CRLF ""sv;
+constexpr string_view kAnchorStart = "<A HREF=\""sv;
+constexpr string_view kAnchorMiddle = "\">"sv;
+constexpr string_view kAnchorEnd = "</A><BR>" CRLF ""sv;
+constexpr string_view kOptionStart = "document.write('<option value=\""sv;
+constexpr string_view kOptionEnd = "');" CRLF ""sv;
+constexpr string_view kSelectEnd = "document.write('</select>');" CRLF ""sv;
+constexpr string_view kGoButtonSpaced = "document.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\""
+                                        " onclick=\"go()\">');" CRLF ""sv;
+// Kept as is: in the right-hand table column the Go button has no blank before it.
+constexpr string_view kGoButtonFlush = "document.write('<INPUT TYPE=\"button\" VALUE=\"Go\" onclick=\"go()\">');" CRLF ""sv;
+constexpr string_view kMenuEnd =
+    "document.write('</form>');" CRLF
+    "// end hiding contents -->" CRLF
+    "</SCRIPT>" CRLF ""sv;
+
+constexpr string_view kTableStart =
+    "<TABLE WIDTH=100% BORDER=0 CELLPADDING=5>" CRLF
+    "<TR>" CRLF
+    "<!-- Left hand column -->" CRLF
+    "<TD VALIGN=\"TOP\">" CRLF CRLF ""sv;
+constexpr string_view kBetweenColumns =
+    "</TD>" CRLF CRLF
+    "<!-- Right hand column -->" CRLF
+    "<TD VALIGN=\"TOP\">" CRLF CRLF ""sv;
+constexpr string_view kTableEnd = CRLF "</TD>" CRLF "</TR>" CRLF "</TABLE>" CRLF CRLF ""sv;
+
+constexpr string_view kFooterStart = CRLF "<HR NOSHADE SIZE=1>" CRLF CRLF ""sv;
+constexpr string_view kEmailStart = "Email the author of this page at <A HREF=\"mailto:"sv;
+constexpr string_view kCredit = "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> " CRLF "on "sv;
+constexpr string_view kDocumentEnd = CRLF CRLF CRLF "</BODY>" CRLF "</HTML>"sv;
+
+// Pieces are string_views or strings, never bare character arrays, so no length is ever measured at run time.
+template <class... Pieces>
+constexpr bool kOnlyViews = (!std::is_array_v<Pieces> && ...);
+
+// Counts, without writing, an upper bound of the bytes a writer produces.
+class SizeSink {
+public:
+    template <class... Pieces>
+    void put(const Pieces&... pieces)
+    {
+        static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
+        total += (std::size_t{0} + ... + string_view(pieces).size());
+    }
+
+    // The entry is counted whole: the TAB the writer drops only makes the count one too high, and saves a second
+    // search for it on pages with thousands of links.
+    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    {
+        put(before, entry, middle, after);
+    }
+
+    std::size_t size() const { return total; }
+
+private:
+    std::size_t total = 0;
+};
+
+// Fills a buffer that the counting pass has made large enough. Each call works on a local copy of the cursor, so
+// that the compiler keeps it in a register across the copies.
+class TextSink {
+public:
+    explicit TextSink(char* start) : cursor(start) {}
+
+    template <class... Pieces>
+    void put(const Pieces&... pieces)
+    {
+        static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
+        char* out = cursor;
+        ((out = copy(out, string_view(pieces))), ...);
+        cursor = out;
+    }
+
+    // The address is the text before the first TAB, the description all after it, further TABs included. An
+    // entry without a TAB cannot come from the links page; it is taken as a bare address so the page is still
+    // written.
+    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    {
+        const string_view text(entry);
+        const auto tab = text.find('\t');
+        if (tab == string_view::npos)
+            put(before, text, middle, after);
+        else
+            put(before, text.substr(0, tab), middle, text.substr(tab + 1), after);
+    }
+
+    char* end() const { return cursor; }
+
+private:
+    // Nearly all pieces are short. Copying one as two overlapping blocks of a fixed size keeps the copy inline;
+    // a call into the library's memcpy for each piece made large pages a third slower.
+    static char* copy(char* out, string_view piece)
+    {
+        const char* in = piece.data();
+        const std::size_t n = piece.size();
+        if (n > 64) {
+            std::memcpy(out, in, n);
+        } else if (n > 32) {
+            copyOverlapping<32>(out, in, n);
+        } else if (n > 16) {
+            copyOverlapping<16>(out, in, n);
+        } else if (n >= 8) {
+            copyOverlapping<8>(out, in, n);
+        } else if (n >= 4) {
+            copyOverlapping<4>(out, in, n);
+        } else {
+            for (std::size_t i = 0; i < n; ++i)
+                out[i] = in[i];
+        }
+        return out + n;
+    }
+
+    // For block <= n <= 2 * block: the first and the last block, which meet or overlap in the middle.
+    template <std::size_t block>
+    static void copyOverlapping(char* out, const char* in, std::size_t n)
+    {
+        std::memcpy(out, in, block);
+        std::memcpy(out + n - block, in + n - block, block);
+    }
+
+    char* cursor;
+};
+
+// Left-column cells of the table layouts and the basic layouts' single column share one form; the right column
+// drops an empty line in each cell and the blank before the Go button.
+enum class Column { Left, Right };
+
+template <class Sink>
+void writeHead(Sink& sink, const PageSpec& spec)
+{
+    sink.put(kPrologue, spec.title.empty() ? kUntitled : string_view(spec.title), kTitleEnd);
+    if (!spec.links.empty() && spec.linkStyle == LinkStyle::ComboBox)
+        sink.put(kNavigationScript);
+    sink.put(kHeadEnd);
+    if (!spec.backgroundImage.empty())
+        sink.put(kBackgroundStart, spec.backgroundImage, kQuote);
+    sink.put(spec.bgColorAttr, spec.textColorAttr, spec.linkColorAttr, spec.visitedLinkColorAttr,
+        spec.activeLinkColorAttr, kBodyTagEnd);
+    if (!spec.heading.empty()) {
+        const int level = spec.headingSize >= 0 && spec.headingSize < kLastHeading ? spec.headingSize : kLastHeading;
+        sink.put(kHeaderStart, kHeadingOpen[level], spec.heading, kHeadingClose[level], kHeaderEnd);
+    }
+}
+
+template <class Sink>
+void writeImageTag(Sink& sink, const PageSpec& spec, string_view opening, string_view closing)
+{
+    sink.put(opening, spec.pageImage, kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt,
+        closing);
+}
+
+template <class Sink>
+void writeBullets(Sink& sink, const PageSpec& spec)
+{
+    if (spec.bulletItems.empty()) {
+        sink.put(kNewLine);
+        return;
+    }
+    const int type = spec.bulletStyle == 0 || spec.bulletStyle == 1 ? spec.bulletStyle : kCircleBullet;
+    sink.put(kBulletsStart, kBulletTypes[type]);
+    for (const auto& item : spec.bulletItems)
+        sink.put(kBulletItem, item, kNewLine);
+    sink.put(kBulletsEnd);
+}
+
+template <class Sink>
+void writeLinks(Sink& sink, const PageSpec& spec, Column column)
+{
+    if (spec.links.empty()) {
+        sink.put(kNewLine);
+        return;
+    }
+    const bool menu = spec.linkStyle == LinkStyle::ComboBox;
+    sink.put(kLinksStart);
+    if (menu) {
+        sink.put(kMenuStart);
+        for (const auto& entry : spec.links)
+            sink.putLink(kOptionStart, entry, kAnchorMiddle, kOptionEnd);
+        sink.put(kSelectEnd, column == Column::Left ? kGoButtonSpaced : kGoButtonFlush, kMenuEnd);
+    } else {
+        for (const auto& entry : spec.links)
+            sink.putLink(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
+    }
+}
+
+template <class Sink>
+void writeFooter(Sink& sink, const PageSpec& spec, const std::string& createdOn)
+{
+    sink.put(kFooterStart);
+    if (!spec.authorEmail.empty())
+        sink.put(kEmailStart, spec.authorEmail, kAnchorMiddle, spec.authorEmail, kAnchorEnd);
+    sink.put(kCredit, createdOn, kDocumentEnd);
+}
+
+template <class Sink>
+void writeBasicDocument(Sink& sink, const PageSpec& spec, const std::string& createdOn)
+{
+    const bool hasImage = !spec.pageImage.empty();
+    writeHead(sink, spec);
+    if (hasImage && spec.layout == LayoutStyle::BasicImageLeft)
+        writeImageTag(sink, spec, kImageStart, kFloatLeftEnd);
+    else if (hasImage && spec.layout == LayoutStyle::BasicImageRight)
+        writeImageTag(sink, spec, kImageStart, kFloatRightEnd);
+    sink.put(kPageTextStart, spec.pageText, kPageTextEnd);
+    if (spec.layout == LayoutStyle::BasicStyle) {
+        // The centred image stands below the text; without one, its place is kept by an empty line.
+        if (hasImage)
+            writeImageTag(sink, spec, kCentredImageStart, kCentredEnd);
+        else
+            sink.put(kNewLine);
+    }
+    writeBullets(sink, spec);
+    writeLinks(sink, spec, Column::Left);
+    writeFooter(sink, spec, createdOn);
+}
+
+template <class Sink>
+void writeImageCell(Sink& sink, const PageSpec& spec, Column column)
+{
+    if (spec.pageImage.empty()) {
+        sink.put(kNewLine);
+        return;
+    }
+    writeImageTag(sink, spec, kImageStart, kCellImageEnd);
+    if (column == Column::Left)
+        sink.put(kNewLine);
+}
+
+template <class Sink>
+void writeTextCell(Sink& sink, const PageSpec& spec, Column column)
+{
+    sink.put(kPageTextStart, spec.pageText, kPageTextEnd);
+    if (column == Column::Left)
+        sink.put(kNewLine);
+    writeBullets(sink, spec);
+    writeLinks(sink, spec, column);
+}
+
+template <class Sink>
+void writeTableDocument(Sink& sink, const PageSpec& spec, const std::string& createdOn)
+{
+    writeHead(sink, spec);
+    sink.put(kTableStart);
+    if (spec.layout == LayoutStyle::TableImageLeft)
+        writeImageCell(sink, spec, Column::Left);
+    else
+        writeTextCell(sink, spec, Column::Left);
+    sink.put(kBetweenColumns);
+    if (spec.layout == LayoutStyle::TableImageRight)
+        writeImageCell(sink, spec, Column::Right);
+    else
+        writeTextCell(sink, spec, Column::Right);
+    sink.put(kTableEnd);
+    writeFooter(sink, spec, createdOn);
+}
+
+template <class Write>
+void writeSized(std::string& target, Write write)
+{
+    SizeSink size;
+    write(size);
+    // Cleared first so that resizing copies nothing of an earlier document.
+    target.clear();
+    target.resize(size.size());
+    TextSink text(target.data());
+    write(text);
+    target.resize(static_cast<std::size_t>(text.end() - target.data()));
+}
+
+} // namespace
+
+void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, std::string& target)
+{
+    writeSized(target, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
+}
+
+void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::string& target)
+{
+    writeSized(target, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+}
+
+} // namespace larkspan
+
+#undef CRLF

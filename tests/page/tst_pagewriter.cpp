@@ -1,0 +1,321 @@
+// Checks the documents the two page writers produce, against golden files and in the corners of the layout rules.
+#include "page/pagewriter.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <string>
+
+using namespace larkspan;
+
+Q_DECLARE_METATYPE(PageSpec)
+
+namespace {
+
+const std::string kCreatedOn = "Monday, December 07, 2026";
+
+std::string write(const PageSpec& spec, std::string target = {})
+{
+    const bool table = spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight;
+    (table ? BuildTablePage : BuildBasicPage)(spec, kCreatedOn, target);
+    return target;
+}
+
+QByteArray bytes(const std::string& text)
+{
+    return QByteArray::fromStdString(text);
+}
+
+// Line ends made visible, each followed by a real break so that a diff still reads line by line.
+QByteArray visible(QByteArray text)
+{
+    return text.replace("\r", "\\r").replace("\n", "\\n\n");
+}
+
+QByteArray firstDifference(const QByteArray& actual, const QByteArray& expected)
+{
+    const QList<QByteArray> actualLines = visible(actual).split('\n');
+    const QList<QByteArray> expectedLines = visible(expected).split('\n');
+    for (qsizetype i = 0; i < qMax(actualLines.size(), expectedLines.size()); ++i) {
+        const QByteArray a = actualLines.value(i, "<end of document>");
+        const QByteArray e = expectedLines.value(i, "<end of document>");
+        if (a != e)
+            return "first difference in line " + QByteArray::number(i + 1) + "\n   actual: " + a
+                + "\n expected: " + e;
+    }
+    return {};
+}
+
+// A page that uses every input; the golden files vary only the layout and the link style.
+PageSpec fullPage(LayoutStyle layout, LinkStyle linkStyle)
+{
+    return {.layout = layout,
+            .title = "My Home Page",
+            .heading = "Welcome to my page",
+            .headingSize = 1,
+            .bgColorAttr = " BGCOLOR=\"#FFFFCC\"",
+            .textColorAttr = " TEXT=\"#000080\"",
+            .linkColorAttr = " LINK=\"#0000FF\"",
+            .visitedLinkColorAttr = " VLINK=\"#800080\"",
+            .activeLinkColorAttr = " ALINK=\"#FF0000\"",
+            .backgroundImage = "paper.gif",
+            .pageImage = "photo.jpg",
+            .imageWidth = "120",
+            .imageHeight = "80",
+            .pageText = "Hello and welcome.<BR>\r\nThis is my page.<BR>\r\n",
+            .bulletItems = {"Cats", "Dogs", "Birds"},
+            .bulletStyle = 1,
+            .links = {"http://www.example.com/\tExample site", "http://www.example.org/news.html\tNews"},
+            .linkStyle = linkStyle,
+            .authorEmail = "me@example.net"};
+}
+
+PageSpec linksPage(LayoutStyle layout, LinkStyle linkStyle, std::vector<std::string> links)
+{
+    return {.layout = layout, .links = std::move(links), .linkStyle = linkStyle};
+}
+
+PageSpec headingPage(int headingSize)
+{
+    return {.layout = LayoutStyle::BasicStyle, .heading = "Welcome", .headingSize = headingSize};
+}
+
+PageSpec bulletPage(int bulletStyle)
+{
+    return {.layout = LayoutStyle::BasicStyle, .bulletItems = {"One"}, .bulletStyle = bulletStyle};
+}
+
+PageSpec imagePage(LayoutStyle layout)
+{
+    return {.layout = layout, .pageImage = "a.gif"};
+}
+
+} // namespace
+
+class TestPageWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void goldenDocuments_data();
+    void goldenDocuments();
+    void fragments_data();
+    void fragments();
+};
+
+void TestPageWriter::goldenDocuments_data()
+{
+    QTest::addColumn<PageSpec>("spec");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lines");
+
+    QTest::newRow("layout 1 defaults: 26 lines") << PageSpec{.layout = LayoutStyle::BasicStyle} << "basic_default" << 26;
+    QTest::newRow("layout 4 defaults: 41 lines")
+        << PageSpec{.layout = LayoutStyle::TableImageLeft} << "table_image_left_default" << 41;
+    QTest::newRow("layout 5 defaults: 42 lines")
+        << PageSpec{.layout = LayoutStyle::TableImageRight} << "table_image_right_default" << 42;
+
+    const struct {
+        LayoutStyle layout;
+        const char* name;
+    } layouts[] = {{LayoutStyle::BasicStyle, "basic_style"},
+                   {LayoutStyle::BasicImageLeft, "basic_image_left"},
+                   {LayoutStyle::BasicImageRight, "basic_image_right"},
+                   {LayoutStyle::TableImageLeft, "table_image_left"},
+                   {LayoutStyle::TableImageRight, "table_image_right"}};
+    for (const auto& [layout, name] : layouts) {
+        for (const auto& [linkStyle, suffix] : {std::pair{LinkStyle::Default, "_anchors"},
+                                                std::pair{LinkStyle::ComboBox, "_menu"}}) {
+            const QString file = QString::fromLatin1(name) + QLatin1String(suffix);
+            QTest::newRow(qPrintable("every input: " + file)) << fullPage(layout, linkStyle) << file << -1;
+        }
+    }
+}
+
+void TestPageWriter::goldenDocuments()
+{
+    QFETCH(PageSpec, spec);
+    QFETCH(QString, file);
+    QFETCH(int, lines);
+
+    const QString path = QFINDTESTDATA("../data/" + file + ".html");
+    QVERIFY2(!path.isEmpty(), qPrintable("golden file not found: " + file));
+    QFile golden(path);
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QByteArray expected = golden.readAll();
+
+    // Written twice over a stale text: the target must end up holding exactly one document.
+    const QByteArray actual = bytes(write(spec, write(spec, "stale text from an earlier run\r\n")));
+
+    QVERIFY2(actual == expected, firstDifference(actual, expected).constData());
+    if (lines > 0)
+        QCOMPARE(actual.count("\r\n") + 1, lines);
+}
+
+void TestPageWriter::fragments_data()
+{
+    QTest::addColumn<PageSpec>("spec");
+    QTest::addColumn<QByteArray>("present");
+    QTest::addColumn<QByteArray>("absent");
+
+    const auto basic = LayoutStyle::BasicStyle;
+    const auto tableLeft = LayoutStyle::TableImageLeft;
+    const auto tableRight = LayoutStyle::TableImageRight;
+    const auto anchors = LinkStyle::Default;
+    const auto menu = LinkStyle::ComboBox;
+
+    // Head and BODY tag.
+    QTest::newRow("empty title gives Untitled, whatever the heading")
+        << PageSpec{.layout = basic, .heading = "Welcome"} << QByteArray("   <TITLE>Untitled</TITLE>\r\n</HEAD>")
+        << QByteArray("Welcome</TITLE>");
+    QTest::newRow("title with mark-up, quotes and UTF-8 unchanged")
+        << PageSpec{.layout = basic, .title = "Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac"}
+        << QByteArray("   <TITLE>Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac</TITLE>\r\n") << QByteArray();
+    QTest::newRow("background image comes before the colour slots")
+        << PageSpec{.layout = basic, .backgroundImage = "my back.gif"}
+        << QByteArray("<BODY BACKGROUND=\"my back.gif\" BGCOLOR=\"#FFFFFF\">\r\n") << QByteArray();
+    QTest::newRow("colour slots in order, empty ones leave nothing")
+        << PageSpec{.layout = basic, .bgColorAttr = "", .textColorAttr = " TEXT=1", .linkColorAttr = " LINK=2",
+                    .visitedLinkColorAttr = "", .activeLinkColorAttr = " ALINK=3"}
+        << QByteArray("<BODY TEXT=1 LINK=2 ALINK=3>\r\n") << QByteArray();
+    QTest::newRow("links without the menu style write no script")
+        << linksPage(basic, anchors, {"a\tb"}) << QByteArray("</TITLE>\r\n</HEAD>\r\n\r\n<BODY")
+        << QByteArray("<SCRIPT");
+    QTest::newRow("menu style without links writes no script")
+        << linksPage(basic, menu, {}) << QByteArray("</TITLE>\r\n</HEAD>\r\n\r\n<BODY") << QByteArray("SCRIPT");
+
+    // Page header.
+    const char* const headings[] = {"H1", "H2", "H3", "H4", "H5"};
+    for (int size = 0; size < 5; ++size)
+        QTest::newRow(qPrintable(QStringLiteral("heading size %1 gives %2").arg(size).arg(headings[size])))
+            << headingPage(size)
+            << QByteArray("<CENTER><") + headings[size] + ">Welcome</" + headings[size] + "></CENTER>\r\n"
+            << QByteArray();
+    QTest::newRow("heading size -1 gives H6")
+        << headingPage(-1) << QByteArray("<CENTER><H6>Welcome</H6></CENTER>\r\n") << QByteArray();
+    QTest::newRow("heading size 5 gives H6")
+        << headingPage(5) << QByteArray("<CENTER><H6>Welcome</H6></CENTER>\r\n") << QByteArray();
+    QTest::newRow("heading block sits between BODY and the page text")
+        << headingPage(1)
+        << QByteArray("\">\r\n\r\n<!-- Page Header -->\r\n<CENTER><H2>Welcome</H2></CENTER>\r\n\r\n<P>\r\n\r\n"
+                      "<!-- Page Text -->\r\n")
+        << QByteArray();
+    QTest::newRow("empty heading drops the header and its <P>")
+        << PageSpec{.layout = basic, .headingSize = 0}
+        << QByteArray("<BODY BGCOLOR=\"#FFFFFF\">\r\n<!-- Page Text -->\r\n") << QByteArray("Page Header");
+    QTest::newRow("empty heading: the table follows BODY directly")
+        << PageSpec{.layout = tableRight} << QByteArray("<BODY BGCOLOR=\"#FFFFFF\">\r\n<TABLE WIDTH")
+        << QByteArray("Page Header");
+
+    // Page text and the missing image.
+    QTest::newRow("page text with mark-up, quotes, CR LF and UTF-8 unchanged")
+        << PageSpec{.layout = basic, .pageText = "<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n"}
+        << QByteArray("<!-- Page Text -->\r\n<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n\r\n<P>\r\n")
+        << QByteArray();
+    QTest::newRow("layout 2 without an image leaves no line for it")
+        << PageSpec{.layout = LayoutStyle::BasicImageLeft}
+        << QByteArray("\">\r\n<!-- Page Text -->\r\n\r\n<P>\r\n\r\n\r\n\r\n<HR") << QByteArray("Image");
+    QTest::newRow("layout 1 without an image keeps one empty line for it")
+        << PageSpec{.layout = basic} << QByteArray("<P>\r\n\r\n\r\n\r\n\r\n<HR") << QByteArray("Image");
+    QTest::newRow("image name and sizes with quotes and mark-up unchanged")
+        << PageSpec{.layout = tableLeft, .pageImage = "a\"b<c>.gif", .imageWidth = "<w>", .imageHeight = "\"h\""}
+        << QByteArray("<IMG SRC=\"a\"b<c>.gif\" BORDER=0 HEIGHT=\"h\" WIDTH=<w> ALT=\"Image\">\r\n") << QByteArray();
+
+    // Empty image sizes still write both attributes.
+    QTest::newRow("empty size, centred image")
+        << imagePage(basic) << QByteArray("<CENTER><IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\"></CENTER>")
+        << QByteArray();
+    QTest::newRow("empty size, floating image")
+        << imagePage(LayoutStyle::BasicImageRight)
+        << QByteArray("<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\" ALIGN=\"RIGHT\" HSPACE=5 VSPACE=5>")
+        << QByteArray();
+    QTest::newRow("empty size, table image")
+        << imagePage(tableRight) << QByteArray("<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\">\r\n\r\n</TD>")
+        << QByteArray();
+
+    // Bullets.
+    QTest::newRow("bullet style 0 gives disc") << bulletPage(0) << QByteArray("<UL TYPE=\"disc\">\r\n") << QByteArray();
+    QTest::newRow("bullet style 1 gives square")
+        << bulletPage(1) << QByteArray("<UL TYPE=\"square\">\r\n") << QByteArray();
+    QTest::newRow("bullet style 2 gives circle")
+        << bulletPage(2) << QByteArray("<UL TYPE=\"circle\">\r\n") << QByteArray();
+    QTest::newRow("bullet style -1 gives circle")
+        << bulletPage(-1) << QByteArray("<UL TYPE=\"circle\">\r\n") << QByteArray();
+    QTest::newRow("bullet items with mark-up and a TAB unchanged, in order")
+        << PageSpec{.layout = basic, .bulletItems = {"<I>first</I>", "a\tb \"c\""}}
+        << QByteArray("<UL TYPE=\"disc\">\r\n   <LI><I>first</I>\r\n   <LI>a\tb \"c\"\r\n</UL>\r\n") << QByteArray();
+    {
+        // Every length around the block sizes in which the writer copies short texts.
+        PageSpec spec{.layout = basic};
+        QByteArray lines = "<UL TYPE=\"disc\">\r\n";
+        for (int length = 0; length <= 70; ++length) {
+            std::string item;
+            for (int i = 0; i < length; ++i)
+                item += static_cast<char>('A' + (i * 7 + length) % 26);
+            spec.bulletItems.push_back(item);
+            lines += "   <LI>" + bytes(item) + "\r\n";
+        }
+        QTest::newRow("bullet items of every length from 0 to 70 unchanged") << spec << lines + "</UL>\r\n"
+                                                                              << QByteArray();
+    }
+
+    // Link entries.
+    QTest::newRow("anchor: two TABs keep the second in the description")
+        << linksPage(basic, anchors, {"http://x.example/\tPart one\tPart two"})
+        << QByteArray("<A HREF=\"http://x.example/\">Part one\tPart two</A><BR>\r\n") << QByteArray();
+    QTest::newRow("menu: two TABs keep the second in the description")
+        << linksPage(basic, menu, {"http://x.example/\tPart one\tPart two"})
+        << QByteArray("document.write('<option value=\"http://x.example/\">Part one\tPart two');\r\n")
+        << QByteArray();
+    QTest::newRow("anchor: no TAB gives the address and an empty description")
+        << linksPage(basic, anchors, {"http://x.example/"}) << QByteArray("<A HREF=\"http://x.example/\"></A><BR>\r\n")
+        << QByteArray();
+    QTest::newRow("menu: no TAB gives the address and an empty description")
+        << linksPage(basic, menu, {"http://x.example/"})
+        << QByteArray("document.write('<option value=\"http://x.example/\">');\r\n") << QByteArray();
+    QTest::newRow("anchor: description with mark-up and quotes unchanged")
+        << linksPage(basic, anchors, {"a.html?q=\"1\"\t<B>Bold</B> & \"more\""})
+        << QByteArray("<A HREF=\"a.html?q=\"1\"\"><B>Bold</B> & \"more\"</A><BR>\r\n") << QByteArray();
+
+    // The Go button in each column.
+    QTest::newRow("layout 4: right text column drops the blank before Go")
+        << linksPage(tableLeft, menu, {"a\tb"})
+        << QByteArray("document.write('</select>');\r\ndocument.write('<INPUT TYPE=\"button\" VALUE=\"Go\"")
+        << QByteArray("&nbsp;");
+    QTest::newRow("layout 5: left text column keeps the blank before Go, image on the right")
+        << PageSpec{.layout = tableRight, .pageImage = "a.gif", .links = {"a\tb"}, .linkStyle = menu}
+        << QByteArray("document.write('</select>');\r\ndocument.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\"")
+        << QByteArray("document.write('<INPUT");
+
+    // Table cells.
+    QTest::newRow("layout 4 with text only: three empty lines before </TD>")
+        << PageSpec{.layout = tableLeft, .pageText = "Hi"} << QByteArray("Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n</TR>")
+        << QByteArray();
+    QTest::newRow("layout 5 with text only: three empty lines before </TD>")
+        << PageSpec{.layout = tableRight, .pageText = "Hi"}
+        << QByteArray("Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n\r\n<!-- Right hand column -->") << QByteArray();
+
+    // Footer.
+    QTest::newRow("author e-mail adds its line before the credit")
+        << PageSpec{.layout = basic, .authorEmail = "a\"b@example.org"}
+        << QByteArray("<HR NOSHADE SIZE=1>\r\n\r\nEmail the author of this page at "
+                      "<A HREF=\"mailto:a\"b@example.org\">a\"b@example.org</A><BR>\r\n"
+                      "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> \r\n")
+        << QByteArray();
+}
+
+void TestPageWriter::fragments()
+{
+    QFETCH(PageSpec, spec);
+    QFETCH(QByteArray, present);
+    QFETCH(QByteArray, absent);
+
+    const QByteArray document = bytes(write(spec));
+    QVERIFY2(document.contains(present), ("missing:\n" + visible(present) + "\nin:\n" + visible(document)).constData());
+    if (!absent.isEmpty())
+        QVERIFY2(!document.contains(absent), ("unexpected: " + visible(absent)).constData());
+    QVERIFY(document.endsWith("</BODY>\r\n</HTML>"));
+}
+
+QTEST_APPLESS_MAIN(TestPageWriter)
+
+#include "tst_pagewriter.moc"
