@@ -1,0 +1,116 @@
+// The text import and the item list at their limits, each measured beside the work it cannot do without: reading
+// and decoding the file, and adding to an empty list.
+#include "scriptedplatform.h"
+#include "wizard/bulletlistpage.h"
+#include "wizard/entrylist.h"
+#include "wizard/frmwiz.h"
+#include "wizard/textimport.h"
+#include "wizard/textpage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace larkspan;
+
+// A plain text file of exactly the largest size the import takes, in lines of about forty bytes.
+class LargestTextFile {
+public:
+    LargestTextFile()
+    {
+        QByteArray bytes;
+        const QByteArray line = "A line of plain text, about forty bytes\r\n";
+        while (bytes.size() + line.size() <= TextImport::SizeLimit)
+            bytes += line;
+        bytes += QByteArray(TextImport::SizeLimit - bytes.size(), '.');
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    QString path() const { return folder.filePath(QStringLiteral("largest.txt")); }
+
+private:
+    QTemporaryDir folder;
+};
+
+LargestTextFile& textFile()
+{
+    static LargestTextFile file;
+    return file;
+}
+
+struct Wizard {
+    ScriptedPlatform platform;
+    frmWiz window{platform, QString()};
+};
+
+void BM_ImportLargestFile(benchmark::State& state)
+{
+    Wizard wizard;
+    for (auto _ : state)
+        wizard.window.textPage().LoadTextFile(textFile().path());
+    state.SetBytesProcessed(state.iterations() * TextImport::SizeLimit);
+}
+BENCHMARK(BM_ImportLargestFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAndDecodeOnly(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TextImport import(textFile().path());
+        import.read();
+        benchmark::DoNotOptimize(import.pageText());
+    }
+    state.SetBytesProcessed(state.iterations() * TextImport::SizeLimit);
+}
+BENCHMARK(BM_ReadAndDecodeOnly)->Unit(benchmark::kMillisecond);
+
+void BM_BareTextBoxFill(benchmark::State& state)
+{
+    TextImport import(textFile().path());
+    import.read();
+    const QString text = import.pageText();
+    QPlainTextEdit box;
+    for (auto _ : state)
+        box.setPlainText(text);
+    state.SetBytesProcessed(state.iterations() * TextImport::SizeLimit);
+}
+BENCHMARK(BM_BareTextBoxFill)->Unit(benchmark::kMillisecond);
+
+// Adding one item to a list that already holds count items; the item is taken out again outside the timing.
+void BM_AddItem(benchmark::State& state)
+{
+    Wizard wizard;
+    QListWidget* list = wizard.window.lstBox[LstItems];
+    const int count = int(state.range(0));
+    for (int i = 0; i < count; ++i)
+        entrylist::append(list, QStringLiteral("Item %1").arg(i), QStringLiteral("Item %1").arg(i));
+    for (auto _ : state) {
+        wizard.window.setBoxText(TxtBulletItem, QStringLiteral("One more item"));
+        wizard.window.bulletListPage().addItem();
+        state.PauseTiming();
+        delete list->takeItem(list->count() - 1);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddItem)->Arg(0)->Arg(entrylist::Capacity - 1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
