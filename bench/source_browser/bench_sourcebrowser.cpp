@@ -62,13 +62,18 @@ public:
         return text;
     }
 
+    // Made on first use and let go by main() while the application still exists.
     static LargestPage& instance()
     {
-        static LargestPage page;
-        return page;
+        if (!page)
+            page = std::make_unique<LargestPage>();
+        return *page;
     }
+    static void release() { page.reset(); }
 
 private:
+    static inline std::unique_ptr<LargestPage> page;
+
     ScriptedPlatform platform;
     std::unique_ptr<frmWiz> wiz;
     std::string text;
@@ -173,6 +178,7 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
+    LargestPage::release();
     benchmark::Shutdown();
     return 0;
 }
