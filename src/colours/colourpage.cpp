@@ -4,7 +4,6 @@
 #include "colours/colourbutton.h"
 #include "colours/colourpreview.h"
 #include "colours/namedcolors.h"
-#include "wizard/artwork.h"
 #include "wizard/frmwiz.h"
 
 #include <QCheckBox>
@@ -26,8 +25,8 @@ namespace larkspan {
 
 namespace {
 
-constexpr QSize BrowseButtonSize{28, 24};
-constexpr QSize BrowseIconSize{16, 16};
+constexpr QSize BrowseButtonSize{30, 28};
+constexpr QSize BrowseIconSize{20, 20};
 // Indent of the five attribute rows under the options.
 constexpr int AttributeIndent = 18;
 
@@ -162,16 +161,8 @@ void ColourPage::buildPage()
     imageBox->setEnabled(false);
     wiz.txtBox[TxtBackgroundImage] = imageBox;
 
-    auto* browse = new QPushButton(panel);
-    browse->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdBrowseBackground));
-    browse->setIcon(artworkIcon(QStringLiteral(":/buttons/browse")));
-    browse->setIconSize(BrowseIconSize);
-    browse->setFixedSize(BrowseButtonSize);
-    browse->setToolTip(tr("Browse for Image"));
-    browse->setAccessibleName(browse->toolTip());
-    browse->setAutoDefault(false);
-    browse->setEnabled(false);
-    wiz.cmdButton[CmdBrowseBackground] = browse;
+    QPushButton* browse = wiz.addPictureButton(panel, CmdBrowseBackground, QStringLiteral(":/buttons/browse"),
+                                               tr("Browse for Image"), BrowseIconSize, BrowseButtonSize, false);
 
     auto* imageRow = new QHBoxLayout;
     imageRow->setContentsMargins(AttributeIndent, 0, 0, 0);

@@ -1,7 +1,6 @@
 #include "images/imagepage.h"
 
 #include "images/previewpicture.h"
-#include "wizard/artwork.h"
 #include "wizard/frmwiz.h"
 
 #include <QCheckBox>
@@ -66,16 +65,8 @@ ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
     box->setEnabled(false);
     wiz.txtBox[TxtPageImage] = box;
 
-    auto* browse = new QPushButton(panel);
-    browse->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdBrowseImage));
-    browse->setIcon(artworkIcon(QStringLiteral(":/buttons/browse")));
-    browse->setIconSize(BrowseIconSize);
-    browse->setFixedSize(BrowseButtonSize);
-    browse->setToolTip(tr("Browse for Image"));
-    browse->setAccessibleName(browse->toolTip());
-    browse->setAutoDefault(false);
-    browse->setEnabled(false);
-    wiz.cmdButton[CmdBrowseImage] = browse;
+    QPushButton* browse = wiz.addPictureButton(panel, CmdBrowseImage, QStringLiteral(":/buttons/browse"),
+                                               tr("Browse for Image"), BrowseIconSize, BrowseButtonSize, false);
 
     auto* dimensions = new QLabel(tr("Image Dimensions:"), panel);
     const int fieldWidth = panel->fontMetrics().horizontalAdvance(QStringLiteral("000000"));

@@ -50,11 +50,7 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
     itemLabel->setBuddy(item);
     wiz.txtBox[TxtBulletItem] = item;
 
-    auto* add = new QPushButton(tr("&Add Item"), panel);
-    add->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdAddItem));
-    add->setAutoDefault(false);
-    add->setEnabled(false);
-    wiz.cmdButton[CmdAddItem] = add;
+    QPushButton* add = wiz.addButton(panel, CmdAddItem, tr("&Add Item"), false);
 
     auto* counter = new QLabel(tr("Current List Items: 0"), panel);
     counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblItemCounter));
@@ -66,11 +62,7 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
     entrylist::prepare(list);
     wiz.lstBox[LstItems] = list;
 
-    auto* remove = new QPushButton(tr("&Remove Item"), panel);
-    remove->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdRemoveItem));
-    remove->setAutoDefault(false);
-    remove->setEnabled(false);
-    wiz.cmdButton[CmdRemoveItem] = remove;
+    QPushButton* remove = wiz.addButton(panel, CmdRemoveItem, tr("&Remove Item"), false);
 
     auto* entry = new QGridLayout;
     entry->addWidget(styleLabel, 0, 0);

@@ -5,7 +5,6 @@
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
 #include "source_browser/pagefile.h"
-#include "wizard/artwork.h"
 #include "wizard/bulletlistpage.h"
 #include "wizard/frmwiz.h"
 #include "wizard/layoutpage.h"
@@ -95,15 +94,8 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
     hint->setObjectName(QStringLiteral("finishHint"));
     hint->setWordWrap(true);
 
-    auto* source = new QPushButton(panel);
-    source->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdSourceBrowser));
-    source->setIcon(artworkIcon(QStringLiteral(":/buttons/source")));
-    source->setIconSize(SourceButtonPicture);
-    source->setFixedSize(SourceButtonSize);
-    source->setToolTip(tr("Source Browser"));
-    source->setAccessibleName(tr("Source Browser"));
-    source->setAutoDefault(false);
-    wiz.cmdButton[CmdSourceBrowser] = source;
+    QPushButton* source = wiz.addPictureButton(panel, CmdSourceBrowser, QStringLiteral(":/buttons/source"),
+                                               tr("Source Browser"), SourceButtonPicture, SourceButtonSize, true);
 
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(hint, 1);

@@ -191,6 +191,28 @@ bool frmWiz::hasSourceBrowser() const
     return editWindow && !editWindow->isUnloaded();
 }
 
+QPushButton* frmWiz::addButton(QWidget* panel, int index, const QString& caption, bool enabled)
+{
+    auto* button = new QPushButton(caption, panel);
+    button->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
+    button->setAutoDefault(false);
+    button->setEnabled(enabled);
+    cmdButton[index] = button;
+    return button;
+}
+
+QPushButton* frmWiz::addPictureButton(QWidget* panel, int index, const QString& picture, const QString& tip,
+                                      QSize pictureSize, QSize buttonSize, bool enabled)
+{
+    QPushButton* button = addButton(panel, index, QString(), enabled);
+    button->setIcon(artworkIcon(picture));
+    button->setIconSize(pictureSize);
+    button->setFixedSize(buttonSize);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    return button;
+}
+
 PageSpec frmWiz::pageSpec() const
 {
     const auto listEntries = [this](int list) {

@@ -89,6 +89,11 @@ public:
     frmEdit& sourceBrowser();
     bool hasSourceBrowser() const;
 
+    // Makes element index of cmdButton on a page's panel. A picture button's tool tip is its accessible name too.
+    QPushButton* addButton(QWidget* panel, int index, const QString& caption, bool enabled);
+    QPushButton* addPictureButton(QWidget* panel, int index, const QString& picture, const QString& tip,
+                                  QSize pictureSize, QSize buttonSize, bool enabled);
+
     // The page description as the pages show it now.
     PageSpec pageSpec() const;
 

@@ -44,11 +44,7 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
     descriptionLabel->setBuddy(description);
     wiz.txtBox[TxtLinkDescription] = description;
 
-    auto* add = new QPushButton(tr("&Add Link"), panel);
-    add->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdAddLink));
-    add->setAutoDefault(false);
-    add->setEnabled(false);
-    wiz.cmdButton[CmdAddLink] = add;
+    QPushButton* add = wiz.addButton(panel, CmdAddLink, tr("&Add Link"), false);
 
     auto* counter = new QLabel(tr("Current Links: 0"), panel);
     counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblLinkCounter));
@@ -60,11 +56,7 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
     entrylist::prepare(list);
     wiz.lstBox[LstLinks] = list;
 
-    auto* remove = new QPushButton(tr("&Remove Link"), panel);
-    remove->setObjectName(QStringLiteral("cmdButton_%1").arg(CmdRemoveLink));
-    remove->setAutoDefault(false);
-    remove->setEnabled(false);
-    wiz.cmdButton[CmdRemoveLink] = remove;
+    QPushButton* remove = wiz.addButton(panel, CmdRemoveLink, tr("&Remove Link"), false);
 
     auto* styles = new QHBoxLayout;
     styles->addWidget(plain);

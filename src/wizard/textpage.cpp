@@ -1,6 +1,5 @@
 #include "wizard/textpage.h"
 
-#include "wizard/artwork.h"
 #include "wizard/frmwiz.h"
 #include "wizard/stringconvert.h"
 #include "wizard/textimport.h"
@@ -23,20 +22,6 @@ namespace {
 
 constexpr QSize PictureSize{32, 32};
 constexpr QSize PictureButtonSize{40, 40};
-
-QPushButton* pictureButton(frmWiz& wiz, int index, const QString& resource, const QString& tip, QWidget* parent)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
-    button->setIcon(artworkIcon(resource));
-    button->setIconSize(PictureSize);
-    button->setFixedSize(PictureButtonSize);
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
-    button->setAutoDefault(false);
-    wiz.cmdButton[index] = button;
-    return button;
-}
 
 QPlainTextEdit* pageTextBox(const frmWiz& wiz)
 {
@@ -93,9 +78,11 @@ TextPage::TextPage(frmWiz& wiz) : wiz(wiz)
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
-    buttons->addWidget(pictureButton(wiz, CmdIndent, QStringLiteral(":/buttons/indent"), tr("Indent Selection"), panel));
+    buttons->addWidget(wiz.addPictureButton(panel, CmdIndent, QStringLiteral(":/buttons/indent"),
+                                               tr("Indent Selection"), PictureSize, PictureButtonSize, true));
     buttons->addWidget(
-        pictureButton(wiz, CmdImportText, QStringLiteral(":/buttons/import"), tr("Import Plain Text File"), panel));
+        wiz.addPictureButton(panel, CmdImportText, QStringLiteral(":/buttons/import"),
+                             tr("Import Plain Text File"), PictureSize, PictureButtonSize, true));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(frame, 1);
