@@ -18,22 +18,36 @@ using namespace larkspan;
 
 namespace {
 
-// Runs action on the next modal window that opens, as a user at the keyboard would.
-void whenModal(std::function<void(QWidget*)> action, int triesLeft = 200)
+// Runs action on the next modal window of type Window that opens, as a user at the keyboard would. A dialog
+// may open its own question from inside itself, so a modal window of another type is waited past. If none
+// comes in time every modal window is closed, so the test fails instead of hanging.
+template <typename Window>
+void whenModal(std::function<void(Window*)> action, int triesLeft = 1000)
 {
     QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft]() mutable {
-        if (QWidget* modal = QApplication::activeModalWidget())
+        if (auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget()))
             action(modal);
         else if (triesLeft > 0)
-            whenModal(std::move(action), triesLeft - 1);
+            whenModal<Window>(std::move(action), triesLeft - 1);
+        else
+            while (QWidget* stuck = QApplication::activeModalWidget())
+                stuck->close();
     });
 }
 
-void clickButton(QWidget* modal, QMessageBox::StandardButton which)
+void clickButton(QMessageBox* box, QMessageBox::StandardButton which)
 {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    QVERIFY(box);
     box->button(which)->click();
+}
+
+// Names a file in the dialog and presses its accept button. The dialog does not overwrite a name the user is
+// busy typing, so the name box must not hold the focus when the name is put in.
+void chooseFile(QFileDialog* dialog, const QString& name)
+{
+    if (QWidget* focused = dialog->focusWidget())
+        focused->clearFocus();
+    dialog->selectFile(name);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
 }
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -93,12 +107,11 @@ void tst_QtPlatform::messageBox()
 
     QString seenText, seenTitle;
     int seenIcon = -1;
-    whenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
+    whenModal<QMessageBox>([&](QMessageBox* box) {
         seenText = box->text();
         seenTitle = box->windowTitle();
         seenIcon = box->icon();
-        clickButton(modal, QMessageBox::StandardButton(click));
+        clickButton(box, QMessageBox::StandardButton(click));
     });
     const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
                                                      MessageButtons(buttons), MessageIcon(icon),
@@ -117,12 +130,10 @@ void tst_QtPlatform::openExistingFile()
 
     QString title;
     QStringList filters;
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        chooseFile(dialog, path);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Import a Text File");
@@ -140,11 +151,9 @@ void tst_QtPlatform::openMissingFileAfterConfirming()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("new.gif"));
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        whenModal([](QWidget* question) { clickButton(question, QMessageBox::Yes); });
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        whenModal<QMessageBox>([](QMessageBox* question) { clickButton(question, QMessageBox::Yes); });
+        chooseFile(dialog, path);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Select an Image");
@@ -158,10 +167,8 @@ void tst_QtPlatform::openMissingFileAfterConfirming()
 void tst_QtPlatform::saveAddsDefaultExtension()
 {
     QTemporaryDir dir;
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        dialog->selectFile(QStringLiteral("index"));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        chooseFile(dialog, QStringLiteral("index"));
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Save your web page");
@@ -182,14 +189,12 @@ void tst_QtPlatform::saveAsksBeforeOverwriting()
     const QString path = dir.filePath(QStringLiteral("page.htm"));
     writeFile(path, "old");
     bool asked = false;
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        whenModal([&](QWidget* question) {
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        whenModal<QMessageBox>([&](QMessageBox* question) {
             asked = true;
             clickButton(question, QMessageBox::Yes);
         });
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        chooseFile(dialog, path);
     });
     FileDialogRequest request;
     request.title = QStringLiteral("Save your web page");
@@ -205,17 +210,16 @@ void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
     custom[2] = 0x00336699;
 
     QColor offered;
-    whenModal([&](QWidget* modal) {
+    whenModal<QColorDialog>([&](QColorDialog* dialog) {
         offered = QColorDialog::customColor(2);
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
-        qobject_cast<QColorDialog*>(modal)->reject();
+        dialog->reject();
     });
     QVERIFY(!platform.chooseColor(nullptr, custom));
     QCOMPARE(offered, QColor(0x99, 0x66, 0x33));
     QCOMPARE(custom[5], ColorRef(0));
 
-    whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QColorDialog*>(modal);
+    whenModal<QColorDialog>([&](QColorDialog* dialog) {
         QCOMPARE(QColorDialog::customColor(5), QColor(Qt::black));
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
         dialog->setCurrentColor(QColor(10, 11, 12));
