@@ -301,20 +301,21 @@ void frmWiz::EnterWelcome()
     cmdButton[CmdForward]->setText(tr("&Start >"));
 }
 
+void frmWiz::moveTo(WizardPage from, int bitmap, const QString& caption, WizardPage to)
+{
+    hidePanel(from);
+    loadSidePicture(bitmap);
+    setWindowTitle(caption);
+    showPanel(to);
+}
+
 void frmWiz::NextStep(int page)
 {
     if (page < 0 || page >= PageCount)
         return;
-    // Each step hides the panel it leaves before showing the next, so exactly one panel is visible.
-    const auto go = [this](WizardPage from, int bitmap, const QString& caption, WizardPage to) {
-        hidePanel(from);
-        loadSidePicture(bitmap);
-        setWindowTitle(caption);
-        showPanel(to);
-    };
     switch (WizardPage(page)) {
     case WizardPage::Welcome:
-        go(WizardPage::Welcome, 9, tr("Larkspan 1.1 - Select a page layout"), WizardPage::Layout);
+        moveTo(WizardPage::Welcome, 9, tr("Larkspan 1.1 - Select a page layout"), WizardPage::Layout);
         cmdButton[CmdForward]->setText(tr("&Next >"));
         cmdButton[CmdBackward]->setText(tr("< &Back"));
         cmdButton[CmdCancel]->show();
@@ -325,27 +326,27 @@ void frmWiz::NextStep(int page)
     case WizardPage::Layout:
         if (!layout->checkLayout())
             return;
-        go(WizardPage::Layout, 3, tr("Larkspan 1.1 - Select the color for your page"), WizardPage::Colors);
+        moveTo(WizardPage::Layout, 3, tr("Larkspan 1.1 - Select the color for your page"), WizardPage::Colors);
         cmdButton[CmdAbout]->hide();
         break;
     case WizardPage::Colors:
-        go(WizardPage::Colors, 4, tr("Larkspan 1.1 - Select an image for your page"), WizardPage::Image);
+        moveTo(WizardPage::Colors, 4, tr("Larkspan 1.1 - Select an image for your page"), WizardPage::Image);
         break;
     case WizardPage::Image:
-        go(WizardPage::Image, 5, tr("Larkspan 1.1 - Add some text to your page"), WizardPage::Text);
+        moveTo(WizardPage::Image, 5, tr("Larkspan 1.1 - Add some text to your page"), WizardPage::Text);
         txtBox[TxtPageText]->setFocus();
         break;
     case WizardPage::Text:
-        go(WizardPage::Text, 6, tr("Larkspan 1.1 - Add a Bullet List"), WizardPage::BulletList);
+        moveTo(WizardPage::Text, 6, tr("Larkspan 1.1 - Add a Bullet List"), WizardPage::BulletList);
         txtBox[TxtBulletItem]->setFocus();
         break;
     case WizardPage::BulletList:
-        go(WizardPage::BulletList, 7, tr("Larkspan 1.1 - Add links to your page"), WizardPage::Links);
+        moveTo(WizardPage::BulletList, 7, tr("Larkspan 1.1 - Add links to your page"), WizardPage::Links);
         txtBox[TxtLinkAddress]->setFocus();
         break;
     case WizardPage::Links:
         // Kept as is: this caption has no blank before the hyphen.
-        go(WizardPage::Links, 8, tr("Larkspan 1.1- Final Step: Finish your page"), WizardPage::Finish);
+        moveTo(WizardPage::Links, 8, tr("Larkspan 1.1- Final Step: Finish your page"), WizardPage::Finish);
         cmdButton[CmdForward]->setText(tr("&Finish"));
         finish->fillSummary();
         txtBox[TxtEmail]->setFocus();
@@ -368,12 +369,6 @@ void frmWiz::PreviousStep(int page)
 {
     if (page < 0 || page >= PageCount)
         return;
-    const auto go = [this](WizardPage from, int bitmap, const QString& caption, WizardPage to) {
-        hidePanel(from);
-        loadSidePicture(bitmap);
-        setWindowTitle(caption);
-        showPanel(to);
-    };
     switch (WizardPage(page)) {
     case WizardPage::Welcome:
         close();
@@ -388,26 +383,26 @@ void frmWiz::PreviousStep(int page)
         cmdButton[CmdAbout]->show();
         break;
     case WizardPage::Colors:
-        go(WizardPage::Colors, 9, tr("Larkspan 1.1 - Select a page layout"), WizardPage::Layout);
+        moveTo(WizardPage::Colors, 9, tr("Larkspan 1.1 - Select a page layout"), WizardPage::Layout);
         cbBox[CbLayout]->setFocus();
         break;
     case WizardPage::Image:
-        go(WizardPage::Image, 3, tr("Larkspan 1.1 - Select the color for your page"), WizardPage::Colors);
+        moveTo(WizardPage::Image, 3, tr("Larkspan 1.1 - Select the color for your page"), WizardPage::Colors);
         break;
     case WizardPage::Text:
         // Kept as is: going back to the image page leaves a trailing blank in the caption.
-        go(WizardPage::Text, 4, tr("Larkspan 1.1 - Select an image for your page "), WizardPage::Image);
+        moveTo(WizardPage::Text, 4, tr("Larkspan 1.1 - Select an image for your page "), WizardPage::Image);
         break;
     case WizardPage::BulletList:
-        go(WizardPage::BulletList, 5, tr("Larkspan 1.1 - Add some text to your page"), WizardPage::Text);
+        moveTo(WizardPage::BulletList, 5, tr("Larkspan 1.1 - Add some text to your page"), WizardPage::Text);
         txtBox[TxtPageText]->setFocus();
         break;
     case WizardPage::Links:
-        go(WizardPage::Links, 6, tr("Larkspan 1.1 - Add a Bullet List"), WizardPage::BulletList);
+        moveTo(WizardPage::Links, 6, tr("Larkspan 1.1 - Add a Bullet List"), WizardPage::BulletList);
         txtBox[TxtBulletItem]->setFocus();
         break;
     case WizardPage::Finish:
-        go(WizardPage::Finish, 7, tr("Larkspan 1.1- Add links to your page"), WizardPage::Links);
+        moveTo(WizardPage::Finish, 7, tr("Larkspan 1.1- Add links to your page"), WizardPage::Links);
         cmdButton[CmdForward]->setText(tr("&Next >"));
         txtBox[TxtLinkAddress]->setFocus();
         break;

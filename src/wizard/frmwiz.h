@@ -109,6 +109,8 @@ public:
     void showPanel(WizardPage page);
     void hidePanel(WizardPage page);
     void loadSidePicture(int bitmap);
+    // One step between pages: hides the panel left before showing the next, so exactly one panel is visible.
+    void moveTo(WizardPage from, int bitmap, const QString& caption, WizardPage to);
     void setCancelButton(QPushButton* button);
     QPushButton* cancelButton() const { return escapeButton; }
 
