@@ -70,19 +70,15 @@ ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
 
     auto* dimensions = new QLabel(tr("Image Dimensions:"), panel);
     const int fieldWidth = panel->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
-    auto* width = new QLabel(panel);
-    width->setObjectName(QStringLiteral("lblLabel_%1").arg(LblImageWidth));
+    QLabel* width = wiz.addLabel(panel, LblImageWidth);
     width->setAccessibleName(tr("Image width"));
     width->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     width->setMinimumWidth(fieldWidth);
-    wiz.lblLabel[LblImageWidth] = width;
     auto* by = new QLabel(tr("x"), panel);
-    auto* height = new QLabel(panel);
-    height->setObjectName(QStringLiteral("lblLabel_%1").arg(LblImageHeight));
+    QLabel* height = wiz.addLabel(panel, LblImageHeight);
     height->setAccessibleName(tr("Image height"));
     height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     height->setMinimumWidth(fieldWidth);
-    wiz.lblLabel[LblImageHeight] = height;
 
     auto* frame = new QGroupBox(tr("Image Preview"), panel);
     auto* outer = new QFrame(frame);

@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -52,15 +51,8 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
 
     QPushButton* add = wiz.addButton(panel, CmdAddItem, tr("&Add Item"), false);
 
-    auto* counter = new QLabel(tr("Current List Items: 0"), panel);
-    counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblItemCounter));
-    wiz.lblLabel[LblItemCounter] = counter;
-
-    auto* list = new QListWidget(panel);
-    list->setObjectName(QStringLiteral("lstBox_%1").arg(LstItems));
-    list->setAccessibleName(tr("Bullet items"));
-    entrylist::prepare(list);
-    wiz.lstBox[LstItems] = list;
+    QLabel* counter = wiz.addLabel(panel, LblItemCounter, tr("Current List Items: 0"));
+    QListWidget* list = wiz.addList(panel, LstItems, tr("Bullet items"));
 
     QPushButton* remove = wiz.addButton(panel, CmdRemoveItem, tr("&Remove Item"), false);
 
@@ -71,21 +63,11 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
     entry->addWidget(item, 1, 1);
     entry->setColumnStretch(1, 1);
 
-    auto* addRow = new QHBoxLayout;
-    addRow->addWidget(add);
-    addRow->addWidget(counter, 1);
-
-    auto* removeRow = new QHBoxLayout;
-    removeRow->addWidget(remove);
-    removeRow->addStretch();
-
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(4, 0, 4, 0);
     column->addWidget(instruction);
     column->addLayout(entry);
-    column->addLayout(addRow);
-    column->addWidget(list, 1);
-    column->addLayout(removeRow);
+    entrylist::layOut(column, add, counter, list, remove);
 }
 
 void BulletListPage::formLoad()

@@ -1,9 +1,27 @@
 #include "wizard/entrylist.h"
 
+#include <QBoxLayout>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 namespace larkspan::entrylist {
+
+void layOut(QVBoxLayout* column, QPushButton* add, QLabel* counter, QListWidget* list, QPushButton* remove)
+{
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(add);
+    addRow->addWidget(counter, 1);
+    column->addLayout(addRow);
+
+    column->addWidget(list, 1);
+
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(remove);
+    removeRow->addStretch();
+    column->addLayout(removeRow);
+}
 
 void prepare(QListWidget* list)
 {

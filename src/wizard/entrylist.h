@@ -2,7 +2,10 @@
 
 #include <QString>
 
+class QLabel;
 class QListWidget;
+class QPushButton;
+class QVBoxLayout;
 
 namespace larkspan {
 
@@ -11,6 +14,10 @@ namespace larkspan {
 namespace entrylist {
 
 inline constexpr int Capacity = 32767;
+
+// Adds a list page's lower rows to its column: the add button with the counter beside it, the list taking the
+// spare height, and the remove button under it.
+void layOut(QVBoxLayout* column, QPushButton* add, QLabel* counter, QListWidget* list, QPushButton* remove);
 
 // Sets up a list for fast appends at any length: one row height for all rows.
 void prepare(QListWidget* list);

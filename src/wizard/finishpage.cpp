@@ -74,13 +74,11 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
     summary->setObjectName(QStringLiteral("fraSummary"));
     auto* summaryColumn = new QVBoxLayout(summary);
     for (int i = 0; i < LblSummaryCount; ++i) {
-        auto* label = new QLabel(tr(initialSummary[i]), summary);
-        label->setObjectName(QStringLiteral("lblLabel_%1").arg(LblFirstSummary + i));
+        QLabel* label = wiz.addLabel(summary, LblFirstSummary + i, tr(initialSummary[i]));
         // A long file name must not widen the page.
         label->setMinimumWidth(1);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         summaryColumn->addWidget(label);
-        wiz.lblLabel[LblFirstSummary + i] = label;
     }
 
     auto* emailLabel = new QLabel(tr("Include your &email address: eg. someone@example.com"), panel);

@@ -6,6 +6,7 @@
 #include "wizard/aboutpage.h"
 #include "wizard/artwork.h"
 #include "wizard/bulletlistpage.h"
+#include "wizard/entrylist.h"
 #include "wizard/finishpage.h"
 #include "wizard/layoutpage.h"
 #include "wizard/linkspage.h"
@@ -211,6 +212,24 @@ QPushButton* frmWiz::addPictureButton(QWidget* panel, int index, const QString& 
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     return button;
+}
+
+QLabel* frmWiz::addLabel(QWidget* panel, int index, const QString& text)
+{
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    lblLabel[index] = label;
+    return label;
+}
+
+QListWidget* frmWiz::addList(QWidget* panel, int index, const QString& accessibleName)
+{
+    auto* list = new QListWidget(panel);
+    list->setObjectName(QStringLiteral("lstBox_%1").arg(index));
+    list->setAccessibleName(accessibleName);
+    entrylist::prepare(list);
+    lstBox[index] = list;
+    return list;
 }
 
 PageSpec frmWiz::pageSpec() const

@@ -93,6 +93,10 @@ public:
     QPushButton* addButton(QWidget* panel, int index, const QString& caption, bool enabled);
     QPushButton* addPictureButton(QWidget* panel, int index, const QString& picture, const QString& tip,
                                   QSize pictureSize, QSize buttonSize, bool enabled);
+    // Makes element index of lblLabel on a panel or a frame in it, or element index of lstBox ready for
+    // entries to be added at any length.
+    QLabel* addLabel(QWidget* panel, int index, const QString& text = {});
+    QListWidget* addList(QWidget* panel, int index, const QString& accessibleName);
 
     // The page description as the pages show it now.
     PageSpec pageSpec() const;

@@ -80,11 +80,9 @@ LayoutPage::LayoutPage(frmWiz& wiz) : wiz(wiz)
     style->setObjectName(QStringLiteral("cbBox_0"));
     style->setAccessibleName(tr("Layout style"));
 
-    auto* description = new QLabel(panel);
-    description->setObjectName(QStringLiteral("lblLabel_1"));
+    QLabel* description = wiz.addLabel(panel, LblLayoutDescription);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    wiz.lblLabel[LblLayoutDescription] = description;
 
     auto* titleLabel = new QLabel(tr("Title of your web page. eg: My Home Page"), panel);
     auto* title = new QLineEdit(panel);

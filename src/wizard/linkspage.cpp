@@ -46,15 +46,8 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
 
     QPushButton* add = wiz.addButton(panel, CmdAddLink, tr("&Add Link"), false);
 
-    auto* counter = new QLabel(tr("Current Links: 0"), panel);
-    counter->setObjectName(QStringLiteral("lblLabel_%1").arg(LblLinkCounter));
-    wiz.lblLabel[LblLinkCounter] = counter;
-
-    auto* list = new QListWidget(panel);
-    list->setObjectName(QStringLiteral("lstBox_%1").arg(LstLinks));
-    list->setAccessibleName(tr("Links"));
-    entrylist::prepare(list);
-    wiz.lstBox[LstLinks] = list;
+    QLabel* counter = wiz.addLabel(panel, LblLinkCounter, tr("Current Links: 0"));
+    QListWidget* list = wiz.addList(panel, LstLinks, tr("Links"));
 
     QPushButton* remove = wiz.addButton(panel, CmdRemoveLink, tr("&Remove Link"), false);
 
@@ -62,14 +55,6 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
     styles->addWidget(plain);
     styles->addWidget(combo);
     styles->addStretch();
-
-    auto* addRow = new QHBoxLayout;
-    addRow->addWidget(add);
-    addRow->addWidget(counter, 1);
-
-    auto* removeRow = new QHBoxLayout;
-    removeRow->addWidget(remove);
-    removeRow->addStretch();
 
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(4, 0, 4, 0);
@@ -79,9 +64,7 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
     column->addWidget(address);
     column->addWidget(descriptionLabel);
     column->addWidget(description);
-    column->addLayout(addRow);
-    column->addWidget(list, 1);
-    column->addLayout(removeRow);
+    entrylist::layOut(column, add, counter, list, remove);
 }
 
 void LinksPage::formLoad()
