@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextCursor>
 
 #include <algorithm>
 #include <ranges>
@@ -579,6 +580,17 @@ bool frmWiz::eventFilter(QObject* watched, QEvent* event)
             const auto* key = static_cast<QKeyEvent*>(event);
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && txtBox_KeyPress(index, 13))
                 return true;
+            // Shift+Enter would put a lone line feed into the page; it starts a new line like Enter instead.
+            auto* edit = qobject_cast<QPlainTextEdit*>(watched);
+            if (edit && key->matches(QKeySequence::InsertLineSeparator)) {
+                if (!edit->isReadOnly()) {
+                    QTextCursor cursor = edit->textCursor();
+                    cursor.insertBlock();
+                    edit->setTextCursor(cursor);
+                    edit->ensureCursorVisible();
+                }
+                return true;
+            }
         }
     }
     return QWidget::eventFilter(watched, event);

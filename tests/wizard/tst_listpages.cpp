@@ -204,20 +204,23 @@ void tst_ListPages::addItems()
 void tst_ListPages::enterInItemBox_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("modifier");
 
-    QTest::newRow("Enter after text adds it") << "abc";
-    QTest::newRow("Enter in the empty box adds an empty item") << "";
+    QTest::newRow("Enter after text adds it") << "abc" << int(Qt::NoModifier);
+    QTest::newRow("Enter in the empty box adds an empty item") << "" << int(Qt::NoModifier);
+    QTest::newRow("Shift+Enter too, with a CR LF break") << "abc" << int(Qt::ShiftModifier);
 }
 
 void tst_ListPages::enterInItemBox()
 {
     QFETCH(QString, typed);
+    QFETCH(int, modifier);
 
     WizardFixture f;
     f.goTo(WizardPage::BulletList);
     QWidget* box = f.wiz->txtBox[TxtBulletItem];
     QTest::keyClicks(box, typed);
-    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Return, Qt::KeyboardModifiers(modifier));
 
     QCOMPARE(exactTexts(f.wiz->lstBox[LstItems]), QStringList{typed});
     QCOMPARE(f.wiz->lblLabel[LblItemCounter]->text(), counterText(bulletItems, 1));

@@ -109,21 +109,24 @@ void tst_TextPage::enterKeyMask()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
 
-    WizardFixture f;
-    f.goTo(WizardPage::Text);
-    f.wiz->chkBox[ChkKeyMask]->setChecked(true);
-    f.wiz->optRadio[paragraph ? OptEnterParagraph : OptEnterBreak]->setChecked(true);
-    f.wiz->chkBox[ChkKeyMask]->setChecked(mask);
-    f.wiz->setBoxText(TxtPageText, before);
-    select(pageText(f), selectionStart, selectionLength);
-    if (before.isEmpty())
-        pageText(f)->moveCursor(QTextCursor::End);
+    // Shift+Enter must start its line with CR LF like Enter, never with a lone line feed.
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        WizardFixture f;
+        f.goTo(WizardPage::Text);
+        f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+        f.wiz->optRadio[paragraph ? OptEnterParagraph : OptEnterBreak]->setChecked(true);
+        f.wiz->chkBox[ChkKeyMask]->setChecked(mask);
+        f.wiz->setBoxText(TxtPageText, before);
+        select(pageText(f), selectionStart, selectionLength);
+        if (before.isEmpty())
+            pageText(f)->moveCursor(QTextCursor::End);
 
-    QTest::keyClicks(pageText(f), typed);
-    QTest::keyClick(pageText(f), Qt::Key_Return);
-    QTest::keyClick(pageText(f), Qt::Key_Z);
+        QTest::keyClicks(pageText(f), typed);
+        QTest::keyClick(pageText(f), Qt::Key_Return, modifier);
+        QTest::keyClick(pageText(f), Qt::Key_Z);
 
-    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+        QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+    }
 }
 
 void tst_TextPage::maskCheckBoxEnablesOptions()
