@@ -60,6 +60,8 @@ void frmEdit::Form_Unload()
 {
     txtSource->clear();
     std::string().swap(document);
+    // The same last step the main window takes when it goes.
+    setWindowState(windowState() | Qt::WindowMinimized);
     unloaded = true;
 }
 

@@ -81,7 +81,7 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
         summaryColumn->addWidget(label);
     }
 
-    auto* emailLabel = new QLabel(tr("Include your &email address: eg. someone@example.com"), panel);
+    auto* emailLabel = new QLabel(tr("Include your email address: eg. someone@example.com"), panel);
     auto* email = new QLineEdit(panel);
     emailLabel->setBuddy(email);
     wiz.txtBox[TxtEmail] = email;

@@ -168,6 +168,7 @@ void tst_SourceBrowser::closing()
     QVERIFY(!browser->isVisible());
     QCOMPARE(source->toPlainText(), QString());
     QCOMPARE(browser->pageDocument(), std::string());
+    QVERIFY(browser->windowState() & Qt::WindowMinimized);
     QVERIFY(!wiz.hasSourceBrowser());
     QTRY_VERIFY(browser.isNull());
 
