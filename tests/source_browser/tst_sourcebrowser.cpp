@@ -6,12 +6,15 @@
 #include "wizard/frmwiz.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace larkspan;
 
@@ -39,6 +42,7 @@ private slots:
     void textBoxFillsTheInnerArea_data();
     void textBoxFillsTheInnerArea();
     void createdHiddenOnFirstUse();
+    void centredOnTheScreen();
     void closing_data();
     void closing();
     void eachNewWindowHasItsFirstSize();
@@ -97,7 +101,8 @@ void tst_SourceBrowser::windowAsCreated()
     QCOMPARE(font.pointSizeF(), 8.25);
     QCOMPARE(font.weight(), QFont::Normal);
     QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
-    // Where Courier New is missing, a monospace font of the same metrics stands in.
+    // Where Courier New is missing, a monospace font of the same metrics stands in (Liberation Mono, which the
+    // bootstrap installs).
     QVERIFY(QFontInfo(font).fixedPitch());
 }
 
@@ -124,6 +129,23 @@ void tst_SourceBrowser::textBoxFillsTheInnerArea()
     browser.resize(size);
     QTRY_COMPARE(browser.size(), size);
     QCOMPARE(browser.txtSource->geometry(), browser.rect());
+}
+
+// Centred on the screen, not over the main window, even when the main window is elsewhere.
+void tst_SourceBrowser::centredOnTheScreen()
+{
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    wiz.move(0, 0);
+    wiz.show();
+    frmEdit& browser = wiz.sourceBrowser();
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+
+    const QRect available = browser.screen()->availableGeometry();
+    const QPoint offCentre = browser.frameGeometry().center() - available.center();
+    QVERIFY2(offCentre.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2 from the centre").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void tst_SourceBrowser::createdHiddenOnFirstUse()
@@ -314,8 +336,7 @@ void tst_SourceBrowser::saveFailureKeepsTheOldFile_data()
     QTest::newRow("a file where a folder should be") << QStringLiteral("old/page.htm") << false << QString();
     QTest::newRow("a name that is a folder") << QStringLiteral("sub") << false << QString();
     QTest::newRow("no name before the NUL") << QStringLiteral("\0page.htm") << false << QString();
-    QTest::newRow("the disk fills up while writing") << QStringLiteral("old") << true
-                                                     << QStringLiteral("File too large");
+    QTest::newRow("the disk fills up while writing") << QStringLiteral("old") << true << qt_error_string(EFBIG);
 }
 
 void tst_SourceBrowser::saveFailureKeepsTheOldFile()

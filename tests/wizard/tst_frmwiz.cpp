@@ -3,10 +3,13 @@
 #include "source_browser/frmedit.h"
 #include "wizard/layoutpage.h"
 
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 
 using namespace larkspan;
 
@@ -24,6 +27,24 @@ QString visibleButtons(const frmWiz& wiz)
     return letters;
 }
 
+// The picture each side bitmap number stands for, drawn at the side picture's size.
+QImage sidePicture(int bitmap, const QSize& size)
+{
+    static const std::map<int, QString> names = {{2, "welcome"}, {3, "colors"}, {4, "image"}, {5, "text"},
+                                                 {6, "bullets"}, {7, "links"},  {8, "finish"}, {9, "layout"}};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/side/") + names.at(bitmap));
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+QImage shownSidePicture(const frmWiz& wiz)
+{
+    return wiz.sideImage()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 int visiblePanels(const frmWiz& wiz)
 {
     return int(std::ranges::count_if(wiz.picContainer, [](const QWidget* panel) { return !panel->isHidden(); }));
@@ -36,6 +57,9 @@ class tst_frmWiz : public QObject {
 
 private slots:
     void startState();
+    void artworkIsDrawable_data();
+    void artworkIsDrawable();
+    void sidePagesTexts();
     void navigation_data();
     void navigation();
     void escapeEndsTheProgram_data();
@@ -44,7 +68,9 @@ private slots:
     void selectAllOnFocus();
     void buttonPressCapturesSelection();
     void layoutCheckRefusesWithoutStyle();
-    void layoutThumbnailsAndDescriptions();
+    void layoutDescriptions_data();
+    void layoutDescriptions();
+    void describeLayoutOutOfRange();
     void thumbnailsAreCentred();
     void help_data();
     void help();
@@ -60,12 +86,68 @@ void tst_frmWiz::startState()
     QCOMPARE(f.wiz->cmdButton[CmdBackward]->text(), QStringLiteral("&Cancel"));
     QCOMPARE(visibleButtons(*f.wiz), QStringLiteral("HABN"));
     QCOMPARE(f.wiz->cancelButton(), f.wiz->cmdButton[CmdBackward]);
-    QCOMPARE(f.wiz->sideImage()->property("bitmap").toInt(), 2);
-    QVERIFY(!f.wiz->sideImage()->pixmap().isNull());
+    QCOMPARE(shownSidePicture(*f.wiz), sidePicture(2, f.wiz->sideImage()->size()));
     QCOMPARE(f.wiz->cbBox[CbLayout]->currentIndex(), 0);
     QCOMPARE(f.wiz->cbBox[CbLayout]->count(), 6);
     QCOMPARE(f.wiz->cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
     QCOMPARE(visiblePanels(*f.wiz), 1);
+}
+
+void tst_frmWiz::artworkIsDrawable_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("pictures");
+
+    QTest::newRow("side pictures") << ":/side" << 8;
+    QTest::newRow("layout thumbnails") << ":/templates" << TemplateCount;
+    QTest::newRow("picture buttons") << ":/buttons" << 4;
+    QTest::newRow("colour button faces") << ":/colours" << 2;
+    QTest::newRow("application icon") << ":/app" << 1;
+}
+
+// Every picture is a drawing that renders and leaves something on the page.
+void tst_frmWiz::artworkIsDrawable()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, pictures);
+
+    int found = 0;
+    for (QDirIterator it(folder); it.hasNext(); ++found) {
+        const QString resource = it.next();
+        QSvgRenderer renderer(resource);
+        QVERIFY2(renderer.isValid(), qPrintable(resource));
+        QVERIFY2(!renderer.defaultSize().isEmpty(), qPrintable(resource));
+        QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        const QImage blank = [&] {
+            QImage empty(image.size(), image.format());
+            empty.fill(Qt::transparent);
+            return empty;
+        }();
+        QVERIFY2(image != blank, qPrintable(resource));
+    }
+    QCOMPARE(found, pictures);
+}
+
+void tst_frmWiz::sidePagesTexts()
+{
+    WizardFixture f;
+    const auto text = [&](const char* name) { return f.wiz->findChild<QLabel*>(QLatin1String(name))->text(); };
+    QCOMPARE(text("welcomeText"),
+             QStringLiteral("Welcome to Larkspan! The easiest way to make a home page. Larkspan includes a series of "
+                            "questions about the style and look of your page as well if you want to include images, "
+                            "text, links and much more! It's as easy as filling in blanks. When you're done you'll "
+                            "have a great looking page that rivals those made by the pros!"));
+    QCOMPARE(text("welcomeStart"), QStringLiteral("Click the Start button to begin !"));
+    QCOMPARE(text("aboutHeading"), QStringLiteral("Larkspan 1.1"));
+    QCOMPARE(text("aboutText"),
+             QStringLiteral("Larkspan was developed for anyone wanting to make a web page, but didn't know how. It is "
+                            "created for the novice user in mind and also powerful enough for a veteran web page "
+                            "designer which makes it a tool everyone should use. I you have any comments or "
+                            "suggestions about Larkspan please let me know at  larkspan@larkspan.example."));
 }
 
 void tst_frmWiz::navigation_data()
@@ -142,7 +224,7 @@ void tst_frmWiz::navigation()
     QCOMPARE(f.wiz->CurrentPage(), to);
     QCOMPARE(visiblePanels(*f.wiz), 1);
     QCOMPARE(f.wiz->windowTitle(), caption);
-    QCOMPARE(f.wiz->sideImage()->property("bitmap").toInt(), bitmap);
+    QCOMPARE(shownSidePicture(*f.wiz), sidePicture(bitmap, f.wiz->sideImage()->size()));
     QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), forwardCaption);
     QCOMPARE(f.wiz->cmdButton[CmdBackward]->text(), backwardCaption);
     QCOMPARE(visibleButtons(*f.wiz), buttons);
@@ -181,7 +263,7 @@ void tst_frmWiz::aboutAndOk()
     QCOMPARE(visibleButtons(*f.wiz), QStringLiteral("N"));
     QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
     QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
-    QCOMPARE(f.wiz->sideImage()->property("bitmap").toInt(), 2);
+    QCOMPARE(shownSidePicture(*f.wiz), sidePicture(2, f.wiz->sideImage()->size()));
 
     // The hidden backward button does not answer Escape; OK is the only way back.
     QTest::keyClick(f.wiz.get(), Qt::Key_Escape);
@@ -220,6 +302,21 @@ void tst_frmWiz::selectAllOnFocus()
     QCOMPARE(title->selectedText(), QStringLiteral("My Home Page"));
     QCOMPARE(heading->selectedText(), QStringLiteral("Welcome"));
     QCOMPARE(pageText->textCursor().selectedText(), QStringLiteral("two"));
+
+    // A box entered with the mouse, where the box itself would select nothing, is selected whole as well.
+    f.wiz->cbBox[CbLayout]->setFocus();
+    title->deselect();
+    title->setFocus(Qt::MouseFocusReason);
+    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_0"));
+    QCOMPARE(title->selectedText(), QStringLiteral("My Home Page"));
+
+    f.goTo(WizardPage::BulletList);
+    auto* item = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[TxtBulletItem]);
+    f.wiz->cbBox[CbBulletStyle]->setFocus();
+    item->setPlainText(QStringLiteral("first\nsecond"));
+    item->setFocus(Qt::MouseFocusReason);
+    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_5"));
+    QCOMPARE(item->textCursor().selectedText(), QStringLiteral("first\u2029second"));
 }
 
 void tst_frmWiz::buttonPressCapturesSelection()
@@ -261,40 +358,67 @@ void tst_frmWiz::layoutCheckRefusesWithoutStyle()
     QCOMPARE(f.platform.count(QStringLiteral("beep")), 1);
 }
 
-void tst_frmWiz::layoutThumbnailsAndDescriptions()
+void tst_frmWiz::layoutDescriptions_data()
 {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("0 none") << 0 << QString();
+    QTest::newRow("1 basic") << 1
+                             << "Basic Style is the simplest layout style. The heading is centered at the top with "
+                                "text below, an image, links and the footer at the bottom.";
+    QTest::newRow("2 basic image left")
+        << 2
+        << "Basic Style Image Left has heading centered at the top with the image aligned on the left with text "
+           "flowing around the image, links, and the footer at the bottom.";
+    QTest::newRow("3 basic image right")
+        << 3
+        << "Basic Style Image Right has heading centered at the top with the image aligned on the right with text "
+           "flowing around the image, links, and the footer at the bottom.";
+    QTest::newRow("4 table image left")
+        << 4
+        << "Table Style Image Left use a hidden table to separate the image from the text. The header is centered "
+           "at the top, an image on the left, text on the right with links and footer items below.";
+    QTest::newRow("5 table image right")
+        << 5
+        << "Table Style Image Right use a hidden table to separate the image from the text. The header is centered "
+           "at the top, an image on the right, text on the left with links and footer items below.";
+}
+
+// Choosing a style describes it and brings its thumbnail to the front; thumbnails shown earlier stay behind it.
+void tst_frmWiz::layoutDescriptions()
+{
+    QFETCH(int, style);
+    QFETCH(QString, description);
+
     WizardFixture f;
     const auto& thumbnails = f.wiz->imgTemplates;
-    QLabel* description = f.wiz->lblLabel[LblLayoutDescription];
     QWidget* preview = f.wiz->picBox[PicLayoutPreview];
     const auto front = [&] { return preview->childAt(preview->rect().center()); };
-
-    QCOMPARE(description->text(), QString());
+    QCOMPARE(f.wiz->lblLabel[LblLayoutDescription]->text(), QString());
     for (int i = 0; i < TemplateCount; ++i)
         QCOMPARE(!thumbnails[i]->isHidden(), i == 0);
     QCOMPARE(front(), thumbnails[0]);
 
+    const int before = style == 5 ? 1 : 5;
+    f.wiz->cbBox[CbLayout]->setCurrentIndex(before);
+    f.wiz->cbBox[CbLayout]->setCurrentIndex(style);
+
+    QCOMPARE(f.wiz->lblLabel[LblLayoutDescription]->text(), description);
+    QCOMPARE(front(), thumbnails[style]);
+    QVERIFY(!thumbnails[before]->isHidden());
+}
+
+void tst_frmWiz::describeLayoutOutOfRange()
+{
+    WizardFixture f;
     f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::TableImageRight));
-    QCOMPARE(description->text(),
-             QStringLiteral("Table Style Image Right use a hidden table to separate the image from the text. The "
-                            "header is centered at the top, an image on the right, text on the left with links and "
-                            "footer items below."));
-    QCOMPARE(front(), thumbnails[5]);
-
-    f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::BasicStyle));
-    QCOMPARE(description->text(),
-             QStringLiteral("Basic Style is the simplest layout style. The heading is centered at the top with text "
-                            "below, an image, links and the footer at the bottom."));
-    QCOMPARE(front(), thumbnails[1]);
-    // Thumbnails shown earlier stay behind the front one.
-    QVERIFY(!thumbnails[5]->isHidden());
-
-    f.wiz->cbBox[CbLayout]->setCurrentIndex(0);
-    QCOMPARE(description->text(), QString());
-    QCOMPARE(front(), thumbnails[0]);
-
-    f.wiz->layoutPage().DescribeLayout(6);
-    QCOMPARE(description->text(), QString());
+    const QString described = f.wiz->lblLabel[LblLayoutDescription]->text();
+    QVERIFY(!described.isEmpty());
+    for (const int outside : {6, -1, 100}) {
+        f.wiz->layoutPage().DescribeLayout(outside);
+        QCOMPARE(f.wiz->lblLabel[LblLayoutDescription]->text(), described);
+    }
 }
 
 void tst_frmWiz::thumbnailsAreCentred()
@@ -357,6 +481,7 @@ void tst_frmWiz::closingClosesTheOtherWindows()
     QVERIFY(browser->isVisible());
     f.wiz->close();
     QVERIFY(!f.wiz->isVisible());
+    QVERIFY(f.wiz->windowState() & Qt::WindowMinimized);
     QTRY_VERIFY(browser.isNull());
 }
 

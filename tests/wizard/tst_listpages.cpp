@@ -107,6 +107,7 @@ private slots:
     void addButtonFollowsItsBox();
     void addItems_data();
     void addItems();
+    void addItemFocusesTheBox();
     void enterInItemBox_data();
     void enterInItemBox();
     void addLink_data();
@@ -198,6 +199,17 @@ void tst_ListPages::addItems()
     for (int row = 0; row < list->count(); ++row)
         QCOMPARE(list->item(row)->text(), shown.at(row));
     QCOMPARE(f.wiz->lblLabel[LblItemCounter]->text(), counterText(bulletItems, int(items.size())));
+}
+
+// Adding puts the focus back into the item box, wherever it was.
+void tst_ListPages::addItemFocusesTheBox()
+{
+    WizardFixture f;
+    f.goTo(WizardPage::BulletList);
+    f.wiz->setBoxText(TxtBulletItem, QStringLiteral("item"));
+    f.wiz->cmdButton[CmdAddItem]->setFocus();
+    QTRY_COMPARE(f.focusName(), QStringLiteral("cmdButton_%1").arg(CmdAddItem));
+    f.press(CmdAddItem);
     QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_5"));
 }
 
@@ -401,20 +413,26 @@ void tst_ListPages::descriptionsInOneColumn()
     WizardFixture f;
     f.goTo(WizardPage::Links);
     QListWidget* list = f.wiz->lstBox[LstLinks];
-    const int stop = TabStopDelegate::dialogUnitsToPixels(LinksPage::DescriptionColumn, list->fontMetrics());
+    // 50 dialog units: a dialog unit across is a quarter of the font's average letter width, the 52 Latin letters
+    // measured together.
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const int averageLetter = qRound(list->fontMetrics().horizontalAdvance(letters) / 52.0);
+    const int stop = qRound(50 * averageLetter / 4.0);
     QVERIFY(stop > 0);
 
     // Where "Home" starts: the first column in which the row with it differs from the row without it.
     const auto descriptionStart = [list](const QString& address) {
         return firstDifference(renderRow(list, address), renderRow(list, address + QStringLiteral("\tHome")));
     };
+    const int atTextStart = firstDifference(renderRow(list, QString()), renderRow(list, QStringLiteral("Home")));
     const int shortAddress = descriptionStart(QStringLiteral("a"));
-    QVERIFY(shortAddress > stop / 2);
+    QCOMPARE(shortAddress - atTextStart, stop);
     QCOMPARE(descriptionStart(QStringLiteral("http://")), shortAddress);
-    // An address wider than the column pushes its description to the next stop.
-    const int longAddress = descriptionStart(QStringLiteral("http://www.example.com/a/long/path"));
-    QVERIFY(longAddress > shortAddress);
-    QCOMPARE((longAddress - shortAddress) % stop, 0);
+    // An address wider than the column pushes its description to the next stop after it.
+    const QString longAddress = QStringLiteral("http://www.example.com/a/long/path");
+    const int stopsPassed = list->fontMetrics().horizontalAdvance(longAddress) / stop;
+    QVERIFY(stopsPassed >= 1);
+    QCOMPARE(descriptionStart(longAddress) - shortAddress, stopsPassed * stop);
 }
 
 QTEST_MAIN(tst_ListPages)
