@@ -14,17 +14,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDate>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace larkspan {
 
@@ -146,8 +146,8 @@ void FinishPage::GeneratePage()
     if (!writer)
         return;
 
-    const QString createdOn =
-        QLocale::system().toString(QDate::currentDate(), QStringLiteral("dddd, MMMM dd, yyyy"));
+    const QLocale settings = regionalSettings ? *regionalSettings : QLocale::system();
+    const QString createdOn = settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy"));
     // Written aside and handed over whole, so that the source browser never holds part of a document.
     std::string document;
     writer(spec, toStd(createdOn), document);
@@ -246,6 +246,12 @@ void FinishPage::ResetWizard()
     wiz.textPage().resetForAnotherPage();
     wiz.linksPage().resetForAnotherPage();
     wiz.imagePage().resetForAnotherPage();
+}
+
+void FinishPage::setCalendar(std::function<QDate()> date, const QLocale& settings)
+{
+    currentDate = std::move(date);
+    regionalSettings = settings;
 }
 
 } // namespace larkspan

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+
+#include <functional>
+#include <optional>
 
 namespace larkspan {
 
@@ -24,8 +29,14 @@ public:
     // Empties the wizard for another page and goes back to Welcome.
     void ResetWizard();
 
+    // The footer carries today's date in the user's regional settings, both read at each generation. Fixing them
+    // lets a page written on any day and on any machine be compared with a known one.
+    void setCalendar(std::function<QDate()> date, const QLocale& settings);
+
 private:
     frmWiz& wiz;
+    std::function<QDate()> currentDate = &QDate::currentDate;
+    std::optional<QLocale> regionalSettings; // none: the system's
 };
 
 } // namespace larkspan
