@@ -5,56 +5,108 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace larkspan;
 
 namespace {
 
-// Runs action on the next modal window of type Window that opens, as a user at the keyboard would. A dialog
-// may open its own question from inside itself, so a modal window of another type is waited past. If none
-// comes in time every modal window is closed, so the test fails instead of hanging.
-template <typename Window>
-void whenModal(std::function<void(Window*)> action, int triesLeft = 1000)
+// A last resort when an expected window never came: rejects whatever modal window is still up, innermost first.
+// Bounded, so a window that refuses to go cannot turn the rescue itself into a hang.
+void closeModalWindows()
 {
-    QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft]() mutable {
+    for (int left = 16; left > 0; --left) {
+        QWidget* stuck = QApplication::activeModalWidget();
+        if (!stuck)
+            return;
+        if (auto* dialog = qobject_cast<QDialog*>(stuck))
+            dialog->reject();
+        else
+            stuck->hide();
+    }
+}
+
+// Runs action on the next modal window of type Window that opens, as a user at the keyboard would. A dialog
+// may open its own question from inside itself, so a modal window of another type is waited past. The polling
+// lives on scope: deleting scope ends it, so a chain still waiting when its test is over never acts on a window
+// of the next test. If none comes in time every modal window is closed, so the test fails instead of hanging.
+// Actions only record what they see and always close the window; the test checks the record afterwards.
+template <typename Window>
+void whenModal(QObject* scope, std::function<void(Window*)> action, int triesLeft = 1000)
+{
+    QTimer::singleShot(10, scope, [scope, action = std::move(action), triesLeft]() mutable {
         if (auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget()))
             action(modal);
         else if (triesLeft > 0)
-            whenModal<Window>(std::move(action), triesLeft - 1);
+            whenModal<Window>(scope, std::move(action), triesLeft - 1);
         else
-            while (QWidget* stuck = QApplication::activeModalWidget())
-                stuck->close();
+            closeModalWindows();
     });
 }
 
-void clickButton(QMessageBox* box, QMessageBox::StandardButton which)
+// Presses one of the box's buttons. A box without that button is dismissed instead, so an unexpected box still
+// closes; the caller learns which happened.
+bool pressButton(QMessageBox* box, QMessageBox::StandardButton which)
 {
-    box->button(which)->click();
+    if (QAbstractButton* button = box->button(which)) {
+        button->click();
+        return true;
+    }
+    box->reject();
+    return false;
 }
 
 // Names a file in the dialog and presses its accept button. The dialog does not overwrite a name the user is
-// busy typing, so the name box must not hold the focus when the name is put in.
+// busy typing, so the name box must not hold the focus when the name is put in. A dialog that refuses the name
+// stays open; it is cancelled then, so the test fails on its result instead of waiting.
 void chooseFile(QFileDialog* dialog, const QString& name)
 {
     if (QWidget* focused = dialog->focusWidget())
         focused->clearFocus();
     dialog->selectFile(name);
     QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    if (dialog->isVisible())
+        dialog->reject();
 }
 
-void writeFile(const QString& path, const QByteArray& content)
+// What the user reads in the dialog's file type list: the entries and the one shown.
+struct ShownFileTypes {
+    QStringList entries;
+    QString current;
+};
+
+// Qt's own file dialog names its file type list "fileTypeCombo" and its name box "fileNameEdit".
+ShownFileTypes shownFileTypes(const QFileDialog* dialog)
+{
+    ShownFileTypes shown;
+    if (const auto* list = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < list->count(); ++i)
+            shown.entries << list->itemText(i);
+        shown.current = list->currentText();
+    }
+    return shown;
+}
+
+QString shownName(const QFileDialog* dialog)
+{
+    const auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    return nameBox ? nameBox->text() : QString();
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 } // namespace
@@ -63,20 +115,40 @@ class tst_QtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void messageBox_data();
     void messageBox();
     void openExistingFile();
-    void openMissingFileAfterConfirming();
+    void openReturnsLinkItself();
+    void openMissingFile_data();
+    void openMissingFile();
+    void fileTypesShownAsDescribed_data();
+    void fileTypesShownAsDescribed();
+    void saveStartsWithInitialNameAndFolder();
     void saveAddsDefaultExtension();
     void saveAsksBeforeOverwriting();
     void colourDialogKeepsSlotsUnlessConfirmed();
+    void runModalBlocksUntilClosed();
     void busyPointer();
     void fileProperties();
     void helpContents();
 
 private:
     QtPlatform platform;
+    std::unique_ptr<QObject> scope; // the running test's dialog pollers die with it
 };
+
+void tst_QtPlatform::init()
+{
+    scope = std::make_unique<QObject>();
+}
+
+void tst_QtPlatform::cleanup()
+{
+    scope.reset();
+}
 
 void tst_QtPlatform::messageBox_data()
 {
@@ -107,15 +179,17 @@ void tst_QtPlatform::messageBox()
 
     QString seenText, seenTitle;
     int seenIcon = -1;
-    whenModal<QMessageBox>([&](QMessageBox* box) {
+    bool pressed = false;
+    whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
         seenText = box->text();
         seenTitle = box->windowTitle();
         seenIcon = box->icon();
-        clickButton(box, QMessageBox::StandardButton(click));
+        pressed = pressButton(box, QMessageBox::StandardButton(click));
     });
     const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
                                                      MessageButtons(buttons), MessageIcon(icon),
                                                      QStringLiteral("Larkspan"));
+    QVERIFY(pressed);
     QCOMPARE(int(result), expected);
     QCOMPARE(seenText, QStringLiteral("Line one\r\nLine two"));
     QCOMPARE(seenTitle, QStringLiteral("Larkspan"));
@@ -126,13 +200,11 @@ void tst_QtPlatform::openExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    writeFile(path, "a");
+    QVERIFY(writeFile(path, "a"));
 
     QString title;
-    QStringList filters;
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
         title = dialog->windowTitle();
-        filters = dialog->nameFilters();
         chooseFile(dialog, path);
     });
     FileDialogRequest request;
@@ -144,15 +216,56 @@ void tst_QtPlatform::openExistingFile()
     QCOMPARE(result->fullPath, path);
     QCOMPARE(result->fileName, QStringLiteral("notes.txt"));
     QCOMPARE(title, QStringLiteral("Import a Text File"));
-    QCOMPARE(filters, QStringList{QStringLiteral("Plain Text Files (*.txt) (*.txt)")});
 }
 
-void tst_QtPlatform::openMissingFileAfterConfirming()
+void tst_QtPlatform::openReturnsLinkItself()
 {
     QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("notes.txt"));
+    const QString link = dir.filePath(QStringLiteral("shortcut.txt"));
+    QVERIFY(writeFile(target, "a"));
+    QVERIFY(QFile::link(target, link));
+
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, link); });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Import a Text File");
+    request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")}};
+    const auto result = platform.openFile(request);
+    QVERIFY(result);
+    QCOMPARE(result->fullPath, link);
+    QCOMPARE(result->fileName, QStringLiteral("shortcut.txt"));
+}
+
+void tst_QtPlatform::openMissingFile_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+
+    QTest::newRow("yes names the new file") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no returns to the file dialog") << int(QMessageBox::No) << false;
+}
+
+void tst_QtPlatform::openMissingFile()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+
+    QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("new.gif"));
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-        whenModal<QMessageBox>([](QMessageBox* question) { clickButton(question, QMessageBox::Yes); });
+    QString question;
+    bool offeredYesNo = false;
+    bool backInFileDialog = false;
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+        whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
+            question = box->text();
+            offeredYesNo = box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
+            // Should the file dialog come back, the user gives up on it.
+            whenModal<QFileDialog>(scope.get(), [&](QFileDialog* again) {
+                backInFileDialog = true;
+                again->reject();
+            });
+            pressButton(box, QMessageBox::StandardButton(answer));
+        });
         chooseFile(dialog, path);
     });
     FileDialogRequest request;
@@ -160,16 +273,79 @@ void tst_QtPlatform::openMissingFileAfterConfirming()
     request.fileTypes = {{QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
     request.mayNameMissingFile = true;
     const auto result = platform.openFile(request);
-    QVERIFY(result);
-    QCOMPARE(result->fileName, QStringLiteral("new.gif"));
+
+    QVERIFY2(question.contains(QStringLiteral("new.gif")), qPrintable(question));
+    QVERIFY(offeredYesNo);
+    QCOMPARE(backInFileDialog, !opened);
+    QCOMPARE(bool(result), opened);
+    if (result) {
+        QCOMPARE(result->fullPath, path);
+        QCOMPARE(result->fileName, QStringLiteral("new.gif"));
+    }
+}
+
+void tst_QtPlatform::fileTypesShownAsDescribed_data()
+{
+    QTest::addColumn<int>("chosenType");
+    QTest::addColumn<QString>("shown");
+
+    const QString text = QStringLiteral("Plain Text Files (*.txt)");
+    const QString images = QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)");
+    QTest::newRow("first type chosen") << 0 << text;
+    QTest::newRow("second type chosen") << 1 << images;
+    QTest::newRow("type out of range shows the first") << 2 << text;
+}
+
+// The descriptions carry their patterns in brackets already; the user reads each exactly as written.
+void tst_QtPlatform::fileTypesShownAsDescribed()
+{
+    QFETCH(int, chosenType);
+    QFETCH(QString, shown);
+
+    ShownFileTypes seen;
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+        seen = shownFileTypes(dialog);
+        dialog->reject();
+    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Select an Image");
+    request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")},
+                         {QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+    request.chosenType = chosenType;
+    QVERIFY(!platform.openFile(request));
+    QCOMPARE(seen.entries, (QStringList{QStringLiteral("Plain Text Files (*.txt)"),
+                                        QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)")}));
+    QCOMPARE(seen.current, shown);
+}
+
+void tst_QtPlatform::saveStartsWithInitialNameAndFolder()
+{
+    QTemporaryDir dir;
+    QString name, folder;
+    QStringList selected;
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+        name = shownName(dialog);
+        folder = dialog->directory().absolutePath();
+        selected = dialog->selectedFiles();
+        dialog->reject();
+    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save your web page");
+    request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
+    request.initialFolder = dir.path();
+    request.initialName = QStringLiteral("Untitled");
+    request.defaultExtension = QStringLiteral("htm");
+    QVERIFY(!platform.saveFile(request));
+    QCOMPARE(name, QStringLiteral("Untitled"));
+    QCOMPARE(folder, QFileInfo(dir.path()).absoluteFilePath());
+    // Saving at once would write Untitled.htm there.
+    QCOMPARE(selected, QStringList{dir.filePath(QStringLiteral("Untitled.htm"))});
 }
 
 void tst_QtPlatform::saveAddsDefaultExtension()
 {
     QTemporaryDir dir;
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-        chooseFile(dialog, QStringLiteral("index"));
-    });
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, QStringLiteral("index")); });
     FileDialogRequest request;
     request.title = QStringLiteral("Save your web page");
     request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
@@ -187,12 +363,11 @@ void tst_QtPlatform::saveAsksBeforeOverwriting()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
-    writeFile(path, "old");
+    QVERIFY(writeFile(path, "old"));
     bool asked = false;
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-        whenModal<QMessageBox>([&](QMessageBox* question) {
-            asked = true;
-            clickButton(question, QMessageBox::Yes);
+    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+        whenModal<QMessageBox>(scope.get(), [&](QMessageBox* question) {
+            asked = pressButton(question, QMessageBox::Yes);
         });
         chooseFile(dialog, path);
     });
@@ -210,7 +385,7 @@ void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
     custom[2] = 0x00336699;
 
     QColor offered;
-    whenModal<QColorDialog>([&](QColorDialog* dialog) {
+    whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
         offered = QColorDialog::customColor(2);
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
         dialog->reject();
@@ -219,17 +394,36 @@ void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
     QCOMPARE(offered, QColor(0x99, 0x66, 0x33));
     QCOMPARE(custom[5], ColorRef(0));
 
-    whenModal<QColorDialog>([&](QColorDialog* dialog) {
-        QCOMPARE(QColorDialog::customColor(5), QColor(Qt::black));
+    QColor offeredAgain;
+    whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
+        offeredAgain = QColorDialog::customColor(5);
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
         dialog->setCurrentColor(QColor(10, 11, 12));
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
     });
     const auto chosen = platform.chooseColor(nullptr, custom);
+    QCOMPARE(offeredAgain, QColor(Qt::black));
     QVERIFY(chosen);
     QCOMPARE(*chosen, ColorRef(0x000C0B0A));
     QCOMPARE(custom[5], ColorRef(0x00030201));
     QCOMPARE(custom[2], ColorRef(0x00336699));
+}
+
+// While the window is up no other window of the application can be used, and the call waits for it to close.
+void tst_QtPlatform::runModalBlocksUntilClosed()
+{
+    QDialog window;
+    QWidget* modal = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    whenModal<QDialog>(scope.get(), [&](QDialog* shown) {
+        modal = QApplication::activeModalWidget();
+        modality = shown->windowModality();
+        shown->close();
+    });
+    platform.runModal(&window);
+    QCOMPARE(modal, &window);
+    QCOMPARE(modality, Qt::ApplicationModal);
+    QVERIFY(!window.isVisible());
 }
 
 void tst_QtPlatform::busyPointer()
@@ -278,7 +472,7 @@ void tst_QtPlatform::helpContents()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
-    writeFile(path, "<html><body><h1>Contents</h1></body></html>");
+    QVERIFY(writeFile(path, "<html><body><h1>Contents</h1></body></html>"));
     QCOMPARE(platform.showHelpContents(&owner, path), QString());
     const auto windows = owner.findChildren<HelpWindow*>();
     QCOMPARE(windows.size(), 1);
