@@ -11,14 +11,32 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 
 using namespace larkspan;
 
 Q_DECLARE_METATYPE(larkspan::ColorAttribute)
 
 namespace {
+
+// A colour button face as the drawing of that name gives it at the button's size and pixel ratio.
+QImage drawnFace(const char* name, qreal ratio)
+{
+    QImage image(QSize(18, 18) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/colours/") + QLatin1String(name));
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+QImage shownFace(const ColourButton& button)
+{
+    return button.pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 using A = ColorAttribute;
 
@@ -340,7 +358,7 @@ void tst_Colours::startState()
         QVERIFY(f.button(attribute).isVisible());
         QVERIFY(!f.button(attribute).isEnabled());
         QCOMPARE(f.button(attribute).face(), ColourButton::Face::Raised);
-        QVERIFY(!f.button(attribute).pixmap().isNull());
+        QCOMPARE(shownFace(f.button(attribute)), drawnFace("raised", f.button(attribute).devicePixelRatioF()));
         QCOMPARE(f.slot(attribute), resetSlot(attribute));
         QCOMPARE(f.specSlot(attribute), resetSlot(attribute));
         QCOMPARE(f.previewColour(attribute), resetPreview(attribute));
@@ -569,6 +587,7 @@ void tst_Colours::colourButtonMouse()
 
     const auto b = Qt::MouseButton(mouseButton);
     QTest::mousePress(&button, b, {}, QPoint(5, 6));
+    QCOMPARE(shownFace(button), drawnFace(faces.startsWith(u'P') ? "pressed" : "raised", button.devicePixelRatioF()));
     for (const QPoint& at : moves)
         QTest::mouseMove(&button, at);
     QTest::mouseRelease(&button, b, {}, release);
