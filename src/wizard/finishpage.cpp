@@ -192,10 +192,13 @@ void FinishPage::finish()
 
     // The chosen folder becomes the current one and the file goes there under its bare name. Should that folder be
     // gone, the full path lets the save fail with the system's reason instead of landing in another folder.
+    const QString previousFolder = QDir::currentPath();
     const QString target = QDir::setCurrent(chosen->folder) ? chosen->fileName : chosen->fullPath;
     const PageFileResult saved = SavePageFile(target, wiz.sourceBrowser().pageDocument());
     if (!saved) {
-        // Nothing is reset: the user can choose another place and finish again.
+        // Nothing is reset: the user can choose another place and finish again. The next dialog opens where the
+        // last page was saved, not in the folder that refused this one (a system folder may not even be listable).
+        QDir::setCurrent(previousFolder);
         wiz.platform.messageBox(&wiz,
                                 tr("Your web page could not be saved as\r\n%1\r\n\r\n%2")
                                     .arg(QDir::toNativeSeparators(chosen->fullPath), saved.reason),

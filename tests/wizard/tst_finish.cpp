@@ -804,6 +804,7 @@ void tst_Finish::saveFailure()
     const QString chosenPath = QDir(chosenFolder).filePath(name);
     f.platform.saveAnswers.push_back(SaveFileResult{chosenFolder, name, chosenPath});
     f.platform.calls.clear();
+    QVERIFY(QDir::setCurrent(QDir::tempPath()));
 
     {
         std::optional<FileSizeLimit> limit;
@@ -811,6 +812,8 @@ void tst_Finish::saveFailure()
             limit.emplace(100);
         f.forward();
     }
+    // A folder that refused the page does not become the one the next dialog opens in.
+    QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
 
     const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
     QCOMPARE(boxes.size(), size_t(1));
