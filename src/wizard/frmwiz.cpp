@@ -570,6 +570,20 @@ void frmWiz::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void frmWiz::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the button that has the focus, as Space does. The buttons themselves leave Enter alone
+    // because none of them is a dialog's default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->isVisibleTo(this) && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool frmWiz::eventFilter(QObject* watched, QEvent* event)
 {
     const int index = indexOf(txtBox, watched);
