@@ -1,5 +1,7 @@
 #include "wizard/entrylist.h"
 
+#include "wizard/tabstopdelegate.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -28,6 +30,10 @@ void prepare(QListWidget* list)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSortingEnabled(false);
     list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* entries = new TabStopDelegate(list);
+    entries->setTabStop(TabStopDelegate::dialogUnitsToPixels(DefaultTabStop, list->fontMetrics()));
+    list->setItemDelegate(entries);
 }
 
 bool isFull(const QListWidget* list)

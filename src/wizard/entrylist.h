@@ -19,7 +19,11 @@ inline constexpr int Capacity = 32767;
 // spare height, and the remove button under it.
 void layOut(QVBoxLayout* column, QPushButton* add, QLabel* counter, QListWidget* list, QPushButton* remove);
 
-// Sets up a list for fast appends at any length: one row height for all rows.
+// Where a list's TABs stop unless a page sets its own, in dialog units apart.
+inline constexpr int DefaultTabStop = 32;
+
+// Sets up a list for fast appends at any length (one row height for all rows), drawing its entries with tab stops
+// (a TabStopDelegate). Entries wider than the list end in an ellipsis and show whole in a tool tip.
 void prepare(QListWidget* list);
 bool isFull(const QListWidget* list);
 // Appends without checking the capacity; the pages check it first so that they can tell the user.

@@ -70,9 +70,8 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
 void LinksPage::formLoad()
 {
     QListWidget* list = wiz.lstBox[LstLinks];
-    auto* columns = new TabStopDelegate(list);
-    columns->setTabStop(TabStopDelegate::dialogUnitsToPixels(DescriptionColumn, list->fontMetrics()));
-    list->setItemDelegate(columns);
+    if (auto* columns = qobject_cast<TabStopDelegate*>(list->itemDelegate()))
+        columns->setTabStop(TabStopDelegate::dialogUnitsToPixels(DescriptionColumn, list->fontMetrics()));
 }
 
 void LinksPage::addLink()

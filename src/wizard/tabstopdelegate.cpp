@@ -1,8 +1,13 @@
 #include "wizard/tabstopdelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace larkspan {
 
@@ -22,16 +27,39 @@ int TabStopDelegate::nextTabStop(int x, int stop)
     return (x / stop + 1) * stop;
 }
 
-void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+int TabStopDelegate::textWidth(QStringView text, const QFontMetrics& metrics, int stop)
 {
-    QStyleOptionViewItem item = option;
-    initStyleOption(&item, index);
+    int x = 0;
+    const QList<QStringView> parts = text.split(u'\t');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            x = nextTabStop(x, stop);
+        x += metrics.horizontalAdvance(parts.at(i).toString());
+    }
+    return x;
+}
+
+QRect TabStopDelegate::textArea(const QStyleOptionViewItem& item)
+{
     const QWidget* widget = item.widget;
     const QStyle* style = widget ? widget->style() : QApplication::style();
     // The text's place as the style lays out the item, and the same inner margin that it leaves around the text.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(margin, 0, 0, 0);
     area.setRight(item.rect.right() - margin); // the style sizes it to the text with its own TAB width
+    // A row may be laid out wider than the list shows it; the text ends where the list does.
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(widget))
+        area.setRight(std::min(area.right(), view->viewport()->rect().right() - margin));
+    return area;
+}
+
+void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget* widget = item.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    const QRect area = textArea(item);
     // The style draws the background, selection and focus; the text is drawn here.
     const QString text = item.text;
     item.text.clear();
@@ -54,11 +82,29 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             x = nextTabStop(x, stop);
         if (x >= area.width())
             break;
-        const QString part = parts.at(i).toString();
+        // A part that runs past the right edge ends in an ellipsis there.
+        const QString part = metrics.elidedText(parts.at(i).toString(), Qt::ElideRight, area.width() - x);
         painter->drawText(area.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, part);
         x += metrics.horizontalAdvance(part);
     }
     painter->restore();
+}
+
+bool TabStopDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    if (textWidth(item.text, QFontMetrics(item.font), stop) <= textArea(item).width()) {
+        QToolTip::hideText();
+        return true;
+    }
+    QString whole = item.text;
+    QToolTip::showText(event->globalPos(), whole.replace(u'\t', QStringLiteral("    ")), view->viewport(),
+                       view->visualRect(index));
+    return true;
 }
 
 } // namespace larkspan

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QToolTip>
 
 using namespace larkspan;
 
@@ -118,6 +120,8 @@ private slots:
     void capacity();
     void resetForAnotherPage();
     void descriptionsInOneColumn();
+    void longEntriesShownWhole_data();
+    void longEntriesShownWhole();
 };
 
 void tst_ListPages::startState()
@@ -433,6 +437,43 @@ void tst_ListPages::descriptionsInOneColumn()
     const int stopsPassed = list->fontMetrics().horizontalAdvance(longAddress) / stop;
     QVERIFY(stopsPassed >= 1);
     QCOMPARE(descriptionStart(longAddress) - shortAddress, stopsPassed * stop);
+}
+
+void tst_ListPages::longEntriesShownWhole_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addRow("bullet items") << LstItems;
+    QTest::addRow("links") << LstLinks;
+}
+
+// However the entries' widths mix, a list never scrolls sideways; an entry wider than the list shows whole in its
+// tool tip, a short one has none.
+void tst_ListPages::longEntriesShownWhole()
+{
+    QFETCH(int, list);
+    const ListControls& page = list == LstItems ? bulletItems : links;
+    WizardFixture f;
+    f.goTo(page.page);
+    QListWidget* box = f.wiz->lstBox[page.list];
+    const QString longText = QStringLiteral("A description long enough to run well past the right edge of the list, whatever font and style draw it");
+    addThroughPage(f, page, longText);
+    addThroughPage(f, page, QStringLiteral("Short"));
+    QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(!box->horizontalScrollBar()->isVisible());
+
+    const auto toolTipAt = [box](int row) {
+        // A tip fades out a moment after it is hidden; the next one is asked for once it has gone.
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return QStringLiteral("(the last tip stayed)");
+        const QPoint at = box->visualRect(box->model()->index(row, 0)).topLeft() + QPoint(10, 3);
+        QHelpEvent event(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(box->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QString shownWhole = list == LstItems ? longText : QStringLiteral("http://www.example.com/    ") + longText;
+    QCOMPARE(toolTipAt(0), shownWhole);
+    QCOMPARE(toolTipAt(1), QString());
 }
 
 QTEST_MAIN(tst_ListPages)
