@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -58,6 +60,18 @@ HelpWindow::HelpWindow(QWidget* owner)
     connect(forwardButton, &QPushButton::clicked, browser, &QTextBrowser::forward);
     connect(browser, &QTextBrowser::backwardAvailable, backButton, &QPushButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
+
+    // Escape puts the help away, as it does the program's other windows.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The page was laid out before the window had its size; start at its top.
+    browser->verticalScrollBar()->setValue(0);
 }
 
 QString HelpWindow::showContents(const QString& helpFile)

@@ -20,6 +20,9 @@ public:
     // sentence saying why it cannot (missing or unreadable file).
     QString showContents(const QString& helpFile);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void goToContents();
 

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTest>
 #include <QTimer>
 
@@ -472,11 +474,25 @@ void tst_QtPlatform::helpContents()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
-    QVERIFY(writeFile(path, "<html><body><h1>Contents</h1></body></html>"));
+    QByteArray page = "<html><body><h1>Contents</h1>";
+    for (int i = 0; i < 200; ++i)
+        page += "<p>A paragraph of help.</p>";
+    QVERIFY(writeFile(path, page + "</body></html>"));
     QCOMPARE(platform.showHelpContents(&owner, path), QString());
     const auto windows = owner.findChildren<HelpWindow*>();
     QCOMPARE(windows.size(), 1);
-    QVERIFY(windows.first()->isVisible());
+    HelpWindow* help = windows.first();
+    QVERIFY(help->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+
+    // A long page opens at its top, and the scroll bar says so.
+    const QScrollBar* scroll = help->findChild<QTextBrowser*>()->verticalScrollBar();
+    QTRY_VERIFY(scroll->maximum() > 0);
+    QCOMPARE(scroll->value(), scroll->minimum());
+
+    // Escape puts it away.
+    QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 QTEST_MAIN(tst_QtPlatform)
