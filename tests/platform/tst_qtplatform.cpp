@@ -105,6 +105,18 @@ QString shownName(const QFileDialog* dialog)
     return nameBox ? nameBox->text() : QString();
 }
 
+// The request the Finish page makes: an HTML page, "Untitled" in folder, htm added to a bare name.
+FileDialogRequest pageSaveRequest(const QString& folder)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save your web page");
+    request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
+    request.initialFolder = folder;
+    request.initialName = QStringLiteral("Untitled");
+    request.defaultExtension = QStringLiteral("htm");
+    return request;
+}
+
 bool writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
@@ -331,12 +343,7 @@ void tst_QtPlatform::saveStartsWithInitialNameAndFolder()
         selected = dialog->selectedFiles();
         dialog->reject();
     });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save your web page");
-    request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
-    request.initialFolder = dir.path();
-    request.initialName = QStringLiteral("Untitled");
-    request.defaultExtension = QStringLiteral("htm");
+    const FileDialogRequest request = pageSaveRequest(dir.path());
     QVERIFY(!platform.saveFile(request));
     QCOMPARE(name, QStringLiteral("Untitled"));
     QCOMPARE(folder, QFileInfo(dir.path()).absoluteFilePath());
@@ -348,12 +355,7 @@ void tst_QtPlatform::saveAddsDefaultExtension()
 {
     QTemporaryDir dir;
     whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, QStringLiteral("index")); });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save your web page");
-    request.fileTypes = {{QStringLiteral("HTML Files (*.htm,*.html)"), QStringLiteral("*.htm;*.html")}};
-    request.initialFolder = dir.path();
-    request.initialName = QStringLiteral("Untitled");
-    request.defaultExtension = QStringLiteral("htm");
+    const FileDialogRequest request = pageSaveRequest(dir.path());
     const auto result = platform.saveFile(request);
     QVERIFY(result);
     QCOMPARE(result->fileName, QStringLiteral("index.htm"));
