@@ -115,6 +115,40 @@ constexpr string_view kDocumentEnd = CRLF CRLF CRLF "</BODY>" CRLF "</HTML>"sv;
 template <class... Pieces>
 constexpr bool kOnlyViews = (!std::is_array_v<Pieces> && ...);
 
+// The jump menu writes each address and description inside a JavaScript string in single quotes. There they keep
+// their mark-up, but the string must hold them whole: a backslash, a quote or a line break would end or spoil it, and
+// "</" could end the script early. Each becomes its escape, "</" "<\/".
+std::size_t scriptStringSize(string_view text)
+{
+    std::size_t size = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == '\'' || c == '\r' || c == '\n' || (c == '<' && i + 1 < text.size() && text[i + 1] == '/'))
+            ++size;
+    }
+    return size;
+}
+
+char* copyScriptString(char* out, string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (c) {
+        case '\\': *out++ = '\\', *out++ = '\\'; break;
+        case '\'': *out++ = '\\', *out++ = '\''; break;
+        case '\r': *out++ = '\\', *out++ = 'r'; break;
+        case '\n': *out++ = '\\', *out++ = 'n'; break;
+        case '<':
+            *out++ = '<';
+            if (i + 1 < text.size() && text[i + 1] == '/')
+                *out++ = '\\';
+            break;
+        default: *out++ = c;
+        }
+    }
+    return out;
+}
+
 // Counts, without writing, an upper bound of the bytes a writer produces.
 class SizeSink {
 public:
@@ -130,6 +164,12 @@ public:
     void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
     {
         put(before, entry, middle, after);
+    }
+
+    void putMenuOption(const std::string& entry)
+    {
+        put(kOptionStart, kAnchorMiddle, kOptionEnd);
+        total += scriptStringSize(entry);
     }
 
     std::size_t size() const { return total; }
@@ -164,6 +204,19 @@ public:
             put(before, text, middle, after);
         else
             put(before, text.substr(0, tab), middle, text.substr(tab + 1), after);
+    }
+
+    // The same split as putLink, each part escaped for the script string it stands in.
+    void putMenuOption(const std::string& entry)
+    {
+        const string_view text(entry);
+        const auto tab = text.find('\t');
+        put(kOptionStart);
+        cursor = copyScriptString(cursor, text.substr(0, tab));
+        put(kAnchorMiddle);
+        if (tab != string_view::npos)
+            cursor = copyScriptString(cursor, text.substr(tab + 1));
+        put(kOptionEnd);
     }
 
     char* end() const { return cursor; }
@@ -257,7 +310,7 @@ void writeLinks(Sink& sink, const PageSpec& spec, Column column)
     if (menu) {
         sink.put(kMenuStart);
         for (const auto& entry : spec.links)
-            sink.putLink(kOptionStart, entry, kAnchorMiddle, kOptionEnd);
+            sink.putMenuOption(entry);
         sink.put(kSelectEnd, column == Column::Left ? kGoButtonSpaced : kGoButtonFlush, kMenuEnd);
     } else {
         for (const auto& entry : spec.links)

@@ -65,7 +65,7 @@ PageSpec fullPage(LayoutStyle layout, LinkStyle linkStyle)
             .pageText = "Hello and welcome.<BR>\r\nThis is my page.<BR>\r\n",
             .bulletItems = {"Cats", "Dogs", "Birds"},
             .bulletStyle = 1,
-            .links = {"http://www.example.com/\tExample site", "http://www.example.org/news.html\tNews"},
+            .links = {"http://www.example.com/\tExample site", "http://www.example.org/news.html\tBob's news"},
             .linkStyle = linkStyle,
             .authorEmail = "me@example.net"};
 }
@@ -272,6 +272,16 @@ void TestPageWriter::fragments_data()
     QTest::newRow("menu: no TAB gives the address and an empty description")
         << linksPage(basic, menu, {"http://x.example/"})
         << QByteArray("document.write('<option value=\"http://x.example/\">');\r\n") << QByteArray();
+    QTest::newRow("menu: quote, backslash, line breaks and </ escaped in both texts, mark-up kept")
+        << linksPage(basic, menu, {"C:\\My Pages\\Bob's.htm\t<B>Bob's</B>\r\n\"x\"</SCRIPT>\\"})
+        << QByteArray("document.write('<option value=\"C:\\\\My Pages\\\\Bob\\'s.htm\">"
+                      "<B>Bob\\'s<\\/B>\\r\\n\"x\"<\\/SCRIPT>\\\\');\r\n")
+        << QByteArray("</SCRIPT>\\");
+    QTest::newRow("menu: a < before the TAB and a / after it are not one </")
+        << linksPage(basic, menu, {"a<\t/b"}) << QByteArray("<option value=\"a<\">/b');\r\n") << QByteArray();
+    QTest::newRow("anchor: quote, backslash and </ unchanged outside the script")
+        << linksPage(basic, anchors, {"C:\\Bob's\t</B>it's"})
+        << QByteArray("<A HREF=\"C:\\Bob's\"></B>it's</A><BR>\r\n") << QByteArray();
     QTest::newRow("anchor: description with mark-up and quotes unchanged")
         << linksPage(basic, anchors, {"a.html?q=\"1\"\t<B>Bold</B> & \"more\""})
         << QByteArray("<A HREF=\"a.html?q=\"1\"\"><B>Bold</B> & \"more\"</A><BR>\r\n") << QByteArray();
