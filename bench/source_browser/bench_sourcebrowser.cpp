@@ -150,7 +150,7 @@ void PlainFileWrite(benchmark::State& state)
 }
 BENCHMARK(PlainFileWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The same size made of characters that Windows-1252 cannot hold, so that every one becomes a reference.
+// The same size made of characters above ASCII, so that every one becomes a reference.
 void SavePageFileAllReferences(benchmark::State& state)
 {
     std::string document;

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,13 +15,11 @@ struct PageFileResult {
     explicit operator bool() const { return ok; }
 };
 
-// Writes document (UTF-8) followed by one CR LF to the file, as Windows-1252 text. fileName ends at its first NUL, as
-// a file dialog's buffer hands it back; a name without folder is in the current folder. The file is replaced whole
-// or not at all: on failure an existing file keeps its old content.
+// Writes document (UTF-8) followed by one CR LF to the file, as ASCII with numeric character references (see
+// EncodeAsAscii). fileName ends at its first NUL, as a file dialog's buffer hands it back; a name without folder is
+// in the current folder. The file is replaced whole or not at all: on failure an existing file keeps its old content.
+// A name that exists and is not a regular file (a pipe, a socket, a device, a folder) is refused; a symbolic link to
+// a regular file writes that file.
 [[nodiscard]] PageFileResult SavePageFile(const QString& fileName, std::string_view document);
-
-// UTF-8 to Windows-1252; a character that code page cannot hold becomes a numeric character reference ("&#26085;")
-// and a byte that is not UTF-8 the reference of the replacement character. Nothing when no converter is available.
-std::optional<std::string> toWindows1252(std::string_view utf8);
 
 } // namespace larkspan

@@ -4,6 +4,7 @@
 
 #include "colours/colourbutton.h"
 #include "colours/colourpage.h"
+#include "page/asciitext.h"
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
 #include "source_browser/pagefile.h"
@@ -152,7 +153,7 @@ Answers answersFor(LayoutStyle layout)
         a.bulletStyle = 1;
         a.links = {{QStringLiteral("mailto:club@example.com"), QStringLiteral("Write to us")}};
         a.email = QStringLiteral("club@example.com");
-        // A German user: the month's name reaches the file in Windows-1252.
+        // A German user: the month's name reaches the file as numeric references.
         a.day = QDate(2027, 3, 5);
         a.settings = german();
         a.footer = QStringLiteral("Freitag, M\u00e4rz 05, 2027");
@@ -227,12 +228,11 @@ std::string documentFor(const Answers& a)
     return documentFor(specFor(a), a.footer);
 }
 
-// The page file of a document: Windows-1252 through the product's own conversion, which has tests of its own, and
-// one CR LF at the end.
+// The page file of a document: ASCII through the product's own encoder, which has tests of its own, and one CR LF at
+// the end.
 QByteArray pageFileOf(const std::string& document)
 {
-    const std::optional<std::string> converted = toWindows1252(document);
-    return converted ? QByteArray::fromStdString(*converted) + "\r\n" : QByteArray("(no converter)");
+    return QByteArray::fromStdString(EncodeAsAscii(document)) + "\r\n";
 }
 
 SaveFileResult saveAs(const QString& folder, const QString& name)
