@@ -28,7 +28,6 @@
 #include <QTextCursor>
 
 #include <algorithm>
-#include <ranges>
 
 static void initLarkspanResources()
 {
@@ -63,7 +62,8 @@ QString sidePictureResource(int bitmap)
 template <typename Array>
 int indexOf(const Array& controls, const QObject* object)
 {
-    const auto found = std::ranges::find(controls, object);
+    // std::ranges over QList does not compile with clang 14 and libstdc++ 12.
+    const auto found = std::find(controls.begin(), controls.end(), object);
     return found == controls.end() ? -1 : int(found - controls.begin());
 }
 
@@ -556,9 +556,9 @@ void frmWiz::Form_Unload()
 {
     // The windows this one owns close first, the most recently opened first.
     const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children | std::views::reverse)
-        if (child->isWindow() && !child->isHidden())
-            child->close();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        if ((*child)->isWindow() && !(*child)->isHidden())
+            (*child)->close();
     if (editWindow)
         editWindow->close();
     setWindowState(windowState() | Qt::WindowMinimized);

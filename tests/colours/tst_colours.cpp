@@ -16,11 +16,20 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <functional>
+
 using namespace larkspan;
 
 Q_DECLARE_METATYPE(larkspan::ColorAttribute)
 
 namespace {
+
+qsizetype checkedCount(const QMenu* menu)
+{
+    const QList<QAction*> actions = menu->actions();
+    return std::count_if(actions.begin(), actions.end(), std::mem_fn(&QAction::isChecked));
+}
 
 // A colour button face as the drawing of that name gives it at the button's size and pixel ratio.
 QImage drawnFace(const char* name, qreal ratio)
@@ -201,7 +210,7 @@ void tst_Colours::colourMenusHoldTheirItems()
             QCOMPARE(items[i]->text(), QString::fromLatin1(namedColours[i - 2].caption));
             QVERIFY(items[i]->isCheckable());
         }
-        QVERIFY(std::ranges::none_of(items, &QAction::isChecked));
+        QVERIFY(std::none_of(items.begin(), items.end(), std::mem_fn(&QAction::isChecked)));
     }
 }
 
@@ -239,7 +248,7 @@ void tst_Colours::namedColourIntoEverySlot()
     QCOMPARE(f.specSlot(attribute), slot);
     QCOMPARE(f.previewColour(attribute), preview);
     QCOMPARE(f.checkedItem(attribute), item);
-    QCOMPARE(std::ranges::count_if(f.page().menus().menu(attribute)->actions(), &QAction::isChecked), 1);
+    QCOMPARE(checkedCount(f.page().menus().menu(attribute)), 1);
 
     // Choosing the same colour again, although its item is already checked, gives the same result.
     f.pick(attribute, item);
@@ -312,7 +321,7 @@ void tst_Colours::customColour()
     QCOMPARE(f.previewColour(attribute), preview);
     // The check mark is on "Custom..." whether or not the dialog was confirmed.
     QCOMPARE(f.checkedItem(attribute), 0);
-    QCOMPARE(std::ranges::count_if(f.page().menus().menu(attribute)->actions(), &QAction::isChecked), 1);
+    QCOMPARE(checkedCount(f.page().menus().menu(attribute)), 1);
     QCOMPARE(f.wiz->customColors, confirmed ? edited : before);
 }
 

@@ -422,7 +422,7 @@ void tst_Finish::pageAsCreated()
     const auto* email = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtEmail]);
     QVERIFY(email);
     const auto labels = panel->findChildren<QLabel*>();
-    const auto emailLabel = std::ranges::find_if(labels, [&](const QLabel* l) { return l->buddy() == email; });
+    const auto emailLabel = std::find_if(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() == email; });
     QVERIFY(emailLabel != labels.end());
     QCOMPARE((*emailLabel)->text(), QStringLiteral("Include your email address: eg. someone@example.com"));
 
@@ -649,7 +649,7 @@ void tst_Finish::sourceBrowserRegeneratesEachTime()
     QVERIFY(documents[2].find("new@example.com") != std::string::npos);
     // Every press wrote into a new window; the closed ones emptied and went away.
     QVERIFY(windows[0] != windows[1] && windows[1] != windows[2]);
-    QTRY_VERIFY(std::ranges::all_of(windows, [](const QPointer<frmEdit>& w) { return w.isNull(); }));
+    QTRY_VERIFY(std::all_of(windows.begin(), windows.end(), [](const QPointer<frmEdit>& w) { return w.isNull(); }));
 }
 
 void tst_Finish::repeatedRequestIsDropped_data()
