@@ -1,5 +1,6 @@
 #include "source_browser/frmedit.h"
 
+#include "ui/guardedboxes.h"
 #include "wizard/stringconvert.h"
 
 #include <QCloseEvent>
@@ -15,7 +16,7 @@ frmEdit::frmEdit(QWidget* owner) : QDialog(owner)
     setWindowTitle(tr("Source Browser - Read Only"));
     resize(InitialSize);
 
-    txtSource = new QPlainTextEdit(this);
+    txtSource = new GuardedTextBox(this);
     txtSource->setObjectName(QStringLiteral("txtSource"));
     txtSource->setReadOnly(true);
     // Read-only, but the user moves through the text and marks it with the keys as well as with the mouse.

@@ -1,5 +1,6 @@
 #include "wizard/bulletlistpage.h"
 
+#include "ui/guardedboxes.h"
 #include "wizard/entrylist.h"
 #include "wizard/frmwiz.h"
 
@@ -41,7 +42,7 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
     wiz.cbBox[CbBulletStyle] = style;
 
     auto* itemLabel = new QLabel(tr("Bulleted Item Description"), panel);
-    auto* item = new QPlainTextEdit(panel);
+    auto* item = new GuardedTextBox(panel);
     item->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     item->setTabChangesFocus(true);

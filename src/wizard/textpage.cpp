@@ -1,5 +1,6 @@
 #include "wizard/textpage.h"
 
+#include "ui/guardedboxes.h"
 #include "wizard/frmwiz.h"
 #include "wizard/stringconvert.h"
 #include "wizard/textimport.h"
@@ -38,7 +39,7 @@ TextPage::TextPage(frmWiz& wiz) : wiz(wiz)
         new QLabel(tr("Add some text to your web page or import a text file into your web page."), panel);
     instruction->setWordWrap(true);
 
-    auto* text = new QPlainTextEdit(panel);
+    auto* text = new GuardedTextBox(panel);
     text->setAccessibleName(tr("Page text"));
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
