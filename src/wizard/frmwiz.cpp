@@ -3,6 +3,7 @@
 #include "colours/colourpage.h"
 #include "images/imagepage.h"
 #include "source_browser/frmedit.h"
+#include "ui/guardedboxes.h"
 #include "wizard/aboutpage.h"
 #include "wizard/artwork.h"
 #include "wizard/bulletlistpage.h"
@@ -14,6 +15,7 @@
 #include "wizard/textpage.h"
 #include "wizard/welcomepage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +28,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTextCursor>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -109,6 +112,10 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
             escapeButton->click();
     });
 
+    // An open drop-down list, menu or completer folds on Escape, and the tool tip goes; nothing else happens.
+    // They take the key only after the shortcut map has asked, so the window's Escape is kept out here.
+    qApp->installEventFilter(this);
+
     Form_Load();
 }
 
@@ -152,8 +159,10 @@ void frmWiz::connectHandlers()
             continue;
         box->setObjectName(QStringLiteral("txtBox_%1").arg(i));
         box->installEventFilter(this);
-        if (auto* line = qobject_cast<QLineEdit*>(box))
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            line->setValidator(new OneLineValidator(line));
             connect(line, &QLineEdit::textChanged, this, [this, i] { txtBox_Change(i); });
+        }
         else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
             connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { txtBox_Change(i); });
     }
@@ -445,6 +454,7 @@ void frmWiz::Form_Load()
     colours->formLoad();
     links->formLoad();
     setWindowTitle(tr("Larkspan 1.1"));
+    cmdButton[CmdForward]->setFocus();
 }
 
 void frmWiz::cmdButton_Click(int index)
@@ -586,6 +596,14 @@ void frmWiz::keyPressEvent(QKeyEvent* event)
 
 bool frmWiz::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (QApplication::activePopupWidget()) {
+            event->accept();
+        } else if (QToolTip::isVisible()) {
+            QToolTip::hideText();
+            event->accept();
+        }
+    }
     const int index = indexOf(txtBox, watched);
     if (index >= 0) {
         if (event->type() == QEvent::FocusIn) {
