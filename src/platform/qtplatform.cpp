@@ -8,7 +8,12 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+
+#include <algorithm>
 
 namespace larkspan {
 
@@ -38,7 +43,42 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
     dialog.setDefaultSuffix(request.defaultExtension);
 }
 
+// A question answered Yes or No has no answer for Escape; Qt would take No, which may quit the wizard. Escape does
+// nothing in any such box, Qt's own questions included. A box that offers Cancel keeps its Escape.
+class QuestionGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* box = widget ? qobject_cast<QMessageBox*>(widget->window()) : nullptr;
+        return box && box->button(QMessageBox::Yes) && box->button(QMessageBox::No) && !hasRejectButton(*box);
+    }
+
+private:
+    static bool hasRejectButton(const QMessageBox& box)
+    {
+        const QList<QAbstractButton*> buttons = box.buttons();
+        return std::any_of(buttons.begin(), buttons.end(),
+                           [&box](QAbstractButton* b) { return box.buttonRole(b) == QMessageBox::RejectRole; });
+    }
+};
+
 } // namespace
+
+QtPlatform::QtPlatform() : questionGuard(std::make_unique<QuestionGuard>())
+{
+    // The wizard writes nothing but the page file: a settings folder inside a device can never be made.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+    qApp->installEventFilter(questionGuard.get());
+}
+
+QtPlatform::~QtPlatform() = default;
 
 std::optional<OpenFileResult> QtPlatform::openFile(const FileDialogRequest& request)
 {
@@ -85,6 +125,8 @@ std::optional<ColorRef> QtPlatform::chooseColor(QWidget* owner, CustomColors& cu
     for (int i = 0; i < int(customColors.size()); ++i)
         QColorDialog::setCustomColor(i, toQColor(customColors[i]));
     QColorDialog dialog(owner);
+    // A native chooser would not offer the sixteen custom slots the wizard shares between its colours.
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
     dialog.setCurrentColor(Qt::black);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -4,13 +4,19 @@
 
 #include <QPointer>
 
+#include <memory>
+
 namespace larkspan {
 
 class HelpWindow;
 
 // The platform on the desktop: Qt's own dialogs and windows.
+// It keeps no settings: Qt's dialogs find nowhere to read or write their state.
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     std::optional<OpenFileResult> openFile(const FileDialogRequest& request) override;
     std::optional<SaveFileResult> saveFile(const FileDialogRequest& request) override;
     std::optional<ColorRef> chooseColor(QWidget* owner, CustomColors& customColors) override;
@@ -25,6 +31,7 @@ public:
 
 private:
     QPointer<HelpWindow> helpWindow;
+    std::unique_ptr<QObject> questionGuard;
 };
 
 } // namespace larkspan

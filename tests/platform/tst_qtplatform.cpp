@@ -171,16 +171,20 @@ void tst_QtPlatform::messageBox_data()
     QTest::addColumn<int>("click");
     QTest::addColumn<int>("expected");
     QTest::addColumn<int>("expectedIcon");
+    QTest::addColumn<bool>("escapeFirst"); // a question stays open on Escape, so the click still answers it
 
     QTest::newRow("ok with information") << int(MessageButtons::Ok) << int(MessageIcon::Information)
                                          << int(QMessageBox::Ok) << int(MessageResult::Ok)
-                                         << int(QMessageBox::Information);
+                                         << int(QMessageBox::Information) << false;
     QTest::newRow("yes without icon") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::Yes)
-                                      << int(MessageResult::Yes) << int(QMessageBox::NoIcon);
+                                      << int(MessageResult::Yes) << int(QMessageBox::NoIcon) << false;
     QTest::newRow("no") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::No)
-                        << int(MessageResult::No) << int(QMessageBox::NoIcon);
+                        << int(MessageResult::No) << int(QMessageBox::NoIcon) << false;
+    QTest::newRow("escape is no answer") << int(MessageButtons::YesNo) << int(MessageIcon::None)
+                                         << int(QMessageBox::Yes) << int(MessageResult::Yes)
+                                         << int(QMessageBox::NoIcon) << true;
     QTest::newRow("critical") << int(MessageButtons::Ok) << int(MessageIcon::Critical) << int(QMessageBox::Ok)
-                              << int(MessageResult::Ok) << int(QMessageBox::Critical);
+                              << int(MessageResult::Ok) << int(QMessageBox::Critical) << false;
 }
 
 void tst_QtPlatform::messageBox()
@@ -190,6 +194,7 @@ void tst_QtPlatform::messageBox()
     QFETCH(int, click);
     QFETCH(int, expected);
     QFETCH(int, expectedIcon);
+    QFETCH(bool, escapeFirst);
 
     QString seenText, seenTitle;
     int seenIcon = -1;
@@ -198,6 +203,11 @@ void tst_QtPlatform::messageBox()
         seenText = box->text();
         seenTitle = box->windowTitle();
         seenIcon = box->icon();
+        if (escapeFirst) {
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+            if (!box->isVisible())
+                return;
+        }
         pressed = pressButton(box, QMessageBox::StandardButton(click));
     });
     const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
@@ -389,12 +399,15 @@ void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
     custom[2] = 0x00336699;
 
     QColor offered;
+    bool ownDialog = false;
     whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
+        ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
         offered = QColorDialog::customColor(2);
         QColorDialog::setCustomColor(5, QColor(1, 2, 3));
         dialog->reject();
     });
     QVERIFY(!platform.chooseColor(nullptr, custom));
+    QVERIFY(ownDialog);
     QCOMPARE(offered, QColor(0x99, 0x66, 0x33));
     QCOMPARE(custom[5], ColorRef(0));
 
