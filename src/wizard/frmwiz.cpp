@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,6 +71,40 @@ int indexOf(const Array& controls, const QObject* object)
     return found == controls.end() ? -1 : int(found - controls.begin());
 }
 
+// A box draws its selection only while it has the focus, so that boxes selected by the select-all rule do not
+// all look focused at once; the selection itself stays (Indent Selection works on it).
+void showSelection(QWidget* box, bool shown)
+{
+    QPalette palette = box->parentWidget() ? box->parentWidget()->palette() : QPalette();
+    if (!shown) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Base));
+            palette.setColor(group, QPalette::HighlightedText, palette.color(group, QPalette::Text));
+        }
+    }
+    box->setPalette(palette);
+}
+
+// An open drop-down list, menu or completer folds on Escape, and the tool tip goes; nothing else happens.
+// They take the key only after the shortcut map has asked, so the window's Escape shortcut is kept out here.
+class PopupEscapeGuard : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            if (QApplication::activePopupWidget()) {
+                event->accept();
+            } else if (QToolTip::isVisible()) {
+                QToolTip::hideText();
+                event->accept();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
@@ -112,9 +147,7 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
             escapeButton->click();
     });
 
-    // An open drop-down list, menu or completer folds on Escape, and the tool tip goes; nothing else happens.
-    // They take the key only after the shortcut map has asked, so the window's Escape is kept out here.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(new PopupEscapeGuard(this));
 
     Form_Load();
 }
@@ -159,6 +192,7 @@ void frmWiz::connectHandlers()
             continue;
         box->setObjectName(QStringLiteral("txtBox_%1").arg(i));
         box->installEventFilter(this);
+        showSelection(box, false);
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
             line->setValidator(new OneLineValidator(line));
             connect(line, &QLineEdit::textChanged, this, [this, i] { txtBox_Change(i); });
@@ -596,25 +630,24 @@ void frmWiz::keyPressEvent(QKeyEvent* event)
 
 bool frmWiz::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        if (QApplication::activePopupWidget()) {
-            event->accept();
-        } else if (QToolTip::isVisible()) {
-            QToolTip::hideText();
-            event->accept();
-        }
-    }
     const int index = indexOf(txtBox, watched);
     if (index >= 0) {
         if (event->type() == QEvent::FocusIn) {
+            showSelection(txtBox[index], true);
             txtBox_GotFocus(index);
+        } else if (event->type() == QEvent::FocusOut) {
+            showSelection(txtBox[index], false);
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && txtBox_KeyPress(index, 13))
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && txtBox_KeyPress(index, 13))
                 return true;
-            // Shift+Enter would put a lone line feed into the page; it starts a new line like Enter instead.
+            // Shift+Enter would put a lone line feed into the page, and the box ignores Ctrl+ and Alt+Enter;
+            // each starts a new line exactly like Enter instead.
+            constexpr auto otherEnter = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
             auto* edit = qobject_cast<QPlainTextEdit*>(watched);
-            if (edit && key->matches(QKeySequence::InsertLineSeparator)) {
+            if (edit && ((enter && (key->modifiers() & otherEnter))
+                         || key->matches(QKeySequence::InsertLineSeparator))) {
                 if (!edit->isReadOnly()) {
                     QTextCursor cursor = edit->textCursor();
                     cursor.insertBlock();

@@ -91,6 +91,7 @@ void tst_frmWiz::startState()
     QCOMPARE(f.wiz->cbBox[CbLayout]->count(), 6);
     QCOMPARE(f.wiz->cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
     QCOMPARE(visiblePanels(*f.wiz), 1);
+    QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
 }
 
 void tst_frmWiz::artworkIsDrawable_data()
@@ -303,6 +304,13 @@ void tst_frmWiz::selectAllOnFocus()
     QCOMPARE(title->selectedText(), QStringLiteral("My Home Page"));
     QCOMPARE(heading->selectedText(), QStringLiteral("Welcome"));
     QCOMPARE(pageText->textCursor().selectedText(), QStringLiteral("two"));
+    // Only the box with the focus shows its selection.
+    const auto showsSelection = [](const QWidget* box) {
+        return box->palette().color(QPalette::Highlight) != box->palette().color(QPalette::Base);
+    };
+    QVERIFY(showsSelection(title));
+    QVERIFY(!showsSelection(heading));
+    QVERIFY(!showsSelection(pageText));
 
     // A box entered with the mouse, where the box itself would select nothing, is selected whole as well.
     f.wiz->cbBox[CbLayout]->setFocus();

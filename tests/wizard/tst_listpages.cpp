@@ -6,13 +6,18 @@
 #include "wizard/stringconvert.h"
 #include "wizard/tabstopdelegate.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolTip>
+
+#include <utility>
 
 using namespace larkspan;
 
@@ -225,6 +230,8 @@ void tst_ListPages::enterInItemBox_data()
     QTest::newRow("Enter after text adds it") << "abc" << int(Qt::NoModifier);
     QTest::newRow("Enter in the empty box adds an empty item") << "" << int(Qt::NoModifier);
     QTest::newRow("Shift+Enter too, with a CR LF break") << "abc" << int(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Enter too") << "abc" << int(Qt::ControlModifier);
+    QTest::newRow("Alt+Enter too") << "abc" << int(Qt::AltModifier);
 }
 
 void tst_ListPages::enterInItemBox()
@@ -259,6 +266,8 @@ void tst_ListPages::addLink_data()
     QTest::newRow("blanks kept on both sides") << " http://a/ " << "  Home " << " http://a/ \t  Home ";
     QTest::newRow("address missing") << "" << "Home" << "";
     QTest::newRow("description missing") << "http://a/" << "" << "";
+    QTest::newRow("pasted line breaks become blanks") << "http://a/\r\nb\rc" << "Ho\nme\r\n"
+                                                     << "http://a/ b c\tHo me ";
 }
 
 void tst_ListPages::addLink()
@@ -269,8 +278,11 @@ void tst_ListPages::addLink()
 
     WizardFixture f;
     f.goTo(WizardPage::Links);
-    f.wiz->setBoxText(TxtLinkAddress, address);
-    f.wiz->setBoxText(TxtLinkDescription, description);
+    // Pasted, as a user brings an address from elsewhere.
+    for (const auto& [box, text] : {std::pair{TxtLinkAddress, address}, std::pair{TxtLinkDescription, description}}) {
+        QGuiApplication::clipboard()->setText(text);
+        qobject_cast<QLineEdit*>(f.wiz->txtBox[box])->paste();
+    }
     f.wiz->txtBox[TxtLinkDescription]->setFocus();
     QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_7"));
 

@@ -3,13 +3,18 @@
 #include "wizard/textpage.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextCursor>
+
+#include <utility>
 
 using namespace larkspan;
 
@@ -75,6 +80,8 @@ private slots:
     void importSizeLimit();
     void importFailureKeepsText_data();
     void importFailureKeepsText();
+    void pasteTakesOnlyText_data();
+    void pasteTakesOnlyText();
     void resetForAnotherPage();
 };
 
@@ -109,8 +116,9 @@ void tst_TextPage::enterKeyMask()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
 
-    // Shift+Enter must start its line with CR LF like Enter, never with a lone line feed.
-    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+    // Shift+, Ctrl+ and Alt+Enter start their line with CR LF like Enter: never a lone line feed, never nothing.
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         WizardFixture f;
         f.goTo(WizardPage::Text);
         f.wiz->chkBox[ChkKeyMask]->setChecked(true);
@@ -350,6 +358,41 @@ void tst_TextPage::importFailureKeepsText()
     QCOMPARE(boxes.front().args.at(2), QStringLiteral("critical"));
     QCOMPARE(f.platform.busyDepth, 0);
     QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), f.platform.count(QStringLiteral("endBusy")));
+}
+
+void tst_TextPage::pasteTakesOnlyText_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("format"); // empty: nothing on the clipboard at all
+    QTest::addColumn<QString>("pasted");
+
+    for (const auto& [box, name] : {std::pair{TxtPageText, "page text"}, std::pair{TxtBulletItem, "item box"}}) {
+        QTest::addRow("%s, empty clipboard", name) << box << QString() << QString();
+        QTest::addRow("%s, a picture only", name) << box << "image/png" << QString();
+        QTest::addRow("%s, text", name) << box << "text/plain" << "pasted";
+    }
+}
+
+// An empty clipboard is normal on a fresh login; a paste then does nothing, and the typed text stays.
+void tst_TextPage::pasteTakesOnlyText()
+{
+    QFETCH(int, box);
+    QFETCH(QString, format);
+    QFETCH(QString, pasted);
+
+    WizardFixture f;
+    f.goTo(box == TxtPageText ? WizardPage::Text : WizardPage::BulletList);
+    auto* edit = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[box]);
+    edit->setPlainText(QStringLiteral("typed "));
+    edit->moveCursor(QTextCursor::End);
+    auto* data = new QMimeData;
+    if (!format.isEmpty())
+        data->setData(format, pasted.isEmpty() ? QByteArray("\x89PNG") : pasted.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
+
+    edit->paste();
+
+    QCOMPARE(edit->toPlainText(), QStringLiteral("typed ") + pasted);
 }
 
 void tst_TextPage::resetForAnotherPage()
