@@ -22,7 +22,6 @@ ColorMenus::ColorMenus(QWidget* owner, std::function<void(ColorAttribute, int)> 
                 const NamedColor* named = namedColorAt(i);
                 action = menu->addAction(named ? QCoreApplication::translate("ColourPage", named->caption)
                                                : tr("&Custom..."));
-                action->setCheckable(true);
             }
             action->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(attr.menuName)).arg(i));
             QObject::connect(action, &QAction::triggered, menu, [chosen, attribute, i] { chosen(attribute, i); });
@@ -40,15 +39,21 @@ QAction* ColorMenus::item(ColorAttribute attribute, int index) const
 
 void ColorMenus::removeCheckMarks(ColorAttribute attribute)
 {
-    for (QAction* action : items[std::size_t(attribute)])
+    // Only the chosen item is checkable, so the menu draws its check mark and no empty box before the others.
+    for (QAction* action : items[std::size_t(attribute)]) {
         action->setChecked(false);
+        action->setCheckable(false);
+    }
 }
 
 void ColorMenus::checkItem(ColorAttribute attribute, int index)
 {
     removeCheckMarks(attribute);
-    if (QAction* action = item(attribute, index))
+    QAction* action = item(attribute, index);
+    if (action && !action->isSeparator()) {
+        action->setCheckable(true);
         action->setChecked(true);
+    }
 }
 
 int ColorMenus::checkedItem(ColorAttribute attribute) const

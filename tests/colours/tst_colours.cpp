@@ -25,10 +25,11 @@ Q_DECLARE_METATYPE(larkspan::ColorAttribute)
 
 namespace {
 
+// Items the menu draws with a check box or a check mark before them: only the checked one may be.
 qsizetype checkedCount(const QMenu* menu)
 {
     const QList<QAction*> actions = menu->actions();
-    return std::count_if(actions.begin(), actions.end(), std::mem_fn(&QAction::isChecked));
+    return std::count_if(actions.begin(), actions.end(), std::mem_fn(&QAction::isCheckable));
 }
 
 // A colour button face as the drawing of that name gives it at the button's size and pixel ratio.
@@ -204,13 +205,10 @@ void tst_Colours::colourMenusHoldTheirItems()
         const QList<QAction*> items = menu->actions();
         QCOMPARE(items.size(), 18);
         QCOMPARE(items[0]->text(), QStringLiteral("&Custom..."));
-        QVERIFY(items[0]->isCheckable());
         QVERIFY(items[1]->isSeparator());
-        for (int i = 2; i < 18; ++i) {
+        for (int i = 2; i < 18; ++i)
             QCOMPARE(items[i]->text(), QString::fromLatin1(namedColours[i - 2].caption));
-            QVERIFY(items[i]->isCheckable());
-        }
-        QVERIFY(std::none_of(items.begin(), items.end(), std::mem_fn(&QAction::isChecked)));
+        QCOMPARE(checkedCount(menu), 0);
     }
 }
 
