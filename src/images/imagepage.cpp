@@ -3,6 +3,7 @@
 #include "images/previewpicture.h"
 #include "wizard/frmwiz.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cstdint>
@@ -95,6 +97,8 @@ ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
     auto* image = new QLabel(inner);
     image->setObjectName(QStringLiteral("imgWiz_%1").arg(ImgPageImage));
     image->setScaledContents(false);
+    image->setAlignment(Qt::AlignCenter);
+    image->setWordWrap(true);
     image->hide();
     wiz.imgWiz[ImgPageImage] = image;
 
@@ -189,9 +193,8 @@ void ImagePage::BrowseForImage(ImageTarget target)
     wiz.setBoxText(TxtPageImage, chosen->fileName);
     ShowImagePreview(picture);
     wiz.pageImagePath = chosen->fullPath;
-    const QLabel* image = wiz.imgWiz[ImgPageImage];
-    wiz.lblLabel[LblImageWidth]->setText(QString::number(image->width()));
-    wiz.lblLabel[LblImageHeight]->setText(QString::number(image->height()));
+    wiz.lblLabel[LblImageWidth]->setText(QString::number(picture.size().width()));
+    wiz.lblLabel[LblImageHeight]->setText(QString::number(picture.size().height()));
 }
 
 void ImagePage::ShowImagePreview(const PreviewPicture& picture)
@@ -280,6 +283,10 @@ void ImagePage::resetForAnotherPage()
 
 bool ImagePage::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Wheel) {
+        scrollPreview(*static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (event->type() != QEvent::MouseButtonRelease)
         return QObject::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -299,6 +306,18 @@ bool ImagePage::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void ImagePage::scrollPreview(const QWheelEvent& wheel)
+{
+    // A notch scrolls as many arrow steps as the desktop scrolls lines; Shift turns the wheel sideways.
+    QPoint pixels = wheel.pixelDelta();
+    if (pixels.isNull())
+        pixels = wheel.angleDelta() * (QApplication::wheelScrollLines() * ScrollArrowStep) / 120;
+    if (wheel.modifiers().testFlag(Qt::ShiftModifier) && pixels.x() == 0)
+        pixels = pixels.transposed();
+    wiz.hsbImg->setValue(wiz.hsbImg->value() - pixels.x());
+    wiz.vsbImg->setValue(wiz.vsbImg->value() - pixels.y());
+}
+
 void ImagePage::placeViewport()
 {
     // The inner viewport fills the outer one's inside, less the strips where the scroll bars go.
@@ -314,6 +333,12 @@ void ImagePage::showPicture(const PreviewPicture& picture)
 {
     QLabel* image = wiz.imgWiz[ImgPageImage];
     removePicture();
+    if (picture.isTooLargeToShow()) {
+        image->setText(tr("This picture is too large to show here. Its name and size go into the page."));
+        image->resize(wiz.picBox[PicImageInner]->size());
+        image->show();
+        return;
+    }
     if (picture.isAnimated()) {
         movie = new QMovie(picture.path(), QByteArray(), image);
         image->setMovie(movie);

@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class QMovie;
+class QWheelEvent;
 
 namespace larkspan {
 
@@ -59,6 +60,8 @@ protected:
 private:
     void placeViewport();
     void showPicture(const PreviewPicture& picture);
+    // The mouse wheel over the preview moves the picture through the scroll bars.
+    void scrollPreview(const QWheelEvent& wheel);
     void removePicture();
     void showPropertiesMenu(const QPoint& globalPos);
 

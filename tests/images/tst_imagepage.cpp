@@ -3,6 +3,8 @@
 #include "images/imagepage.h"
 #include "platform/filepropertieswindow.h"
 
+#include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -11,13 +13,22 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMovie>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace larkspan;
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Stands for a named pipe in a table of file contents.
+const QByteArray fifo("(a named pipe)");
 
 // Qt reads GIF but does not write it, so the tests write their own: GIF89a of an exact size, two colours, each frame
 // one colour. A clear code before every second pixel keeps the compressor's codes three bits wide.
@@ -82,15 +93,43 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// A picture of exactly size pixels, GIF or JPEG after the name's extension; the empty string when it failed.
-QString makePicture(const QTemporaryDir& dir, const QString& name, QSize size, int frames = 1)
+// A GIF whose header states a size that its one tiny frame does not have: only the header is ever read.
+QByteArray gifHeaderOnly(QSize stated)
+{
+    QByteArray data = gifData(QSize(2, 2), 1);
+    for (const int at : {6, 32}) { // the logical screen and the image descriptor
+        data[at] = char(stated.width() & 0xFF);
+        data[at + 1] = char(stated.width() >> 8);
+        data[at + 2] = char(stated.height() & 0xFF);
+        data[at + 3] = char(stated.height() >> 8);
+    }
+    return data;
+}
+
+// A JPEG with an EXIF orientation (6: turned a quarter clockwise to stand upright), which Qt does not write itself.
+QByteArray withOrientation(const QByteArray& jpeg, int orientation)
+{
+    QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24);
+    exif.append(char(orientation)).append(3, '\0').append(4, '\0'); // the value, then no further directory
+    QByteArray segment("\xFF\xE1", 2);
+    segment.append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF)).append(exif);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+// A picture of exactly size pixels as stored, GIF or JPEG after the name's extension, a JPEG with the EXIF
+// orientation given (0: none); the empty string when it failed.
+QString makePicture(const QTemporaryDir& dir, const QString& name, QSize size, int frames = 1, int orientation = 0)
 {
     const QString path = dir.filePath(name);
     if (name.endsWith(QStringLiteral(".gif")))
         return writeFile(path, gifData(size, frames)) ? path : QString();
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    return picture.save(path, "JPEG") ? path : QString();
+    QBuffer jpeg;
+    if (!jpeg.open(QIODevice::WriteOnly) || !picture.save(&jpeg, "JPEG"))
+        return {};
+    const QByteArray bytes = orientation ? withOrientation(jpeg.data(), orientation) : jpeg.data();
+    return writeFile(path, bytes) ? path : QString();
 }
 
 // The wizard on the Image page with "Include Image" ticked, and the properties menu replaced by a recorder.
@@ -165,6 +204,8 @@ private slots:
     void hugePictureScrollsToTheLimit_data();
     void hugePictureScrollsToTheLimit();
     void nextPictureStartsCentred();
+    void wheelScrollsThePreview_data();
+    void wheelScrollsThePreview();
     void animatedGifMoves();
     void unreadablePictureKeepsThePage_data();
     void unreadablePictureKeepsThePage();
@@ -202,19 +243,34 @@ void tst_ImagePage::startState()
 void tst_ImagePage::browseForPageImage_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("logo.gif") << u"logo.gif"_s << QSize(120, 80);
-    QTest::newRow("a JPEG photo") << u"photo.jpg"_s << QSize(64, 48);
-    QTest::newRow("the .jpeg extension, a name with blanks") << u"my photo.jpeg"_s << QSize(33, 17);
+    QTest::addColumn<QSize>("stored");
+    QTest::addColumn<int>("orientation"); // EXIF; -1: a header without the picture
+    QTest::addColumn<QSize>("size"); // as it stands upright
+    QTest::newRow("logo.gif") << u"logo.gif"_s << QSize(120, 80) << 0 << QSize(120, 80);
+    QTest::newRow("a JPEG photo") << u"photo.jpg"_s << QSize(64, 48) << 0 << QSize(64, 48);
+    QTest::newRow("the .jpeg extension, a name with blanks") << u"my photo.jpeg"_s << QSize(33, 17) << 0
+                                                             << QSize(33, 17);
+    QTest::newRow("a photo stored sideways") << u"phone.jpg"_s << QSize(80, 40) << 6 << QSize(40, 80);
+    QTest::newRow("stored the other way round") << u"phone.jpg"_s << QSize(80, 40) << 8 << QSize(40, 80);
+    QTest::newRow("upside down keeps its size") << u"phone.jpg"_s << QSize(80, 40) << 3 << QSize(80, 40);
+    // Beyond what Qt decodes by default (a phone photo of 36 megapixels).
+    QTest::newRow("a 36-megapixel photo") << u"big.jpg"_s << QSize(6000, 6000) << 0 << QSize(6000, 6000);
+    QTest::newRow("too large to decode") << u"huge.gif"_s << QSize(20000, 15000) << -1 << QSize(20000, 15000);
 }
 
 void tst_ImagePage::browseForPageImage()
 {
     QFETCH(QString, name);
+    QFETCH(QSize, stored);
+    QFETCH(int, orientation);
     QFETCH(QSize, size);
     ImageFixture f;
-    const QString path = makePicture(f.dir, name, size);
+    const bool headerOnly = orientation < 0;
+    const QString path = headerOnly ? f.dir.filePath(name)
+                                    : makePicture(f.dir, name, stored, 1, orientation);
     QVERIFY(!path.isEmpty());
+    if (headerOnly)
+        QVERIFY(writeFile(path, gifHeaderOnly(stored)));
 
     f.choose(path);
 
@@ -235,8 +291,13 @@ void tst_ImagePage::browseForPageImage()
     QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString::number(size.width()));
     QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString::number(size.height()));
     QVERIFY(f.image()->isVisible());
-    QCOMPARE(f.image()->size(), size);
-    QCOMPARE(f.image()->pixmap().size(), size);
+    if (headerOnly) {
+        QVERIFY(f.image()->pixmap().isNull());
+        QVERIFY2(f.image()->text().contains(u"too large to show"_s), qPrintable(f.image()->text()));
+    } else {
+        QCOMPARE(f.image()->size(), size);
+        QCOMPARE(f.image()->pixmap().size(), size);
+    }
     QVERIFY(f.platform.messages().isEmpty());
 
     const PageSpec spec = f.wiz->pageSpec();
@@ -419,6 +480,37 @@ void tst_ImagePage::nextPictureStartsCentred()
     QCOMPARE(f.image()->pos(), QPoint(20, 15));
 }
 
+void tst_ImagePage::wheelScrollsThePreview_data()
+{
+    QTest::addColumn<QPoint>("angle");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("moved"); // how far the scroll bars' values move, sideways and down
+
+    const int notch = QApplication::wheelScrollLines() * 10;
+    QTest::newRow("down a notch") << QPoint(0, -120) << int(Qt::NoModifier) << QPoint(0, notch);
+    QTest::newRow("up a notch") << QPoint(0, 120) << int(Qt::NoModifier) << QPoint(0, -notch);
+    QTest::newRow("Shift turns it sideways") << QPoint(0, -120) << int(Qt::ShiftModifier) << QPoint(notch, 0);
+    QTest::newRow("a sideways wheel") << QPoint(120, 0) << int(Qt::NoModifier) << QPoint(-notch, 0);
+}
+
+void tst_ImagePage::wheelScrollsThePreview()
+{
+    QFETCH(QPoint, angle);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, moved);
+    ImageFixture f;
+    f.choose(makePicture(f.dir, u"logo.gif"_s, f.innerSize() + QSize(200, 200)));
+    const QPoint before(f.hsb()->value(), f.vsb()->value());
+    const QPoint picture = f.image()->pos();
+
+    QWheelEvent wheel(QPointF(5, 5), f.image()->mapToGlobal(QPointF(5, 5)), QPoint(), angle, Qt::NoButton,
+                      Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f.image(), &wheel);
+
+    QCOMPARE(QPoint(f.hsb()->value(), f.vsb()->value()) - before, moved);
+    QCOMPARE(f.image()->pos(), picture - moved);
+}
+
 void tst_ImagePage::animatedGifMoves()
 {
     ImageFixture f;
@@ -448,6 +540,7 @@ void tst_ImagePage::unreadablePictureKeepsThePage_data()
     QTest::addColumn<QString>("reason");
 
     const QByteArray missing;
+    QTest::newRow("a pipe named .gif") << u"pipe.gif"_s << fifo << true << u"not a regular file"_s;
     QTest::newRow("text in a .gif file") << u"notes.gif"_s << QByteArray("just some text\r\n") << true
                                          << u"not a picture"_s;
     QTest::newRow("a file that does not exist") << u"new.gif"_s << missing << true << u"does not exist"_s;
@@ -467,8 +560,20 @@ void tst_ImagePage::unreadablePictureKeepsThePage()
         f.choose(makePicture(f.dir, u"logo.gif"_s, f.innerSize() + QSize(60, 60)));
     const QString shown = f.state();
     const QString path = f.dir.filePath(name);
-    if (!content.isNull())
+    int pipeEnd = -1;
+    if (content == fifo) {
+        // Held open with text waiting in it, so that a reader that opens it gets an answer instead of hanging.
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        pipeEnd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(pipeEnd >= 0);
+        QVERIFY(::write(pipeEnd, "just some text\r\n", 16) == 16);
+    } else if (!content.isNull()) {
         QVERIFY(writeFile(path, content));
+    }
+    const auto closePipe = qScopeGuard([pipeEnd] {
+        if (pipeEnd >= 0)
+            ::close(pipeEnd);
+    });
 
     f.choose(path);
 
