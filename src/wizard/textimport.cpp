@@ -102,7 +102,13 @@ bool TextImport::read()
         return false;
     }
     bytes.truncate(total);
-    text = withLineBreaks(decode(bytes));
+    const QString decoded = decode(bytes);
+    // A NUL is in no text a person typed: the file is a program, a picture or a document of another kind.
+    if (decoded.contains(QChar(0))) {
+        fail(Failure::NotText);
+        return false;
+    }
+    text = withLineBreaks(decoded);
     return true;
 }
 
@@ -116,12 +122,19 @@ void TextImport::fail(Failure failure, const QString& reason)
 
 QString TextImport::decode(const QByteArray& bytes)
 {
+    // A byte order mark names UTF-16; a UTF-8 one is dropped, and never read as three letters of the code page.
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes.sliced(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes.sliced(2));
+    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+
     // Stateless, so that a sequence cut off at the end of the file counts as invalid.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
+    QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;
-    return decodeWindows1252(bytes);
+    return decodeWindows1252(body);
 }
 
 QString TextImport::withLineBreaks(const QString& text)
@@ -132,11 +145,11 @@ QString TextImport::withLineBreaks(const QString& text)
     qsizetype lineStart = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i) != u'\r')
+        if (text.at(i) != u'\r' && text.at(i) != u'\n')
             continue;
         result += QStringView(text).sliced(lineStart, i - lineStart);
         result += lineEnd;
-        if (i + 1 < n && text.at(i + 1) == u'\n')
+        if (text.at(i) == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
             ++i;
         lineStart = i + 1;
     }

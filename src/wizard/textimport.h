@@ -13,7 +13,7 @@ public:
     // The page text box is limited; the limit is on the file's size in bytes, before any tag is added.
     static constexpr qint64 SizeLimit = 32000;
 
-    enum class Failure { None, Missing, SizeUnknown, TooLarge, Unreadable };
+    enum class Failure { None, Missing, SizeUnknown, TooLarge, Unreadable, NotText };
 
     // Opens the file and checks its size; failure() tells whether read() may follow.
     explicit TextImport(const QString& path);
@@ -27,9 +27,10 @@ public:
     // The imported text with CR LF line ends, after a successful read().
     QString pageText() const { return text; }
 
-    // UTF-8 when the bytes are valid UTF-8 (an initial byte order mark dropped), else Windows-1252.
+    // UTF-16 after its byte order mark; else UTF-8 when the bytes are valid UTF-8, else Windows-1252 (a UTF-8 byte
+    // order mark dropped in both).
     static QString decode(const QByteArray& bytes);
-    // Each line, "<BR>" and CR LF. A line ends at CR or CR LF; a lone LF stays inside its line.
+    // Each line, "<BR>" and CR LF. A line ends at CR LF, CR or LF.
     static QString withLineBreaks(const QString& text);
 
 private:

@@ -163,6 +163,7 @@ void TextPage::LoadTextFile(const QString& path)
     case TextImport::Failure::Missing: why = tr("The file does not exist."); break;
     case TextImport::Failure::SizeUnknown: why = tr("Its size cannot be read: it is not a plain file."); break;
     case TextImport::Failure::Unreadable: why = tr("It cannot be read: %1").arg(import.reason()); break;
+    case TextImport::Failure::NotText: why = tr("It is not a plain text file: it holds NUL bytes."); break;
     }
     wiz.platform.messageBox(&wiz,
                             problem + why + QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path),

@@ -16,6 +16,8 @@
 
 #include <utility>
 
+#include <sys/stat.h>
+
 using namespace larkspan;
 
 namespace {
@@ -224,11 +226,17 @@ void tst_TextPage::import_data()
     QTest::newRow("a, b, c with CR LF") << QByteArray("a\r\nb\r\nc\r\n") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
     QTest::newRow("a, b, c with CR alone") << QByteArray("a\rb\rc\r") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
     QTest::newRow("last line without line end") << QByteArray("a\r\nb") << "a<BR>\r\nb<BR>\r\n";
-    QTest::newRow("a lone LF stays in its line") << QByteArray("a\nb\r\nc") << "a\nb<BR>\r\nc<BR>\r\n";
+    QTest::newRow("LF ends a line too") << QByteArray("a\nb\r\nc\n\nd")
+                                        << "a<BR>\r\nb<BR>\r\nc<BR>\r\n<BR>\r\nd<BR>\r\n";
+    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
     QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
     QTest::newRow("empty file empties the text") << QByteArray() << QString();
     QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC\r\n") << QStringLiteral("café €<BR>\r\n");
     QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFhi") << "hi<BR>\r\n";
+    QTest::newRow("and before Windows-1252") << QByteArray("\xEF\xBB\xBF\xE9") << QStringLiteral("é<BR>\r\n");
+    QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEh\0\xE9\0\n\0", 8)
+                                          << QStringLiteral("hé<BR>\r\n");
+    QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0h\x20\xAC", 6) << QStringLiteral("h€<BR>\r\n");
     QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93x\x94\r\n")
                                   << QStringLiteral("café € “x”<BR>\r\n");
     QTest::newRow("Windows-1252 undefined byte kept as its control character")
@@ -323,6 +331,8 @@ void tst_TextPage::importFailureKeepsText_data()
     QTest::newRow("missing file") << "missing" << "The file does not exist.";
     QTest::newRow("a folder has no size to read") << "folder" << "Its size cannot be read";
     QTest::newRow("read error") << "unreadable" << "It cannot be read: ";
+    QTest::newRow("a NUL byte: no plain text") << "binary" << "It is not a plain text file";
+    QTest::newRow("a pipe is no plain file") << "pipe" << "Its size cannot be read";
 }
 
 void tst_TextPage::importFailureKeepsText()
@@ -334,6 +344,10 @@ void tst_TextPage::importFailureKeepsText()
     QString path = dir.filePath(QStringLiteral("notes.txt"));
     if (kind == QStringLiteral("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notes.txt")));
+    } else if (kind == QStringLiteral("binary")) {
+        QVERIFY(!writeFile(dir, QStringLiteral("notes.txt"), QByteArray("text\0more\r\n", 11)).isEmpty());
+    } else if (kind == QStringLiteral("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     } else if (kind == QStringLiteral("unreadable")) {
         // Opens, reports no size, and fails when read: a file that breaks mid-import.
         path = QStringLiteral("/proc/self/mem");
