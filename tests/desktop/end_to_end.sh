@@ -1,0 +1,206 @@
+#!/usr/bin/env bash
+# Makes whole pages with the built wizard in a real X window, by keyboard and mouse through Qt's own dialogs, and
+# checks each saved file byte for byte against what the page library writes for the same answers.
+#
+#   end_to_end.sh <larkspan binary> <expected_page tool>
+#
+# First run: every page answered, the overwrite question refused once and then accepted, "No" to another page.
+# Second run: "Yes" to another page, which must bring the wizard back exactly as it started. Third run: the save
+# dialog cancelled, which must save nothing and keep the wizard on the Finish page.
+set -uo pipefail
+
+binary=${1:?usage: end_to_end.sh <larkspan binary> <expected_page tool>}
+expected=${2:?usage: end_to_end.sh <larkspan binary> <expected_page tool>}
+. "$(dirname "$0")/xsession.sh"
+
+pages="$work/pages"
+mkdir -p "$pages"
+convert -size 30x20 xc:red "$pages/logo.gif"
+convert -size 8x8 xc:yellow "$pages/tile.gif"
+printf 'First line\nSecond line\n' >"$pages/notes.txt"
+printf 'an older page\r\n' >"$pages/garden.htm"
+
+title() { xdotool getwindowname "$main"; }
+
+# The saved file must be what the page library writes for the answers.
+sameAsLibrary() {
+    local file=$1
+    shift
+    "$expected" "$work/expected.htm" "$@" || fail "the page library could not write the expected page"
+    cmp -s "$work/expected.htm" "$pages/$file" || {
+        diff <(tr '\r' '~' <"$work/expected.htm") <(tr '\r' '~' <"$pages/$file") | head -20
+        fail "$file is not the page the library writes for the same answers"
+    }
+}
+
+# Types into the focused file dialog's name box and takes it.
+chooseFile() {
+    window "$1" >/dev/null || fail "the dialog \"$1\" did not open"
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$2"
+    xdotool key Return
+    step "$2 in \"$1\""
+}
+
+# --- First run: everything answered.
+startWizard
+sleep 0.5
+firstSeen="$work/start.png"
+import -window root "$firstSeen"
+xdotool key alt+s
+step "Start"
+xdotool key Down Down Down Down
+click 375 216
+xdotool type --delay 10 'My Garden'
+click 353 264
+xdotool type --delay 10 "Bob's roses"
+click 567 265
+xdotool key Down Return
+step "the layout, title, heading and size"
+
+xdotool key alt+n
+step "Next to the colours"
+click 171 92
+click 189 116
+click 330 116
+xdotool key n
+step "Navy from the background colour menu"
+click 189 140
+click 330 140
+xdotool key c
+window 'Select Color' >/dev/null || fail "the colour dialog did not open"
+xdotool key alt+h ctrl+a
+xdotool type --delay 10 '#123456'
+xdotool key Return
+step "a text colour typed in the colour dialog"
+gone 'Select Color' || fail "the colour dialog stayed open"
+focusMain
+click 171 258
+click 571 289
+chooseFile 'Select an Image' tile.gif
+
+focusMain
+xdotool key alt+n
+step "Next to the image"
+xdotool key alt+m
+step "Include Image"
+click 305 95
+chooseFile 'Select an Image' logo.gif
+
+focusMain
+xdotool key alt+n
+step "Next to the text"
+click 566 285
+chooseFile 'Import a Text File' notes.txt
+focusMain
+xdotool key alt+m
+step "the Enter key mask"
+click 360 180
+xdotool key ctrl+End
+xdotool type --delay 10 'Hello'
+xdotool key Return
+xdotool type --delay 10 'World'
+step "text typed after the import"
+
+xdotool key alt+n
+step "Next to the bullets"
+xdotool type --delay 10 'Roses'
+xdotool key Return
+xdotool type --delay 10 'Tulips'
+xdotool key Return
+click 200 86
+xdotool key Down Return
+step "two items in square bullets"
+
+xdotool key alt+n
+step "Next to the links"
+xdotool type --delay 10 'http://example.com/'
+xdotool key Tab
+xdotool type --delay 10 "Bob's page"
+xdotool key alt+a
+click 375 97
+xdotool type --delay 10 'C:\My Pages\home.htm'
+xdotool key Tab
+xdotool type --delay 10 'Home'
+xdotool key alt+a
+step "two links"
+xdotool key alt+x
+step "the jump menu"
+
+xdotool key alt+n
+step "Next to the finish"
+xdotool type --delay 10 'bob@example.com'
+click 563 273
+window 'Source Browser - Read Only' >/dev/null || fail "the source browser did not open"
+xdotool key Escape
+gone 'Source Browser - Read Only' || fail "Escape did not close the source browser"
+step "the source browser"
+
+focusMain
+xdotool key alt+f
+chooseFile 'Save your web page' garden
+# The file is there: Qt's dialog asks, and "No" leaves it and the dialog as they were.
+xdotool key alt+n
+step "No to replacing garden.htm"
+[ "$(cat "$pages/garden.htm")" = $'an older page\r' ] || fail "No to the overwrite question changed the file"
+chooseFile 'Save your web page' garden
+xdotool key alt+y
+step "Yes to replacing garden.htm"
+window 'Larkspan' >/dev/null || fail "no congratulation after saving"
+xdotool key Escape
+step "Escape on the congratulation, which is no answer"
+xdotool key alt+n
+ended "No to another page"
+sameAsLibrary garden.htm layout=4 title='My Garden' heading="Bob's roses" size=2 \
+    bg=' BGCOLOR="#000080"' fg=' TEXT="#123456"' background=tile.gif image=logo.gif width=30 height=20 \
+    text='First line<BR>\r\nSecond line<BR>\r\nHello\r\n<BR>\r\nWorld' bullet=Roses bullet='\r\nTulips' style=1 \
+    link="http://example.com/\\tBob's page" link='C:\My Pages\home.htm\tHome' jump=1 email=bob@example.com
+
+# --- Second run: another page after the first.
+startWizard
+xdotool key alt+s
+step "Start"
+xdotool key Down
+click 375 216
+xdotool type --delay 10 'Second'
+for _ in 1 2 3 4 5 6; do
+    xdotool key alt+n
+    step "Next"
+done
+xdotool key alt+f
+chooseFile 'Save your web page' second
+window 'Larkspan' >/dev/null || fail "no congratulation after saving"
+xdotool key alt+y
+step "Yes to another page"
+[ "$(title)" = 'Larkspan 1.1' ] || fail "after Yes the wizard shows \"$(title)\", not the Welcome page"
+# The window as it first showed.
+import -window root "$work/again.png"
+differing=$(compare -metric AE "$firstSeen" "$work/again.png" null: 2>&1)
+[ "${differing%% *}" -eq 0 ] 2>/dev/null || fail "the wizard after Yes differs from its start in $differing pixels"
+sameAsLibrary second.htm layout=1 title=Second
+focusMain
+xdotool key Escape
+ended "Escape on the Welcome page"
+
+# --- Third run: the save dialog cancelled.
+startWizard
+xdotool key alt+s
+step "Start"
+xdotool key Down
+for _ in 1 2 3 4 5 6; do
+    xdotool key alt+n
+    step "Next"
+done
+xdotool key alt+f
+window 'Save your web page' >/dev/null || fail "the save dialog did not open"
+xdotool key Escape
+step "Cancel in the save dialog"
+gone 'Save your web page' || fail "the save dialog stayed open"
+[ "$(title)" = 'Larkspan 1.1- Final Step: Finish your page' ] ||
+    fail "after cancelling the save the wizard shows \"$(title)\", not the Finish page"
+[ "$(cd "$pages" && ls ./*.htm | wc -l)" -eq 2 ] || fail "a cancelled save wrote a file"
+focusMain
+xdotool key Escape
+ended "Escape on the Finish page"
+nothingWritten
+echo "PASS: three pages made, compared and cancelled in a real window"
