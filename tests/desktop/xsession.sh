@@ -19,26 +19,31 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -noreset: the server would otherwise restart, refusing connections, whenever the last wizard closes.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
+# -noreset: the server would otherwise restart, refusing connections, whenever the last wizard closes. Another
+# server starting at the same moment may take the display that this one was told, so it tries again.
+for _ in 1 2 3 4 5; do
+    : >"$work/display"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>"$work/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    for _ in $(seq 30); do
+        kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 && break 2
+        sleep 0.1
+    done
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    xvfb=''
 done
-if [ ! -s "$work/display" ]; then
+if [ -z "$xvfb" ]; then
     echo "FAIL: no X server could be started:"
     cat "$work/xvfb.log"
     exit 1
 fi
-export DISPLAY=":$(head -n1 "$work/display")"
-# Answering, and ours: a display another server grabbed in the meantime would not be.
-for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "FAIL: Xvfb on $DISPLAY does not answer"; exit 1; }
 
 last='the start'
 fail() {
@@ -66,6 +71,17 @@ window() {
         sleep 0.1
     done
     return 1
+}
+
+# Waits, as a person would, until the window of that title has the keyboard focus; fails if it never gets it.
+focused() {
+    local id
+    id=$(window "$1") || fail "the window \"$1\" did not open"
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ] && return 0
+        sleep 0.1
+    done
+    fail "the window \"$1\" never got the keyboard focus"
 }
 
 gone() {
