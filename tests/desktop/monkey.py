@@ -49,6 +49,7 @@ class Monkey:
         self.events = collections.deque(maxlen=40)
         self.count = 0
         self.starts = 0
+        self.pages = collections.Counter()
         self.wizard = None
         self.log = None
         self.d = xdisplay.Display()
@@ -236,11 +237,20 @@ class Monkey:
             return
         if main is None:
             return
+        title = next(n for w, n, _ in wizard_windows if w == main)
+        self.pages[title] += 1
         popup_open = any(redirect for _, _, redirect in wizard_windows)
         if not popup_open:
             self.focus(main)
         roll = r.random()
-        if roll < 0.05:
+        if roll < 0.08 and not popup_open:
+            # On through the wizard, so that every page gets its share: a layout first where none is chosen yet.
+            if "layout" in title:
+                self.click(435, 37, 1)
+                self.key("Down")
+                self.key("Return")
+            self.key(r.choice(["alt+s", "alt+n", "alt+n", "alt+b"]))
+        elif roll < 0.13:
             self.empty_clipboard()
         elif roll < 0.30:
             self.click(r.randrange(WINDOW[0]), r.randrange(WINDOW[1]), r.choice([1, 1, 1, 2, 3]))
@@ -248,8 +258,8 @@ class Monkey:
             self.click(r.randrange(WINDOW[0]), r.randrange(WINDOW[1]), r.choice([4, 5, 6, 7]))
         elif roll < 0.50:
             self.key("alt+" + r.choice(ACCESS_KEYS))
-        elif roll < 0.51:
-            self.key(r.choice(["Escape", "alt+c"]))
+        elif roll < 0.53:
+            self.key(r.choice(["Escape", "Escape", "alt+c"]))
         elif roll < 0.80:
             self.key(r.choice(PLAIN_KEYS))
         else:
@@ -290,7 +300,7 @@ def start_xvfb(scratch):
                 xdisplay.Display().close()
                 if server.poll() is None:
                     return server
-            except xerror.DisplayError:
+            except Exception:  # refused, reset or closed: not this display
                 pass
             time.sleep(0.1)
         server.kill()
@@ -324,7 +334,8 @@ def main():
             began = time.monotonic()
             monkey.run(arguments.seconds)
             print(f"seed {seed}: {monkey.count} events, {monkey.starts} starts, "
-                  f"{time.monotonic() - began:.0f} s: no crash, hang or report")
+                  f"{time.monotonic() - began:.0f} s: no crash, hang or report; "
+                  f"{len(monkey.pages)} pages seen")
             monkey.d.close()
         return 0
     except Failure as failure:
