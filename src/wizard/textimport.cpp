@@ -63,7 +63,9 @@ QString decodeWindows1252(const QByteArray& bytes)
 QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding byteOrder)
 {
     const bool cut = bytes.size() % 2 != 0;
-    QString text = QStringDecoder(byteOrder).decode(cut ? bytes.chopped(1) : bytes);
+    // The mark is gone already; Qt's decoder would take a second one for the mark too and drop it.
+    QStringDecoder decoder(byteOrder, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(cut ? bytes.chopped(1) : bytes);
     if (cut)
         text += QChar::ReplacementCharacter;
     return text;
@@ -140,8 +142,10 @@ QString TextImport::decode(const QByteArray& bytes)
         return decodeUtf16(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16BE);
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
 
-    // Stateless, so that a sequence cut off at the end of the file counts as invalid.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Stateless, so that a sequence cut off at the end of the file counts as invalid; a mark after the dropped one is
+    // a character of the text, kept.
+    QStringDecoder utf8(QStringConverter::Utf8,
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;
