@@ -4,8 +4,10 @@
 
 #include "page/pagewriter.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +17,8 @@ using namespace larkspan;
 namespace {
 
 // The input: four bytes for the choices, then the texts, separated by NUL bytes, in the order of the fields below;
-// the texts after those are list entries, a link when it starts with byte 1 (dropped), else a bullet item. Texts
-// thus hold any byte but NUL, which the writers treat like any other.
+// the texts after those are list entries, a link when it starts with byte 1 (the mark is dropped), else a bullet
+// item. Texts thus hold any byte but NUL, which the writers treat like any other.
 enum Choice : std::size_t { ChoiceLayout, ChoiceHeadingSize, ChoiceBulletStyle, ChoiceLinkStyle, ChoiceCount };
 constexpr char LinkMark = '\x01';
 
@@ -30,7 +32,7 @@ Page readPage(std::string_view input)
     Page page;
     PageSpec& spec = page.spec;
     const auto choice = [&](std::size_t i) { return i < input.size() ? static_cast<signed char>(input[i]) : 0; };
-    // Any value of the two lists and of the layout, not only those the combo boxes offer.
+    // Any layout and any list index, not only those the combo boxes offer.
     spec.layout = static_cast<LayoutStyle>(choice(ChoiceLayout));
     spec.headingSize = choice(ChoiceHeadingSize);
     spec.bulletStyle = choice(ChoiceBulletStyle);
