@@ -58,6 +58,19 @@ QString decodeWindows1252(const QByteArray& bytes)
     return result;
 }
 
+// The bytes after a UTF-16 byte order mark. A byte left over at the end is half a character: like a sequence cut off
+// at the end of a UTF-8 file it is invalid, and shows as U+FFFD, where Qt's decoder would drop it unseen.
+QString decodeUtf16(QByteArrayView bytes, QStringConverter::Encoding byteOrder)
+{
+    const bool cut = bytes.size() % 2 != 0;
+    // The mark is gone already; Qt's decoder would take a second one for the mark too and drop it.
+    QStringDecoder decoder(byteOrder, QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(cut ? bytes.chopped(1) : bytes);
+    if (cut)
+        text += QChar::ReplacementCharacter;
+    return text;
+}
+
 } // namespace
 
 TextImport::TextImport(const QString& path) : file(path)
@@ -124,13 +137,15 @@ QString TextImport::decode(const QByteArray& bytes)
 {
     // A byte order mark names UTF-16; a UTF-8 one is dropped, and never read as three letters of the code page.
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes.sliced(2));
+        return decodeUtf16(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16LE);
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes.sliced(2));
+        return decodeUtf16(QByteArrayView(bytes).sliced(2), QStringConverter::Utf16BE);
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
 
-    // Stateless, so that a sequence cut off at the end of the file counts as invalid.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Stateless, so that a sequence cut off at the end of the file counts as invalid; a mark after the dropped one is
+    // a character of the text, kept.
+    QStringDecoder utf8(QStringConverter::Utf8,
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;

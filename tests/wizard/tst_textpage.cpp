@@ -237,6 +237,10 @@ void tst_TextPage::import_data()
     QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEh\0\xE9\0\n\0", 8)
                                           << QStringLiteral("hé<BR>\r\n");
     QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0h\x20\xAC", 6) << QStringLiteral("h€<BR>\r\n");
+    QTest::newRow("UTF-16 ending in half a character shows U+FFFD for it")
+        << QByteArray("\xFF\xFEh\0i", 5) << QStringLiteral("h\uFFFD<BR>\r\n");
+    QTest::newRow("a second byte order mark is a character") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFhi")
+                                                            << QStringLiteral("\uFEFFhi<BR>\r\n");
     QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93x\x94\r\n")
                                   << QStringLiteral("café € “x”<BR>\r\n");
     QTest::newRow("Windows-1252 undefined byte kept as its control character")
