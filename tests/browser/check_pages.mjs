@@ -273,13 +273,14 @@ async function check(c, charset, spoiling = 'saved') {
     const begun = Date.now();
     const url = `${origin}/${charset.name}/${encodeURIComponent(spoiling)}/${c.file}`;
     await open(url);
-    const found = [...problems(c, charset, await readPage(answers.textLines[0].slice(0, 20)))];
+    const shown = await readPage(answers.textLines[0].slice(0, 20));
+    const found = [...problems(c, charset, shown)];
     // Go does the same whatever the charset: the addresses it reads are checked under each above.
     if (c.menu && charset.name === 'none')
         for await (const problem of navigationProblems(url))
             found.push(problem);
     timings.push([`${c.file} ${charset.name}`, Date.now() - begun]);
-    return found;
+    return { found, readAs: shown.characterSet };
 }
 
 const started = Date.now();
@@ -287,9 +288,9 @@ const timings = [];
 let failures = 0;
 for (const c of answers.cases) {
     for (const charset of charsets) {
-        const found = await check(c, charset);
+        const { found, readAs } = await check(c, charset);
         failures += found.length;
-        console.log(`${found.length ? 'FAIL' : 'ok  '} ${c.file} served with ${charset.contentType}`);
+        console.log(`${found.length ? 'FAIL' : 'ok  '} ${c.file} served with ${charset.contentType}, read as ${readAs}`);
         for (const [name, message] of found)
             console.log(`     ${name}: ${message}`);
         if (shotFolder && c.image && charset.name === 'none') {
@@ -301,7 +302,7 @@ for (const c of answers.cases) {
 }
 for (const [name, spoiling] of Object.entries(spoilings)) {
     const c = answers.cases.find((each) => each.file === spoiling.file);
-    const found = await check(c, charsets.find((each) => each.name === spoiling.charset), name);
+    const { found } = await check(c, charsets.find((each) => each.name === spoiling.charset), name);
     const caught = found.some(([check]) => check === spoiling.caughtBy);
     failures += caught ? 0 : 1;
     console.log(`${caught ? 'ok  ' : 'FAIL'} spoiled "${name}" in ${c.file}: ` +

@@ -16,6 +16,5 @@ if [ ! -d "$here/node_modules/playwright-core" ]; then
     (cd "$here" && npm ci --no-audit --no-fund --loglevel=error)
 fi
 
-rm -rf "$work"
-"$make_pages" "$work"
+"$make_pages" "$work"  # replaces its own files, leaves the rest of the folder alone
 node "$here/check_pages.mjs" "$work" ${3:+"$3"}
