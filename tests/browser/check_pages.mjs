@@ -3,7 +3,7 @@
 // colours, and the typed text under each charset a server may announce. Then it serves the same pages spoiled in
 // known ways and requires each spoiling to be caught, so that no check passes for want of looking.
 //
-//   node check_pages.mjs <pages folder> [screenshot folder]
+//   node check_pages.mjs <pages folder> [screenshot folder]     (CHECK_PAGES_TIMES=1 adds the time of each page)
 
 import { chromium } from 'playwright-core';
 import fs from 'node:fs/promises';
