@@ -1,14 +1,33 @@
+#include "app/commandline.h"
+#include "app/helplocation.h"
 #include "platform/qtplatform.h"
 #include "wizard/frmwiz.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    // Read before the application exists, so that --help and --version need no screen.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const larkspan::CommandLineOutcome outcome = larkspan::readCommandLine(arguments);
+    if (outcome.exitCode) {
+        std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
+        std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
+        return *outcome.exitCode;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspan"));
+    QApplication::setApplicationVersion(QStringLiteral(LARKSPAN_VERSION));
+    // The desktop finds the entry, and with it the icon, under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LARKSPAN_APP_ID));
     larkspan::QtPlatform platform;
-    larkspan::frmWiz window(platform, QStringLiteral(LARKSPAN_HELP_FILE));
+    larkspan::frmWiz window(platform, larkspan::helpContentsFile(QApplication::applicationDirPath(),
+                                                                 QStringLiteral(LARKSPAN_HELP_FILE)));
     window.show();
     return app.exec();
 }

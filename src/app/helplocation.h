@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace larkspan {
+
+// The help contents page the wizard opens: the document installed with the program when there is one under the
+// prefix that applicationDir belongs to, else builtHelpFile, the copy in the build folder. An empty builtHelpFile
+// means a wizard built without help.
+QString helpContentsFile(const QString& applicationDir, const QString& builtHelpFile);
+
+} // namespace larkspan

@@ -1,0 +1,116 @@
+#include "app/commandline.h"
+#include "app/helplocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace larkspan;
+
+namespace {
+
+constexpr int StartsWizard = -1;
+
+const QString Usage = QStringLiteral("Usage: larkspan [--help | --version]\n");
+
+} // namespace
+
+// How the program starts: what its command line asks for, and which help document it opens.
+class tst_Start : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+    void helpFile_data();
+    void helpFile();
+};
+
+void tst_Start::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // the first line of the standard output
+    QTest::addColumn<QString>("error");
+
+    const QString helpLine = QStringLiteral("Usage: larkspan [OPTION]");
+    const QString versionLine = QStringLiteral("Larkspan 1.1");
+    QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << QString() << QString();
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << QString();
+    QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << QString();
+    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << QString();
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString() << Usage;
+    QTest::newRow("a Qt option is unknown too") << QStringList{"-platform", "offscreen"} << 2 << QString() << Usage;
+    QTest::newRow("file argument") << QStringList{"mypage.htm"} << 2 << QString() << Usage;
+    QTest::newRow("file after --help") << QStringList{"--help", "mypage.htm"} << 2 << QString() << Usage;
+    QTest::newRow("end of options and a file") << QStringList{"--", "mypage.htm"} << 2 << QString() << Usage;
+    QTest::newRow("empty argument") << QStringList{""} << 2 << QString() << Usage;
+}
+
+void tst_Start::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+
+    const CommandLineOutcome outcome = readCommandLine(QStringList{QStringLiteral("larkspan")} + arguments);
+    QCOMPARE(outcome.exitCode.value_or(StartsWizard), exitCode);
+    QCOMPARE(outcome.output.section(QLatin1Char('\n'), 0, 0), output);
+    QCOMPARE(outcome.error, error);
+    if (exitCode == StartsWizard)
+        return; // the wizard's own start is what every other test drives
+
+    // The program prints it and exits so, without opening a window: here it has no screen at all.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(LARKSPAN_BINARY), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), outcome.output);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
+}
+
+void tst_Start::helpFile_data()
+{
+    QTest::addColumn<bool>("installed"); // a help document under share/ beside bin/
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected"); // "installed" stands for the installed document's path
+
+    const QString built = QStringLiteral("/build/help/index.html");
+    QTest::newRow("installed help is found beside the program") << true << built << QStringLiteral("installed");
+    QTest::newRow("built help when nothing is installed") << false << built << built;
+    QTest::newRow("no help built, none opened") << true << QString() << QString();
+}
+
+void tst_Start::helpFile()
+{
+    QFETCH(bool, installed);
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    const QString installedFile = prefix.filePath(QStringLiteral("share/larkspan/help/index.html"));
+    if (installed) {
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/larkspan/help")));
+        QFile file(installedFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (expected == QLatin1String("installed"))
+        expected = installedFile;
+    QCOMPARE(helpContentsFile(prefix.filePath(QStringLiteral("bin")), built), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_Start)
+#include "tst_start.moc"
