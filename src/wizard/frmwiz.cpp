@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -636,7 +637,9 @@ bool frmWiz::eventFilter(QObject* watched, QEvent* event)
             showSelection(txtBox[index], true);
             txtBox_GotFocus(index);
         } else if (event->type() == QEvent::FocusOut) {
-            showSelection(txtBox[index], false);
+            // The box's own context menu leaves the selection showing: it is what Copy and Cut work on.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                showSelection(txtBox[index], false);
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

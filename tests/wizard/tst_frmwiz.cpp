@@ -3,7 +3,9 @@
 #include "source_browser/frmedit.h"
 #include "wizard/layoutpage.h"
 
+#include <QApplication>
 #include <QDirIterator>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -311,6 +313,10 @@ void tst_frmWiz::selectAllOnFocus()
     QVERIFY(showsSelection(title));
     QVERIFY(!showsSelection(heading));
     QVERIFY(!showsSelection(pageText));
+    // A context menu over the box takes the focus for a moment; the selection it works on stays in sight.
+    QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(title, &toMenu);
+    QVERIFY(showsSelection(title));
 
     // A box entered with the mouse, where the box itself would select nothing, is selected whole as well.
     f.wiz->cbBox[CbLayout]->setFocus();
