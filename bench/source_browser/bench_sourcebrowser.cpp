@@ -126,7 +126,7 @@ void SavePageFileLargest(benchmark::State& state)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("page.htm"));
     for (auto _ : state) {
-        const PageFileResult saved = SavePageFile(path, document);
+        const Outcome saved = SavePageFile(path, document);
         if (!saved)
             state.SkipWithError(qPrintable(saved.reason));
     }
@@ -159,7 +159,7 @@ void SavePageFileAllReferences(benchmark::State& state)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("page.htm"));
     for (auto _ : state) {
-        const PageFileResult saved = SavePageFile(path, document);
+        const Outcome saved = SavePageFile(path, document);
         if (!saved)
             state.SkipWithError(qPrintable(saved.reason));
     }

@@ -1,6 +1,6 @@
 #include "colours/colourbutton.h"
 
-#include "wizard/artwork.h"
+#include "ui/artwork.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,7 +19,7 @@ QString faceResource(ColourButton::Face face)
 
 } // namespace
 
-ColourButton::ColourButton(QWidget* parent) : QLabel(parent)
+ColourButton::ColourButton(QWidget* parent) : QAbstractButton(parent)
 {
     setFixedSize(FaceSize);
     setFocusPolicy(Qt::StrongFocus);
@@ -28,21 +28,17 @@ ColourButton::ColourButton(QWidget* parent) : QLabel(parent)
 void ColourButton::setFace(Face face)
 {
     shown = face;
-    setPixmap(artworkPixmap(faceResource(face), FaceSize, this));
+    picture = artworkPixmap(faceResource(face), FaceSize, this);
+    update();
     Q_EMIT faceReplaced(face);
 }
 
-void ColourButton::refreshPicture()
+const QPixmap& ColourButton::facePicture() const
 {
-    if (!pixmap().isNull() && !qFuzzyCompare(pixmap().devicePixelRatio(), devicePixelRatioF()))
-        setPixmap(artworkPixmap(faceResource(shown), FaceSize, this));
-}
-
-bool ColourButton::event(QEvent* event)
-{
-    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
-        refreshPicture();
-    return QLabel::event(event);
+    // A move to a screen of another pixel ratio shows on the next paint, which draws the face anew.
+    if (!picture.isNull() && !qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF()))
+        picture = artworkPixmap(faceResource(shown), FaceSize, this);
+    return picture;
 }
 
 void ColourButton::mousePressEvent(QMouseEvent* event)
@@ -72,16 +68,23 @@ void ColourButton::keyPressEvent(QKeyEvent* event)
         Q_EMIT keyActivated();
         break;
     default:
-        QLabel::keyPressEvent(event);
+        // Arrows and Tab move the focus as from any other control, not as within a button group.
+        QWidget::keyPressEvent(event);
     }
 }
 
-void ColourButton::paintEvent(QPaintEvent* event)
+void ColourButton::keyReleaseEvent(QKeyEvent* event)
 {
-    QLabel::paintEvent(event);
+    // The press has already opened the menu; a button's own release would click it once more.
+    QWidget::keyReleaseEvent(event);
+}
+
+void ColourButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.drawPixmap(0, 0, facePicture());
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = rect().adjusted(1, 1, -1, -1);

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
 namespace larkspan {
 
 // A small picture button that opens a colour menu. It shows one of two faces, raised or pressed; which one it
-// shows is the state its owner's mouse handling tests, so the face is changed only through setFace.
-class ColourButton : public QLabel {
+// shows is the state its owner's mouse handling tests, so the face is changed only through setFace. It is a
+// button to the keyboard and to screen readers, but the press and release are its owner's to interpret.
+class ColourButton : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -18,6 +20,10 @@ public:
     Face face() const { return shown; }
     // Replaces the picture, whether or not it differs.
     void setFace(Face face);
+    // The picture of the current face, drawn for the screen that shows the button now.
+    const QPixmap& facePicture() const;
+
+    QSize sizeHint() const override { return FaceSize; }
 
 Q_SIGNALS:
     // Positions are relative to the button, in pixels; x equal to the width is on the right edge.
@@ -29,18 +35,16 @@ Q_SIGNALS:
     void faceReplaced(ColourButton::Face face);
 
 protected:
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Draws the current face again at the screen's pixel ratio; not a face change.
-    void refreshPicture();
-
     Face shown = Face::Raised;
+    mutable QPixmap picture;
 };
 
 } // namespace larkspan

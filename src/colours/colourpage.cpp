@@ -4,7 +4,8 @@
 #include "colours/colourbutton.h"
 #include "colours/colourpreview.h"
 #include "colours/namedcolors.h"
-#include "wizard/frmwiz.h"
+#include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -60,8 +61,8 @@ int checkBoxIndex(ColorAttribute attribute)
 
 } // namespace
 
-ColourPage::ColourPage(frmWiz& wiz)
-    : wiz(wiz), colorMenus(&wiz, [this](ColorAttribute attribute, int index) {
+ColourPage::ColourPage(WizardControls& wiz)
+    : wiz(wiz), colorMenus(&wiz.window, [this](ColorAttribute attribute, int index) {
           switch (attribute) {
           case ColorAttribute::Background: mnuColors_Click(index); break;
           case ColorAttribute::Text: mnuColors1_Click(index); break;
@@ -71,7 +72,7 @@ ColourPage::ColourPage(frmWiz& wiz)
           }
       })
 {
-    popupMenu = [&wiz](QMenu* menu, const QPoint& clientPoint) { menu->popup(wiz.mapToGlobal(clientPoint)); };
+    popupMenu = [&wiz](QMenu* menu, const QPoint& clientPoint) { menu->popup(wiz.window.mapToGlobal(clientPoint)); };
     buildPage();
     for (const ColorAttribute attribute : AllColorAttributes)
         resetAttribute(attribute);
@@ -90,9 +91,9 @@ void ColourPage::buildPage()
     defaultColors->setObjectName(QStringLiteral("optRadio_%1").arg(OptDefaultColors));
     defaultColors->setChecked(true);
     wiz.optRadio[OptDefaultColors] = defaultColors;
-    auto* customColors = new QRadioButton(tr("C&ustom Colors"), panel);
-    customColors->setObjectName(QStringLiteral("optRadio_%1").arg(OptCustomColors));
-    wiz.optRadio[OptCustomColors] = customColors;
+    auto* customChoice = new QRadioButton(tr("C&ustom Colors"), panel);
+    customChoice->setObjectName(QStringLiteral("optRadio_%1").arg(OptCustomColors));
+    wiz.optRadio[OptCustomColors] = customChoice;
 
     auto* attributes = new QGridLayout;
     attributes->setContentsMargins(AttributeIndent, 0, 0, 0);
@@ -113,6 +114,7 @@ void ColourPage::buildPage()
         button->setEnabled(false);
         button->hide();
         wiz.imgWiz[index] = button;
+        buttons[std::size_t(row)] = button;
         QObject::connect(button, &ColourButton::mouseDown, button,
                          [this, index](Qt::MouseButton b, Qt::KeyboardModifiers shift, int x, int y) {
                              imgWiz_MouseDown(index, b, shift, x, y);
@@ -136,7 +138,7 @@ void ColourPage::buildPage()
     auto* choices = new QVBoxLayout;
     choices->setSpacing(4);
     choices->addWidget(defaultColors);
-    choices->addWidget(customColors);
+    choices->addWidget(customChoice);
     choices->addLayout(attributes);
     choices->addStretch();
 
@@ -191,7 +193,7 @@ void ColourPage::formLoad()
 
 ColourButton& ColourPage::colourButton(ColorAttribute attribute) const
 {
-    return *static_cast<ColourButton*>(wiz.imgWiz[ImgFirstColourButton + int(attribute)]);
+    return *buttons[std::size_t(attribute)];
 }
 
 QColor ColourPage::resetColour(ColorAttribute attribute)
@@ -342,11 +344,11 @@ void ColourPage::ApplyColorChoice(ColorAttribute attribute, int index)
 
     if (index == CustomColorItem) {
         // The dialog works on a copy, so slots edited in a cancelled dialog are not taken over.
-        CustomColors edited = wiz.customColors;
-        const std::optional<ColorRef> chosen = wiz.platform.chooseColor(&wiz, edited);
+        CustomColors edited = customColors;
+        const std::optional<ColorRef> chosen = wiz.platform.chooseColor(&wiz.window, edited);
         if (!chosen)
             return;
-        wiz.customColors = edited;
+        customColors = edited;
         setColourAttribute(attribute, toQColor(*chosen), colorSlotText(attribute, FormatColor(*chosen)));
     } else if (const NamedColor* named = namedColorAt(index)) {
         setColourAttribute(attribute, QColor(named->red, named->green, named->blue),
@@ -359,7 +361,7 @@ void ColourPage::resetForAnotherPage()
     // Both choices run their click behaviour even when nothing changes, so the page is surely back at its start.
     QRadioButton* defaultColors = wiz.optRadio[OptDefaultColors];
     if (defaultColors->isChecked())
-        wiz.optRadio_Click(OptDefaultColors);
+        optRadio_Click(OptDefaultColors);
     else
         defaultColors->setChecked(true);
 
@@ -368,7 +370,14 @@ void ColourPage::resetForAnotherPage()
     if (includeImage->isChecked())
         includeImage->setChecked(false);
     else
-        wiz.chkBox_Click(ChkBackgroundImage);
+        chkBox_Click(ChkBackgroundImage);
+}
+
+void ColourPage::describe(PageSpec& spec) const
+{
+    for (const ColorAttribute attribute : AllColorAttributes)
+        spec.*properties(attribute).slot = slotText(attribute);
+    spec.backgroundImage = toStd(wiz.boxText(TxtBackgroundImage));
 }
 
 } // namespace larkspan

@@ -2,6 +2,8 @@
 
 #include "colours/colorattribute.h"
 #include "colours/colormenus.h"
+#include "platform/platform.h"
+#include "ui/wizardpagebase.h"
 
 #include <QCoreApplication>
 #include <QPoint>
@@ -17,19 +19,19 @@ namespace larkspan {
 
 class ColourButton;
 class ColourPreview;
-class frmWiz;
+class WizardControls;
 
 // The Colors page: default or custom colours, the colour buttons and menus, the live preview, the background image.
-class ColourPage {
+class ColourPage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(ColourPage)
 
 public:
-    explicit ColourPage(frmWiz& wiz);
+    explicit ColourPage(WizardControls& wiz);
 
     // Gives the colour buttons their first look.
-    void formLoad();
-    void optRadio_Click(int index);
-    void chkBox_Click(int index);
+    void formLoad() override;
+    void optRadio_Click(int index) override;
+    void chkBox_Click(int index) override;
     // The attribute text of one colour slot, as the page writers read it.
     std::string slotText(ColorAttribute attribute) const;
 
@@ -50,7 +52,8 @@ public:
 
     // Starting another page: default colours and no background image. The custom colours and the menus' check
     // marks stay.
-    void resetForAnotherPage();
+    void resetForAnotherPage() override;
+    void describe(PageSpec& spec) const override;
 
     const ColorMenus& menus() const { return colorMenus; }
     ColourPreview& preview() const { return *pagePreview; }
@@ -62,15 +65,19 @@ public:
     // replace it to see where a menu would open and to pick an item.
     std::function<void(QMenu* menu, const QPoint& clientPoint)> popupMenu;
 
+    // The colour dialog's custom colour slots, kept from one opening to the next.
+    CustomColors customColors{};
+
 private:
     void buildPage();
     void openColourMenu(ColorAttribute attribute);
     void resetAttribute(ColorAttribute attribute);
     void setColourAttribute(ColorAttribute attribute, const QColor& colour, std::string slot);
 
-    frmWiz& wiz;
+    WizardControls& wiz;
     ColorMenus colorMenus;
     ColourPreview* pagePreview = nullptr;
+    std::array<ColourButton*, ColorAttributeCount> buttons{};
     std::array<std::string, ColorAttributeCount> colourSlots;
 };
 

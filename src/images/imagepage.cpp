@@ -1,7 +1,8 @@
 #include "images/imagepage.h"
 
 #include "images/previewpicture.h"
-#include "wizard/frmwiz.h"
+#include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -48,7 +49,7 @@ void setUpScrollBar(QScrollBar* bar, int overhang, int viewportExtent, int posit
 
 } // namespace
 
-ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
+ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Image);
 
@@ -101,27 +102,28 @@ ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
     image->setWordWrap(true);
     image->hide();
     wiz.imgWiz[ImgPageImage] = image;
+    previewImage = image;
 
     const int barExtent = outer->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, outer);
-    wiz.hsbImg = new QScrollBar(Qt::Horizontal, outer);
-    wiz.hsbImg->setObjectName(QStringLiteral("hsbImg"));
-    wiz.hsbImg->setAccessibleName(tr("Scroll the preview sideways"));
-    wiz.hsbImg->resize(wiz.hsbImg->width(), barExtent);
-    wiz.hsbImg->hide();
-    wiz.vsbImg = new QScrollBar(Qt::Vertical, outer);
-    wiz.vsbImg->setObjectName(QStringLiteral("vsbImg"));
-    wiz.vsbImg->setAccessibleName(tr("Scroll the preview up and down"));
-    wiz.vsbImg->resize(barExtent, wiz.vsbImg->height());
-    wiz.vsbImg->hide();
+    hsbImg = new QScrollBar(Qt::Horizontal, outer);
+    hsbImg->setObjectName(QStringLiteral("hsbImg"));
+    hsbImg->setAccessibleName(tr("Scroll the preview sideways"));
+    hsbImg->resize(hsbImg->width(), barExtent);
+    hsbImg->hide();
+    vsbImg = new QScrollBar(Qt::Vertical, outer);
+    vsbImg->setObjectName(QStringLiteral("vsbImg"));
+    vsbImg->setAccessibleName(tr("Scroll the preview up and down"));
+    vsbImg->resize(barExtent, vsbImg->height());
+    vsbImg->hide();
     placeViewport();
 
-    connect(wiz.hsbImg, &QScrollBar::valueChanged, this, &ImagePage::hsbImg_Change);
-    connect(wiz.vsbImg, &QScrollBar::valueChanged, this, &ImagePage::vsbImg_Change);
+    connect(hsbImg, &QScrollBar::valueChanged, this, &ImagePage::hsbImg_Change);
+    connect(vsbImg, &QScrollBar::valueChanged, this, &ImagePage::vsbImg_Change);
     image->installEventFilter(this);
     inner->installEventFilter(this);
     outer->installEventFilter(this);
 
-    zmnuProperties = new QMenu(tr("Properties"), &wiz);
+    zmnuProperties = new QMenu(tr("Properties"), &wiz.window);
     zmnuProperties->setObjectName(QStringLiteral("zmnuProperties"));
     mnuProp[MnuPropImageProperties] = zmnuProperties->addAction(tr("&Image Properties"));
     mnuProp[MnuPropSeparator] = zmnuProperties->addSeparator();
@@ -164,7 +166,7 @@ ImagePage::ImagePage(frmWiz& wiz) : wiz(wiz)
 void ImagePage::BrowseForImage(ImageTarget target)
 {
     FileDialogRequest request;
-    request.owner = &wiz;
+    request.owner = &wiz.window;
     request.title = tr("Select an Image");
     // Kept as is: the description reads ".*jpg"; the patterns themselves are right.
     request.fileTypes = {FileType{tr("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
@@ -184,22 +186,22 @@ void ImagePage::BrowseForImage(ImageTarget target)
     // The picture is read before anything changes, so that a file that cannot be shown leaves the page as it was.
     const PreviewPicture picture = PreviewPicture::read(chosen->fullPath);
     if (!picture.isValid()) {
-        wiz.platform.messageBox(&wiz,
+        wiz.platform.messageBox(&wiz.window,
                                 tr("The picture %1 cannot be shown: %2")
-                                    .arg(QDir::toNativeSeparators(chosen->fullPath), picture.error()),
+                                    .arg(QDir::toNativeSeparators(chosen->fullPath), picture.outcome().reason),
                                 MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return;
     }
     wiz.setBoxText(TxtPageImage, chosen->fileName);
     ShowImagePreview(picture);
-    wiz.pageImagePath = chosen->fullPath;
+    pageImagePath = chosen->fullPath;
     wiz.lblLabel[LblImageWidth]->setText(QString::number(picture.size().width()));
     wiz.lblLabel[LblImageHeight]->setText(QString::number(picture.size().height()));
 }
 
 void ImagePage::ShowImagePreview(const PreviewPicture& picture)
 {
-    QLabel* image = wiz.imgWiz[ImgPageImage];
+    QLabel* image = previewImage;
     showPicture(picture);
     placeViewport();
 
@@ -209,25 +211,46 @@ void ImagePage::ShowImagePreview(const PreviewPicture& picture)
     const int innerHeight = inner->height();
     image->move((innerWidth - image->width()) / 2, (innerHeight - image->height()) / 2);
 
-    setUpScrollBar(wiz.hsbImg, image->width() - innerWidth, innerWidth, -image->x());
-    setUpScrollBar(wiz.vsbImg, image->height() - innerHeight, innerHeight, -image->y());
-    wiz.hsbImg->setVisible(image->width() > innerWidth);
-    wiz.vsbImg->setVisible(image->height() > innerHeight);
+    setUpScrollBar(hsbImg, image->width() - innerWidth, innerWidth, -image->x());
+    setUpScrollBar(vsbImg, image->height() - innerHeight, innerHeight, -image->y());
+    hsbImg->setVisible(image->width() > innerWidth);
+    vsbImg->setVisible(image->height() > innerHeight);
 }
 
 void ImagePage::hsbImg_Change(int value)
 {
-    QLabel* image = wiz.imgWiz[ImgPageImage];
+    QLabel* image = previewImage;
     image->move(-value, image->y());
 }
 
 void ImagePage::vsbImg_Change(int value)
 {
-    QLabel* image = wiz.imgWiz[ImgPageImage];
+    QLabel* image = previewImage;
     image->move(image->x(), -value);
 }
 
-void ImagePage::chkBox_Click()
+void ImagePage::cmdButton_Click(int index)
+{
+    if (index == CmdBrowseBackground)
+        BrowseForImage(ImageTarget::BackgroundImage);
+    else if (index == CmdBrowseImage)
+        BrowseForImage(ImageTarget::PageImage);
+}
+
+void ImagePage::describe(PageSpec& spec) const
+{
+    spec.pageImage = toStd(wiz.boxText(TxtPageImage));
+    spec.imageWidth = toStd(wiz.lblLabel[LblImageWidth]->text());
+    spec.imageHeight = toStd(wiz.lblLabel[LblImageHeight]->text());
+}
+
+void ImagePage::chkBox_Click(int index)
+{
+    if (index == ChkPageImage)
+        includeImageChanged();
+}
+
+void ImagePage::includeImageChanged()
 {
     const bool ticked = wiz.chkBox[ChkPageImage]->isChecked();
     if (ticked) {
@@ -236,15 +259,15 @@ void ImagePage::chkBox_Click()
         return;
     }
     removePicture();
-    wiz.imgWiz[ImgPageImage]->hide();
-    wiz.hsbImg->hide();
-    wiz.vsbImg->hide();
+    previewImage->hide();
+    hsbImg->hide();
+    vsbImg->hide();
     wiz.setBoxText(TxtPageImage, QString());
     wiz.txtBox[TxtPageImage]->setEnabled(false);
     wiz.cmdButton[CmdBrowseImage]->setEnabled(false);
     wiz.lblLabel[LblImageWidth]->clear();
     wiz.lblLabel[LblImageHeight]->clear();
-    wiz.pageImagePath.clear();
+    pageImagePath.clear();
 }
 
 void ImagePage::imgWiz_MouseUp(int index, Qt::MouseButton button, const QPoint& globalPos)
@@ -265,8 +288,8 @@ void ImagePage::mnuProp_Click(int index)
 {
     if (index != MnuPropImageProperties)
         return;
-    if (ShowFileProperties(wiz.pageImagePath, &wiz) <= 32)
-        wiz.platform.messageBox(&wiz, tr("Error"), MessageButtons::Ok, MessageIcon::None, tr("Larkspan"));
+    if (ShowFileProperties(pageImagePath, &wiz.window) <= 32)
+        wiz.platform.messageBox(&wiz.window, tr("Error"), MessageButtons::Ok, MessageIcon::None, tr("Larkspan"));
 }
 
 int ImagePage::ShowFileProperties(const QString& path, QWidget* owner)
@@ -314,24 +337,24 @@ void ImagePage::scrollPreview(const QWheelEvent& wheel)
         pixels = wheel.angleDelta() * (QApplication::wheelScrollLines() * ScrollArrowStep) / 120;
     if (wheel.modifiers().testFlag(Qt::ShiftModifier) && pixels.x() == 0)
         pixels = pixels.transposed();
-    wiz.hsbImg->setValue(wiz.hsbImg->value() - pixels.x());
-    wiz.vsbImg->setValue(wiz.vsbImg->value() - pixels.y());
+    hsbImg->setValue(hsbImg->value() - pixels.x());
+    vsbImg->setValue(vsbImg->value() - pixels.y());
 }
 
 void ImagePage::placeViewport()
 {
     // The inner viewport fills the outer one's inside, less the strips where the scroll bars go.
     const QRect contents = wiz.picBox[PicImageOuter]->contentsRect();
-    const int innerWidth = contents.width() - wiz.vsbImg->width();
-    const int innerHeight = contents.height() - wiz.hsbImg->height();
+    const int innerWidth = contents.width() - vsbImg->width();
+    const int innerHeight = contents.height() - hsbImg->height();
     wiz.picBox[PicImageInner]->setGeometry(contents.left(), contents.top(), innerWidth, innerHeight);
-    wiz.hsbImg->setGeometry(contents.left(), contents.top() + innerHeight, innerWidth, wiz.hsbImg->height());
-    wiz.vsbImg->setGeometry(contents.left() + innerWidth, contents.top(), wiz.vsbImg->width(), innerHeight);
+    hsbImg->setGeometry(contents.left(), contents.top() + innerHeight, innerWidth, hsbImg->height());
+    vsbImg->setGeometry(contents.left() + innerWidth, contents.top(), vsbImg->width(), innerHeight);
 }
 
 void ImagePage::showPicture(const PreviewPicture& picture)
 {
-    QLabel* image = wiz.imgWiz[ImgPageImage];
+    QLabel* image = previewImage;
     removePicture();
     if (picture.isTooLargeToShow()) {
         image->setText(tr("This picture is too large to show here. Its name and size go into the page."));
@@ -353,13 +376,13 @@ void ImagePage::showPicture(const PreviewPicture& picture)
 
 void ImagePage::removePicture()
 {
-    wiz.imgWiz[ImgPageImage]->clear();
+    previewImage->clear();
     delete movie.data();
 }
 
 void ImagePage::showPropertiesMenu(const QPoint& globalPos)
 {
-    mnuProp[MnuPropImageProperties]->setEnabled(!wiz.pageImagePath.isEmpty());
+    mnuProp[MnuPropImageProperties]->setEnabled(!pageImagePath.isEmpty());
     popupMenu(zmnuProperties, globalPos);
 }
 

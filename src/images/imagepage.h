@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -8,6 +10,8 @@
 #include <functional>
 
 class QAction;
+class QLabel;
+class QScrollBar;
 class QMenu;
 class QMovie;
 class QWheelEvent;
@@ -15,7 +19,7 @@ class QWheelEvent;
 namespace larkspan {
 
 class PreviewPicture;
-class frmWiz;
+class WizardControls;
 
 enum class ImageTarget { BackgroundImage, PageImage };
 
@@ -27,32 +31,41 @@ inline constexpr int MnuPropCount = 3;
 
 // The Image page: the page picture, its scrolling preview, its size and its properties. It also browses for the
 // Colors page's background image, which shares the file dialog.
-class ImagePage : public QObject {
+class ImagePage : public QObject, public WizardPageBase {
     Q_OBJECT
 
 public:
-    explicit ImagePage(frmWiz& wiz);
+    explicit ImagePage(WizardControls& wiz);
+
+    void cmdButton_Click(int index) override;
+    void chkBox_Click(int index) override;
+    void describe(PageSpec& spec) const override;
 
     void BrowseForImage(ImageTarget target);
     // Shows a picture that has been read successfully, centred in the inner viewport, with the scroll bars it needs.
     void ShowImagePreview(const PreviewPicture& picture);
     void hsbImg_Change(int value);
     void vsbImg_Change(int value);
-    // "Include Image" changed.
-    void chkBox_Click();
     void imgWiz_MouseUp(int index, Qt::MouseButton button, const QPoint& globalPos);
     void picBox_MouseUp(int index, Qt::MouseButton button, const QPoint& globalPos);
     void mnuProp_Click(int index);
     // Result code of the platform: greater than 32 when the properties are shown.
     int ShowFileProperties(const QString& path, QWidget* owner);
     // Starting another page: no picture, "Include Image" unticked.
-    void resetForAnotherPage();
+    void resetForAnotherPage() override;
 
     // The hidden top-level menu "Properties" and its items.
     QMenu* zmnuProperties = nullptr;
     std::array<QAction*, MnuPropCount> mnuProp{};
     // Opens the properties menu at a global position; tests replace it to see and choose the items.
     std::function<void(QMenu*, const QPoint&)> popupMenu;
+
+    // The preview's scroll bars, shown when the picture is larger than the preview.
+    QScrollBar* hsbImg = nullptr;
+    QScrollBar* vsbImg = nullptr;
+    // Full path of the chosen page image.
+    QString pageImagePath;
+    QLabel* previewLabel() const { return previewImage; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,10 +75,13 @@ private:
     void showPicture(const PreviewPicture& picture);
     // The mouse wheel over the preview moves the picture through the scroll bars.
     void scrollPreview(const QWheelEvent& wheel);
+    // "Include Image" changed.
+    void includeImageChanged();
     void removePicture();
     void showPropertiesMenu(const QPoint& globalPos);
 
-    frmWiz& wiz;
+    WizardControls& wiz;
+    QLabel* previewImage = nullptr;
     QPointer<QMovie> movie;
 };
 

@@ -32,20 +32,20 @@ PreviewPicture PreviewPicture::read(const QString& path)
 
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        picture.reason = tr("the file does not exist.");
+        picture.readable = Outcome::failure(tr("the file does not exist."));
         return picture;
     }
     if (info.isDir()) {
-        picture.reason = tr("it is a folder, not a picture file.");
+        picture.readable = Outcome::failure(tr("it is a folder, not a picture file."));
         return picture;
     }
     // A pipe or a device would be read without end, and the window with it.
     if (!info.isFile()) {
-        picture.reason = tr("it is not a regular file (a pipe, a device or a socket).");
+        picture.readable = Outcome::failure(tr("it is not a regular file (a pipe, a device or a socket)."));
         return picture;
     }
     if (!info.isReadable()) {
-        picture.reason = tr("the file cannot be opened.");
+        picture.readable = Outcome::failure(tr("the file cannot be opened."));
         return picture;
     }
 
@@ -55,7 +55,7 @@ PreviewPicture PreviewPicture::read(const QString& path)
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
-        picture.reason = tr("it is not a picture in a format that can be read.");
+        picture.readable = Outcome::failure(tr("it is not a picture in a format that can be read."));
         return picture;
     }
     const QSize upright = uprightSize(reader);
@@ -66,7 +66,7 @@ PreviewPicture PreviewPicture::read(const QString& path)
     }
     QImage frame;
     if (!reader.read(&frame) || frame.isNull()) {
-        picture.reason = reader.errorString();
+        picture.readable = Outcome::failure(reader.errorString());
         return picture;
     }
     // A second reader counts the frames, so that the first one is not disturbed while it reads.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
@@ -22,15 +24,15 @@ public:
     // Upright, as a browser shows it.
     QSize size() const { return dimensions; }
     bool isAnimated() const { return animated; }
-    // Empty when the picture is valid.
-    const QString& error() const { return reason; }
+    // Why the file is no picture; ok when the picture is valid.
+    const Outcome& outcome() const { return readable; }
 
 private:
     QString filePath;
     QSize dimensions;
     QImage frame;
     bool animated = false;
-    QString reason;
+    Outcome readable;
 };
 
 } // namespace larkspan

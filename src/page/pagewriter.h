@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagespec.h"
+#include "page/pagespec.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "helpwindow.h"
+#include "platform/helpwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,21 +74,21 @@ void HelpWindow::showEvent(QShowEvent* event)
     browser->verticalScrollBar()->setValue(0);
 }
 
-QString HelpWindow::showContents(const QString& helpFile)
+Outcome HelpWindow::showContents(const QString& helpFile)
 {
     if (helpFile.isEmpty())
-        return tr("No help file has been named.");
+        return Outcome::failure(tr("No help file has been named."));
 
     const QFileInfo info(helpFile);
     const QString shownPath = QDir::toNativeSeparators(helpFile);
     if (!info.exists())
-        return tr("The help file %1 cannot be found.").arg(shownPath);
+        return Outcome::failure(tr("The help file %1 cannot be found.").arg(shownPath));
     if (!info.isFile())
-        return tr("The help file %1 cannot be read because it is a folder.").arg(shownPath);
+        return Outcome::failure(tr("The help file %1 cannot be read because it is a folder.").arg(shownPath));
 
     QFile file(info.absoluteFilePath());
     if (!file.open(QIODevice::ReadOnly))
-        return tr("The help file %1 cannot be read: %2.").arg(shownPath, file.errorString());
+        return Outcome::failure(tr("The help file %1 cannot be read: %2.").arg(shownPath, file.errorString()));
     file.close();
 
     const QUrl page = urlOfHelpFile(info);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -18,7 +20,7 @@ public:
 
     // Shows the contents page of the help document at helpFile; returns an empty string on success, else a
     // sentence saying why it cannot (missing or unreadable file).
-    QString showContents(const QString& helpFile);
+    Outcome showContents(const QString& helpFile);
 
 protected:
     void showEvent(QShowEvent* event) override;

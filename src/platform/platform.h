@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QList>
 #include <QString>
 
@@ -68,8 +70,8 @@ public:
     // Shows window modally and returns when it has been closed.
     virtual void runModal(QDialog* window) = 0;
 
-    // Returns an empty string when the help is shown, else why it cannot be.
-    virtual QString showHelpContents(QWidget* owner, const QString& helpFile) = 0;
+    // Shows the help, or says why it cannot.
+    virtual Outcome showHelpContents(QWidget* owner, const QString& helpFile) = 0;
     // Result code: greater than 32 on success.
     virtual int showFileProperties(QWidget* owner, const QString& path) = 0;
 

@@ -166,7 +166,7 @@ void QtPlatform::runModal(QDialog* window)
     window->exec();
 }
 
-QString QtPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
+Outcome QtPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
 {
     if (!helpWindow)
         helpWindow = new HelpWindow(owner);

@@ -24,7 +24,7 @@ public:
                              const QString& title) override;
     void beep() override;
     void runModal(QDialog* window) override;
-    QString showHelpContents(QWidget* owner, const QString& helpFile) override;
+    Outcome showHelpContents(QWidget* owner, const QString& helpFile) override;
     int showFileProperties(QWidget* owner, const QString& path) override;
     void beginBusy(QWidget* window, BusyScope scope) override;
     void endBusy(QWidget* window, BusyScope scope) override;

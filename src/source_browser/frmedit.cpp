@@ -1,7 +1,7 @@
 #include "source_browser/frmedit.h"
 
 #include "ui/guardedboxes.h"
-#include "wizard/stringconvert.h"
+#include "ui/stringconvert.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>

@@ -33,7 +33,7 @@ QString unsuitableTarget(const QString& name)
 
 } // namespace
 
-PageFileResult SavePageFile(const QString& fileName, std::string_view document)
+Outcome SavePageFile(const QString& fileName, std::string_view document)
 {
     // The name is what precedes the first NUL; a file dialog's buffer may hold blanks after it.
     const qsizetype end = fileName.indexOf(QChar(u'\0'));

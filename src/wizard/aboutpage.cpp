@@ -1,13 +1,13 @@
 #include "wizard/aboutpage.h"
 
-#include "wizard/frmwiz.h"
+#include "ui/wizardcontrols.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace larkspan {
 
-AboutPage::AboutPage(frmWiz& wiz)
+AboutPage::AboutPage(WizardControls& wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::About);
     auto* heading = new QLabel(tr("Larkspan 1.1"), panel);

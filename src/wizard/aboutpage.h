@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QCoreApplication>
 
 namespace larkspan {
 
-class frmWiz;
+class WizardControls;
 
 // The About page, reached only from Welcome.
-class AboutPage {
+class AboutPage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(AboutPage)
 
 public:
-    explicit AboutPage(frmWiz& wiz);
+    explicit AboutPage(WizardControls& wiz);
 };
 
 } // namespace larkspan

@@ -2,7 +2,9 @@
 
 #include "ui/guardedboxes.h"
 #include "wizard/entrylist.h"
-#include "wizard/frmwiz.h"
+#include "ui/keyboard.h"
+#include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -26,7 +28,7 @@ constexpr int ItemBoxLines = 3;
 
 } // namespace
 
-BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
+BulletListPage::BulletListPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::BulletList);
 
@@ -49,11 +51,13 @@ BulletListPage::BulletListPage(frmWiz& wiz) : wiz(wiz)
     item->setFixedHeight(item->fontMetrics().lineSpacing() * ItemBoxLines + 2 * item->frameWidth() + 8);
     itemLabel->setBuddy(item);
     wiz.txtBox[TxtBulletItem] = item;
+    itemBox = item;
 
     QPushButton* add = wiz.addButton(panel, CmdAddItem, tr("&Add Item"), false);
 
     QLabel* counter = wiz.addLabel(panel, LblItemCounter, tr("Current List Items: 0"));
     QListWidget* list = wiz.addList(panel, LstItems, tr("Bullet items"));
+    entrylist::prepare(list);
 
     QPushButton* remove = wiz.addButton(panel, CmdRemoveItem, tr("&Remove Item"), false);
 
@@ -83,7 +87,7 @@ bool BulletListPage::addItem()
 {
     QListWidget* list = wiz.lstBox[LstItems];
     if (entrylist::isFull(list)) {
-        wiz.platform.messageBox(&wiz, tr("The list can hold at most %1 items.").arg(entrylist::Capacity),
+        wiz.platform.messageBox(&wiz.window, tr("The list can hold at most %1 items.").arg(entrylist::Capacity),
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
         return false;
     }
@@ -104,22 +108,21 @@ void BulletListPage::removeItem()
     updateCounter();
 }
 
-void BulletListPage::txtBox_Change()
+void BulletListPage::txtBox_Change(int)
 {
-    const auto* item = static_cast<const QPlainTextEdit*>(wiz.txtBox[TxtBulletItem]);
-    wiz.cmdButton[CmdAddItem]->setEnabled(!item->document()->isEmpty());
+    wiz.cmdButton[CmdAddItem]->setEnabled(!itemBox->document()->isEmpty());
 }
 
-bool BulletListPage::txtBox_KeyPress(int keyAscii)
+bool BulletListPage::txtBox_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii != 13)
+    if (index != TxtBulletItem || keyAscii != KeyAsciiReturn)
         return false;
     // Enter adds even when "Add Item" is disabled; the emptied box then receives the Enter key's line break.
     // A full list keeps the box exactly as it was.
     return !addItem();
 }
 
-void BulletListPage::lstBox_Click()
+void BulletListPage::lstBox_Click(int)
 {
     wiz.cmdButton[CmdRemoveItem]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstItems]));
 }
@@ -148,6 +151,20 @@ QString BulletListPage::shownText(const QString& item)
         }
     }
     return shown;
+}
+
+void BulletListPage::cmdButton_Click(int index)
+{
+    if (index == CmdAddItem)
+        addItem();
+    else if (index == CmdRemoveItem)
+        removeItem();
+}
+
+void BulletListPage::describe(PageSpec& spec) const
+{
+    spec.bulletItems = entrylist::entries(wiz.lstBox[LstItems]);
+    spec.bulletStyle = wiz.cbBox[CbBulletStyle]->currentIndex();
 }
 
 void BulletListPage::updateCounter()

@@ -1,31 +1,38 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QCoreApplication>
+
+class QPlainTextEdit;
 
 namespace larkspan {
 
-class frmWiz;
+class WizardControls;
 
 // The BulletList page: the bullet items and their style.
-class BulletListPage {
+class BulletListPage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(BulletListPage)
 
 public:
-    explicit BulletListPage(frmWiz& wiz);
+    explicit BulletListPage(WizardControls& wiz);
+
+    void cmdButton_Click(int index) override;
 
     // Fills the style combo with its first choice.
-    void formLoad();
+    void formLoad() override;
     // Returns false when the list is full; the item box then keeps its text.
     bool addItem();
     void removeItem();
     // Any text box changed: "Add Item" follows the item box.
-    void txtBox_Change();
+    void txtBox_Change(int index) override;
     // Enter in the item box; returns true when the key is to be swallowed.
-    bool txtBox_KeyPress(int keyAscii);
+    bool txtBox_KeyPress(int index, int keyAscii) override;
     // Either list was clicked: "Remove Item" follows this list's selection.
-    void lstBox_Click();
+    void lstBox_Click(int index) override;
     // The finish step's reset: no items, first style, empty item box. "Remove Item" is left as it is.
-    void resetForAnotherPage();
+    void resetForAnotherPage() override;
+    void describe(PageSpec& spec) const override;
 
     // An item as the list shows it: its line breaks as visible marks.
     static QString shownText(const QString& item);
@@ -33,7 +40,8 @@ public:
 private:
     void updateCounter();
 
-    frmWiz& wiz;
+    WizardControls& wiz;
+    QPlainTextEdit* itemBox = nullptr;
 };
 
 } // namespace larkspan

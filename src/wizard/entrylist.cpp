@@ -1,5 +1,6 @@
 #include "wizard/entrylist.h"
 
+#include "ui/stringconvert.h"
 #include "wizard/tabstopdelegate.h"
 
 #include <QBoxLayout>
@@ -34,6 +35,15 @@ void prepare(QListWidget* list)
     auto* entries = new TabStopDelegate(list);
     entries->setTabStop(TabStopDelegate::dialogUnitsToPixels(DefaultTabStop, list->fontMetrics()));
     list->setItemDelegate(entries);
+}
+
+std::vector<std::string> entries(const QListWidget* list)
+{
+    std::vector<std::string> texts;
+    texts.reserve(std::size_t(list->count()));
+    for (int row = 0; row < list->count(); ++row)
+        texts.push_back(toStd(list->item(row)->data(Qt::UserRole).toString()));
+    return texts;
 }
 
 bool isFull(const QListWidget* list)

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -26,6 +29,8 @@ inline constexpr int DefaultTabStop = 32;
 // (a TabStopDelegate). Entries wider than the list end in an ellipsis and show whole in a tool tip.
 void prepare(QListWidget* list);
 bool isFull(const QListWidget* list);
+// Every entry's exact text, in list order.
+std::vector<std::string> entries(const QListWidget* list);
 // Appends without checking the capacity; the pages check it first so that they can tell the user.
 void append(QListWidget* list, const QString& exactText, const QString& shownText);
 // Removes the selected entry, if any, and leaves nothing selected.

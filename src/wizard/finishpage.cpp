@@ -1,16 +1,10 @@
 #include "wizard/finishpage.h"
 
-#include "colours/colourpage.h"
-#include "images/imagepage.h"
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
 #include "source_browser/pagefile.h"
-#include "wizard/bulletlistpage.h"
+#include "ui/stringconvert.h"
 #include "wizard/frmwiz.h"
-#include "wizard/layoutpage.h"
-#include "wizard/linkspage.h"
-#include "wizard/stringconvert.h"
-#include "wizard/textpage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -156,9 +150,9 @@ void FinishPage::GeneratePage()
 
 void FinishPage::sourceBrowser()
 {
-    if (wiz.sourceBrowserBusy)
+    if (sourceBrowserBusy)
         return;
-    const BusyMark mark(wiz.sourceBrowserBusy);
+    const BusyMark mark(sourceBrowserBusy);
     const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
     GeneratePage();
     wiz.platform.runModal(&wiz.sourceBrowser());
@@ -167,9 +161,9 @@ void FinishPage::sourceBrowser()
 void FinishPage::finish()
 {
     // Checked before the dialog: a repeated request is dropped whole, without a second save dialog.
-    if (wiz.finishBusy)
+    if (finishBusy)
         return;
-    const BusyMark mark(wiz.finishBusy);
+    const BusyMark mark(finishBusy);
 
     FileDialogRequest request;
     request.owner = &wiz;
@@ -194,7 +188,7 @@ void FinishPage::finish()
     // gone, the full path lets the save fail with the system's reason instead of landing in another folder.
     const QString previousFolder = QDir::currentPath();
     const QString target = QDir::setCurrent(chosen->folder) ? chosen->fileName : chosen->fullPath;
-    const PageFileResult saved = SavePageFile(target, wiz.sourceBrowser().pageDocument());
+    const Outcome saved = SavePageFile(target, wiz.sourceBrowser().pageDocument());
     if (!saved) {
         // Nothing is reset: the user can choose another place and finish again. The next dialog opens where the
         // last page was saved, not in the folder that refused this one (a system folder may not even be listable).
@@ -234,21 +228,20 @@ void FinishPage::ResetWizard()
     for (int i = 0; i < LblSummaryCount; ++i)
         wiz.lblLabel[LblFirstSummary + i]->clear();
 
-    // A choice that is already made changes nothing and so runs no behaviour; the reset runs it all the same.
-    QComboBox* layoutStyle = wiz.cbBox[CbLayout];
-    if (layoutStyle->currentIndex() == 0)
-        wiz.layoutPage().cbBox_Click();
-    else
-        layoutStyle->setCurrentIndex(0);
-    wiz.cbBox[CbHeadingSize]->setCurrentIndex(1);
+    // Each page puts back the rest of what it holds: the layout and heading size, the bullet style with the item
+    // counter and list, the colours, the Enter key, the link style with the link counter and list, the page image.
+    wiz.resetPages();
+}
 
-    // Each page puts back the rest of what it holds, in the order of the choices: bullet style with the item
-    // counter and list, colours, Enter key, link style with the link counter and list, then the page image.
-    wiz.bulletListPage().resetForAnotherPage();
-    wiz.colourPage().resetForAnotherPage();
-    wiz.textPage().resetForAnotherPage();
-    wiz.linksPage().resetForAnotherPage();
-    wiz.imagePage().resetForAnotherPage();
+void FinishPage::cmdButton_Click(int index)
+{
+    if (index == CmdSourceBrowser)
+        sourceBrowser();
+}
+
+void FinishPage::describe(PageSpec& spec) const
+{
+    spec.authorEmail = toStd(wiz.boxText(TxtEmail));
 }
 
 void FinishPage::setCalendar(std::function<QDate()> date, const QLocale& settings)

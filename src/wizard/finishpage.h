@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -12,11 +14,14 @@ namespace larkspan {
 class frmWiz;
 
 // The Finish page: the summary, the e-mail address, the source browser, saving and starting again.
-class FinishPage {
+class FinishPage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(FinishPage)
 
 public:
     explicit FinishPage(frmWiz& wiz);
+
+    void cmdButton_Click(int index) override;
+    void describe(PageSpec& spec) const override;
 
     // Writes the summary of the answers; run each time the page is entered from Links.
     void fillSummary();
@@ -32,6 +37,10 @@ public:
     // The footer carries today's date in the user's regional settings, both read at each generation. Fixing them
     // lets a page written on any day and on any machine be compared with a known one.
     void setCalendar(std::function<QDate()> date, const QLocale& settings);
+
+    // The two busy marks that drop a repeated request while the first one runs.
+    bool sourceBrowserBusy = false;
+    bool finishBusy = false;
 
 private:
     frmWiz& wiz;

@@ -2,7 +2,8 @@
 
 #include "page/pagespec.h"
 #include "platform/platform.h"
-#include "wizard/controls.h"
+#include "ui/controls.h"
+#include "ui/wizardcontrols.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,15 +11,7 @@
 #include <array>
 #include <memory>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QListWidget;
-class QMenu;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 
 namespace larkspan {
 
@@ -30,12 +23,15 @@ class ImagePage;
 class LayoutPage;
 class LinksPage;
 class TextPage;
+class TextBoxEvents;
 class WelcomePage;
+class WizardPageBase;
 class frmEdit;
+struct Step;
 
-// The wizard's one main window. It owns every control of every page in fixed control arrays; the pages' behaviour
-// lives in the page classes, which this window's event handlers dispatch to.
-class frmWiz : public QWidget {
+// The wizard's one main window. It owns every control of every page in the fixed control arrays that it holds as
+// WizardControls and lends to its pages; its event handlers pass each event on to the pages, which do the work.
+class frmWiz : public QWidget, public WizardControls {
     Q_OBJECT
 
 public:
@@ -46,37 +42,11 @@ public:
     frmWiz(Platform& platform, const QString& helpFile, QWidget* parent = nullptr);
     ~frmWiz() override;
 
-    Platform& platform;
     const QString helpFile;
 
-    // The control arrays. Elements that a page does not have stay null.
-    std::array<QPushButton*, CmdButtonCount> cmdButton{};
-    std::array<QWidget*, TxtBoxCount> txtBox{};  // QLineEdit, or QPlainTextEdit for the page text and item boxes
-    std::array<QComboBox*, CbBoxCount> cbBox{};
-    std::array<QCheckBox*, ChkBoxCount> chkBox{};
-    std::array<QRadioButton*, OptRadioCount> optRadio{};
-    std::array<QListWidget*, LstBoxCount> lstBox{};
-    std::array<QLabel*, LblLabelCount> lblLabel{};
-    std::array<QWidget*, PageCount> picContainer{};
-    std::array<QWidget*, PicBoxCount> picBox{};
-    std::array<QLabel*, ImgWizCount> imgWiz{};
-    std::array<QLabel*, TemplateCount> imgTemplates{};
-    QScrollBar* hsbImg = nullptr;
-    QScrollBar* vsbImg = nullptr;
+    QLabel* sideImage() const { return side; }
 
-    // Tab followed by the page text box's selection, taken at every button press.
-    QString capturedSelection;
-    CustomColors customColors{};
-    // Full path of the chosen page image.
-    QString pageImagePath;
-    // The two busy marks that drop a repeated request while the first one runs.
-    bool sourceBrowserBusy = false;
-    bool finishBusy = false;
-
-    QLabel* sideImage() const { return imgWiz[ImgSide]; }
-    QWidget* panel(WizardPage page) const { return picContainer[int(page)]; }
-
-    // Page objects, reached by each other through the window.
+    // Page objects, reached by the finish step and by tests.
     LayoutPage& layoutPage() const { return *layout; }
     ColourPage& colourPage() const { return *colours; }
     ImagePage& imagePage() const { return *image; }
@@ -89,32 +59,18 @@ public:
     frmEdit& sourceBrowser();
     bool hasSourceBrowser() const;
 
-    // Makes element index of cmdButton on a page's panel. A picture button's tool tip is its accessible name too.
-    QPushButton* addButton(QWidget* panel, int index, const QString& caption, bool enabled);
-    QPushButton* addPictureButton(QWidget* panel, int index, const QString& picture, const QString& tip,
-                                  QSize pictureSize, QSize buttonSize, bool enabled);
-    // Makes element index of lblLabel on a panel or a frame in it, or element index of lstBox ready for
-    // entries to be added at any length.
-    QLabel* addLabel(QWidget* panel, int index, const QString& text = {});
-    QListWidget* addList(QWidget* panel, int index, const QString& accessibleName);
-
     // The page description as the pages show it now.
     PageSpec pageSpec() const;
-
-    // Text of any text box, with CR LF line ends; setting it replaces the whole text.
-    QString boxText(int index) const;
-    void setBoxText(int index, const QString& text);
+    // Every page back to its answers at the first start, in the order of the choices.
+    void resetPages();
 
     // Lowest index whose panel is visible; -1 when none is.
     int CurrentPage() const;
     void NextStep(int page);
     void PreviousStep(int page);
-    void EnterWelcome();
     void showPanel(WizardPage page);
     void hidePanel(WizardPage page);
     void loadSidePicture(int bitmap);
-    // One step between pages: hides the panel left before showing the next, so exactly one panel is visible.
-    void moveTo(WizardPage from, int bitmap, const QString& caption, WizardPage to);
     void setCancelButton(QPushButton* button);
     QPushButton* cancelButton() const { return escapeButton; }
 
@@ -133,17 +89,19 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void takeStep(const Step& step);
     void Help();
     void About();
     void Form_Unload();
     void createButtonRow();
     void connectHandlers();
 
+    QLabel* side = nullptr;
     QPushButton* escapeButton = nullptr;
     QPointer<frmEdit> editWindow;
+    TextBoxEvents* boxEvents = nullptr;
 
     std::unique_ptr<WelcomePage> welcome;
     std::unique_ptr<AboutPage> about;
@@ -154,6 +112,8 @@ private:
     std::unique_ptr<BulletListPage> bullets;
     std::unique_ptr<LinksPage> links;
     std::unique_ptr<FinishPage> finish;
+    // The same pages in the order in which they load, reset and hear every event.
+    std::array<WizardPageBase*, PageCount> pages{};
 };
 
 } // namespace larkspan

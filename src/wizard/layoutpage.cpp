@@ -1,7 +1,8 @@
 #include "wizard/layoutpage.h"
 
-#include "wizard/artwork.h"
-#include "wizard/frmwiz.h"
+#include "ui/artwork.h"
+#include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -51,7 +52,7 @@ const char* const layoutDescriptions[] = {
 
 } // namespace
 
-LayoutPage::LayoutPage(frmWiz& wiz) : wiz(wiz)
+LayoutPage::LayoutPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Layout);
 
@@ -68,9 +69,9 @@ LayoutPage::LayoutPage(frmWiz& wiz) : wiz(wiz)
         auto* thumbnail = new QLabel(preview);
         thumbnail->setObjectName(QStringLiteral("imgTemplates_%1").arg(i));
         thumbnail->resize(size);
-        thumbnail->setPixmap(artworkPixmap(QStringLiteral(":/templates/%1").arg(i), size, &wiz));
+        thumbnail->setPixmap(artworkPixmap(QStringLiteral(":/templates/%1").arg(i), size, &wiz.window));
         thumbnail->hide();
-        wiz.imgTemplates[i] = thumbnail;
+        imgTemplates[i] = thumbnail;
     }
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(preview, 0, Qt::AlignCenter);
@@ -129,17 +130,17 @@ void LayoutPage::formLoad()
 {
     QWidget* preview = wiz.picBox[PicLayoutPreview];
     const QRect inner = preview->contentsRect();
-    for (QLabel* thumbnail : wiz.imgTemplates)
+    for (QLabel* thumbnail : imgTemplates)
         thumbnail->move(inner.left() + (inner.width() - thumbnail->width()) / 2,
                         inner.top() + (inner.height() - thumbnail->height()) / 2);
-    wiz.imgTemplates[0]->raise();
+    imgTemplates[0]->raise();
 
     QComboBox* style = wiz.cbBox[CbLayout];
     for (const char* item : layoutItems)
         style->addItem(tr(item));
     style->setCurrentIndex(0);
     // Choosing the first item of a freshly filled combo changes nothing, so run its behaviour here.
-    cbBox_Click();
+    layoutChosen();
 
     QComboBox* size = wiz.cbBox[CbHeadingSize];
     for (int i = 1; i <= 6; ++i)
@@ -147,13 +148,19 @@ void LayoutPage::formLoad()
     size->setCurrentIndex(1);
 }
 
-void LayoutPage::cbBox_Click()
+void LayoutPage::cbBox_Click(int index)
+{
+    if (index == CbLayout)
+        layoutChosen();
+}
+
+void LayoutPage::layoutChosen()
 {
     const int index = wiz.cbBox[CbLayout]->currentIndex();
     if (index >= 0 && index < TemplateCount) {
         // Thumbnails shown before stay visible behind the chosen one.
-        wiz.imgTemplates[index]->raise();
-        wiz.imgTemplates[index]->show();
+        imgTemplates[index]->raise();
+        imgTemplates[index]->show();
     }
     DescribeLayout(index);
 }
@@ -170,10 +177,29 @@ bool LayoutPage::checkLayout()
     if (wiz.cbBox[CbLayout]->currentIndex() != 0)
         return true;
     wiz.platform.beep();
-    wiz.platform.messageBox(&wiz, tr("Please select a layout style before proceeding."), MessageButtons::Ok,
+    wiz.platform.messageBox(&wiz.window, tr("Please select a layout style before proceeding."), MessageButtons::Ok,
                             MessageIcon::Information, tr("Larkspan"));
     wiz.cbBox[CbLayout]->setFocus();
     return false;
+}
+
+void LayoutPage::resetForAnotherPage()
+{
+    // A choice that is already made changes nothing and so runs no behaviour; the reset runs it all the same.
+    QComboBox* layoutStyle = wiz.cbBox[CbLayout];
+    if (layoutStyle->currentIndex() == 0)
+        layoutChosen();
+    else
+        layoutStyle->setCurrentIndex(0);
+    wiz.cbBox[CbHeadingSize]->setCurrentIndex(1);
+}
+
+void LayoutPage::describe(PageSpec& spec) const
+{
+    spec.layout = LayoutStyle(wiz.cbBox[CbLayout]->currentIndex());
+    spec.title = toStd(wiz.boxText(TxtTitle));
+    spec.heading = toStd(wiz.boxText(TxtHeading));
+    spec.headingSize = wiz.cbBox[CbHeadingSize]->currentIndex();
 }
 
 } // namespace larkspan

@@ -1,7 +1,7 @@
 #include "wizard/linkspage.h"
 
 #include "wizard/entrylist.h"
-#include "wizard/frmwiz.h"
+#include "ui/wizardcontrols.h"
 #include "wizard/tabstopdelegate.h"
 
 #include <QButtonGroup>
@@ -15,7 +15,7 @@
 
 namespace larkspan {
 
-LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
+LinksPage::LinksPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Links);
 
@@ -48,6 +48,7 @@ LinksPage::LinksPage(frmWiz& wiz) : wiz(wiz)
 
     QLabel* counter = wiz.addLabel(panel, LblLinkCounter, tr("Current Links: 0"));
     QListWidget* list = wiz.addList(panel, LstLinks, tr("Links"));
+    entrylist::prepare(list);
 
     QPushButton* remove = wiz.addButton(panel, CmdRemoveLink, tr("&Remove Link"), false);
 
@@ -80,13 +81,13 @@ void LinksPage::addLink()
     const QString description = wiz.boxText(TxtLinkDescription);
     if (address.isEmpty() || description.isEmpty()) {
         wiz.platform.beep();
-        wiz.platform.messageBox(&wiz, tr("Please include both Link Address and Link Description."),
+        wiz.platform.messageBox(&wiz.window, tr("Please include both Link Address and Link Description."),
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
         return;
     }
     QListWidget* list = wiz.lstBox[LstLinks];
     if (entrylist::isFull(list)) {
-        wiz.platform.messageBox(&wiz, tr("The list can hold at most %1 links.").arg(entrylist::Capacity),
+        wiz.platform.messageBox(&wiz.window, tr("The list can hold at most %1 links.").arg(entrylist::Capacity),
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
         return;
     }
@@ -106,12 +107,12 @@ void LinksPage::removeLink()
     updateCounter();
 }
 
-void LinksPage::txtBox_Change()
+void LinksPage::txtBox_Change(int)
 {
     wiz.cmdButton[CmdAddLink]->setEnabled(!wiz.boxText(TxtLinkDescription).isEmpty());
 }
 
-void LinksPage::lstBox_Click()
+void LinksPage::lstBox_Click(int)
 {
     wiz.cmdButton[CmdRemoveLink]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstLinks]));
 }
@@ -123,6 +124,20 @@ void LinksPage::resetForAnotherPage()
     wiz.optRadio[OptDefaultLinkStyle]->setChecked(true);
     wiz.setBoxText(TxtLinkAddress, {});
     wiz.setBoxText(TxtLinkDescription, {});
+}
+
+void LinksPage::cmdButton_Click(int index)
+{
+    if (index == CmdAddLink)
+        addLink();
+    else if (index == CmdRemoveLink)
+        removeLink();
+}
+
+void LinksPage::describe(PageSpec& spec) const
+{
+    spec.links = entrylist::entries(wiz.lstBox[LstLinks]);
+    spec.linkStyle = wiz.optRadio[OptComboLinkStyle]->isChecked() ? LinkStyle::ComboBox : LinkStyle::Default;
 }
 
 void LinksPage::updateCounter()

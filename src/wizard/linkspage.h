@@ -1,36 +1,41 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QCoreApplication>
 
 namespace larkspan {
 
-class frmWiz;
+class WizardControls;
 
 // The Links page: the link entries and the link style.
-class LinksPage {
+class LinksPage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(LinksPage)
 
 public:
     // Where the descriptions start in the link list, in dialog units from its left edge.
     static constexpr int DescriptionColumn = 50;
 
-    explicit LinksPage(frmWiz& wiz);
+    explicit LinksPage(WizardControls& wiz);
+
+    void cmdButton_Click(int index) override;
 
     // Gives the link list its description column.
-    void formLoad();
+    void formLoad() override;
     void addLink();
     void removeLink();
     // Any text box changed: "Add Link" follows the description box.
-    void txtBox_Change();
+    void txtBox_Change(int index) override;
     // Either list was clicked: "Remove Link" follows this list's selection.
-    void lstBox_Click();
+    void lstBox_Click(int index) override;
     // The finish step's reset: no links, default style, empty boxes. "Remove Link" is left as it is.
-    void resetForAnotherPage();
+    void resetForAnotherPage() override;
+    void describe(PageSpec& spec) const override;
 
 private:
     void updateCounter();
 
-    frmWiz& wiz;
+    WizardControls& wiz;
 };
 
 } // namespace larkspan

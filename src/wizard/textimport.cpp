@@ -1,5 +1,6 @@
 #include "wizard/textimport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QSysInfo>
@@ -77,24 +78,24 @@ TextImport::TextImport(const QString& path) : file(path)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        fail(Failure::Missing);
+        fail(Failure::Missing, QCoreApplication::translate("TextPage", "The file does not exist."));
         return;
     }
     if (!info.isFile()) {
-        fail(Failure::SizeUnknown);
+        fail(Failure::SizeUnknown, QCoreApplication::translate("TextPage", "Its size cannot be read: it is not a plain file."));
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(Failure::Unreadable, file.errorString());
+        fail(Failure::Unreadable, QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
         return;
     }
     if (file.size() > SizeLimit)
-        fail(Failure::TooLarge);
+        fail(Failure::TooLarge, QCoreApplication::translate("TextPage", "The text box is limited to only 32k."));
 }
 
 bool TextImport::read()
 {
-    if (fault != Failure::None)
+    if (!result)
         return false;
     // One byte more than allowed tells a file that grew since its size was checked.
     QByteArray bytes(SizeLimit + 1, Qt::Uninitialized);
@@ -102,7 +103,7 @@ bool TextImport::read()
     while (total < bytes.size()) {
         const qint64 got = file.read(bytes.data() + total, bytes.size() - total);
         if (got < 0) {
-            fail(Failure::Unreadable, file.errorString());
+            fail(Failure::Unreadable, QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
             return false;
         }
         if (got == 0)
@@ -111,14 +112,14 @@ bool TextImport::read()
     }
     file.close();
     if (total > SizeLimit) {
-        fail(Failure::TooLarge);
+        fail(Failure::TooLarge, QCoreApplication::translate("TextPage", "The text box is limited to only 32k."));
         return false;
     }
     bytes.truncate(total);
     const QString decoded = decode(bytes);
     // A NUL is in no text a person typed: the file is a program, a picture or a document of another kind.
     if (decoded.contains(QChar(0))) {
-        fail(Failure::NotText);
+        fail(Failure::NotText, QCoreApplication::translate("TextPage", "It is not a plain text file: it holds NUL bytes."));
         return false;
     }
     text = withLineBreaks(decoded);
@@ -128,7 +129,7 @@ bool TextImport::read()
 void TextImport::fail(Failure failure, const QString& reason)
 {
     fault = failure;
-    why = reason;
+    result = Outcome::failure(reason);
     text.clear();
     file.close();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -15,15 +17,15 @@ public:
 
     enum class Failure { None, Missing, SizeUnknown, TooLarge, Unreadable, NotText };
 
-    // Opens the file and checks its size; failure() tells whether read() may follow.
+    // Opens the file and checks its size; outcome() tells whether read() may follow.
     explicit TextImport(const QString& path);
 
-    // Reads the whole file into pageText(); false (with failure() set) when reading fails.
+    // Reads the whole file into pageText(); false (with outcome() set) when reading fails.
     bool read();
 
     Failure failure() const { return fault; }
-    // The system's words for an Unreadable file.
-    QString reason() const { return why; }
+    // Why the file cannot come in, in one sentence for the user.
+    const Outcome& outcome() const { return result; }
     // The imported text with CR LF line ends, after a successful read().
     QString pageText() const { return text; }
 
@@ -34,11 +36,11 @@ public:
     static QString withLineBreaks(const QString& text);
 
 private:
-    void fail(Failure failure, const QString& reason = {});
+    void fail(Failure failure, const QString& reason);
 
     QFile file;
     Failure fault = Failure::None;
-    QString why;
+    Outcome result;
     QString text;
 };
 

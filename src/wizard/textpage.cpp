@@ -1,8 +1,9 @@
 #include "wizard/textpage.h"
 
 #include "ui/guardedboxes.h"
-#include "wizard/frmwiz.h"
-#include "wizard/stringconvert.h"
+#include "ui/keyboard.h"
+#include "ui/wizardcontrols.h"
+#include "ui/stringconvert.h"
 #include "wizard/textimport.h"
 
 #include <QButtonGroup>
@@ -24,14 +25,9 @@ namespace {
 constexpr QSize PictureSize{32, 32};
 constexpr QSize PictureButtonSize{40, 40};
 
-QPlainTextEdit* pageTextBox(const frmWiz& wiz)
-{
-    return static_cast<QPlainTextEdit*>(wiz.txtBox[TxtPageText]);
-}
-
 } // namespace
 
-TextPage::TextPage(frmWiz& wiz) : wiz(wiz)
+TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Text);
 
@@ -50,6 +46,7 @@ TextPage::TextPage(frmWiz& wiz) : wiz(wiz)
     courier.setStyleHint(QFont::TypeWriter);
     text->setFont(courier);
     wiz.txtBox[TxtPageText] = text;
+    textBox = text;
 
     // Kept as is: the frame's caption is two blanks.
     auto* frame = new QGroupBox(QStringLiteral("  "), panel);
@@ -96,9 +93,9 @@ TextPage::TextPage(frmWiz& wiz) : wiz(wiz)
     column->addLayout(bottom);
 }
 
-bool TextPage::txtBox_KeyPress(int keyAscii)
+bool TextPage::txtBox_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii != 13 || !wiz.chkBox[ChkKeyMask]->isChecked())
+    if (index != TxtPageText || keyAscii != KeyAsciiReturn || !wiz.chkBox[ChkKeyMask]->isChecked())
         return false;
     replaceSelection(wiz.optRadio[OptEnterParagraph]->isChecked() ? QStringLiteral("\r\n<P>")
                                                                  : QStringLiteral("\r\n<BR>"));
@@ -106,8 +103,10 @@ bool TextPage::txtBox_KeyPress(int keyAscii)
     return false;
 }
 
-void TextPage::chkBox_Click()
+void TextPage::chkBox_Click(int index)
 {
+    if (index != ChkKeyMask)
+        return;
     const bool masked = wiz.chkBox[ChkKeyMask]->isChecked();
     wiz.optRadio[OptEnterBreak]->setEnabled(masked);
     wiz.optRadio[OptEnterParagraph]->setEnabled(masked);
@@ -126,7 +125,7 @@ void TextPage::indentSelection()
 void TextPage::ImportTextFile()
 {
     FileDialogRequest request;
-    request.owner = &wiz;
+    request.owner = &wiz.window;
     request.title = tr("Import a Text File");
     request.fileTypes = {{tr("Plain Text Files (*.txt)"), QStringLiteral("*.txt")}};
     request.initialFolder = QDir::currentPath();
@@ -140,11 +139,11 @@ void TextPage::ImportTextFile()
 void TextPage::LoadTextFile(const QString& path)
 {
     TextImport import(path);
-    if (import.failure() == TextImport::Failure::None) {
-        BusyPointer busy(wiz.platform, &wiz, BusyScope::Application);
+    if (import.outcome()) {
+        BusyPointer busy(wiz.platform, &wiz.window, BusyScope::Application);
         if (import.read()) {
             // The whole text goes in as one edit: fast for a full-sized file, and undone in one step.
-            QPlainTextEdit* box = pageTextBox(wiz);
+            QPlainTextEdit* box = textBox;
             box->selectAll();
             replaceSelection(import.pageText());
             return;
@@ -152,22 +151,12 @@ void TextPage::LoadTextFile(const QString& path)
     }
 
     const QString problem = tr("There was a problem opening the data file.") + QStringLiteral("\r\n");
-    QString why;
-    switch (import.failure()) {
-    case TextImport::Failure::None: return;
-    case TextImport::Failure::TooLarge:
-        // Kept as is: the two lines the user knows for a file that is too large.
-        wiz.platform.messageBox(&wiz, problem + tr("The text box is limited to only 32k."), MessageButtons::Ok,
-                                MessageIcon::Critical, tr("Larkspan"));
-        return;
-    case TextImport::Failure::Missing: why = tr("The file does not exist."); break;
-    case TextImport::Failure::SizeUnknown: why = tr("Its size cannot be read: it is not a plain file."); break;
-    case TextImport::Failure::Unreadable: why = tr("It cannot be read: %1").arg(import.reason()); break;
-    case TextImport::Failure::NotText: why = tr("It is not a plain text file: it holds NUL bytes."); break;
-    }
-    wiz.platform.messageBox(&wiz,
-                            problem + why + QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path),
-                            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+    // Kept as is: a file that is too large gets the two lines the user knows, without its name.
+    const QString where = import.failure() == TextImport::Failure::TooLarge
+                              ? QString()
+                              : QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path);
+    wiz.platform.messageBox(&wiz.window, problem + import.outcome().reason + where, MessageButtons::Ok,
+                            MessageIcon::Critical, tr("Larkspan"));
 }
 
 void TextPage::resetForAnotherPage()
@@ -177,9 +166,22 @@ void TextPage::resetForAnotherPage()
     wiz.chkBox[ChkKeyMask]->setChecked(false);
 }
 
+void TextPage::cmdButton_Click(int index)
+{
+    if (index == CmdIndent)
+        indentSelection();
+    else if (index == CmdImportText)
+        ImportTextFile();
+}
+
+void TextPage::describe(PageSpec& spec) const
+{
+    spec.pageText = toStd(wiz.boxText(TxtPageText));
+}
+
 void TextPage::replaceSelection(const QString& text)
 {
-    QPlainTextEdit* box = pageTextBox(wiz);
+    QPlainTextEdit* box = textBox;
     QTextCursor cursor = box->textCursor();
     cursor.insertText(toEditorText(text));
     box->setTextCursor(cursor);

@@ -1,13 +1,13 @@
 #include "wizard/welcomepage.h"
 
-#include "wizard/frmwiz.h"
+#include "ui/wizardcontrols.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace larkspan {
 
-WelcomePage::WelcomePage(frmWiz& wiz)
+WelcomePage::WelcomePage(WizardControls& wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Welcome);
     auto* text = new QLabel(

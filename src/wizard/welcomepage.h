@@ -1,17 +1,19 @@
 #pragma once
 
+#include "ui/wizardpagebase.h"
+
 #include <QCoreApplication>
 
 namespace larkspan {
 
-class frmWiz;
+class WizardControls;
 
 // The Welcome page: what the wizard is for, and where to start.
-class WelcomePage {
+class WelcomePage : public WizardPageBase {
     Q_DECLARE_TR_FUNCTIONS(WelcomePage)
 
 public:
-    explicit WelcomePage(frmWiz& wiz);
+    explicit WelcomePage(WizardControls& wiz);
 };
 
 } // namespace larkspan

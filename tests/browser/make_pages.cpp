@@ -204,7 +204,7 @@ int main(int argc, char** argv)
                 std::string document;
                 (layout.style >= LayoutStyle::TableImageLeft ? BuildTablePage : BuildBasicPage)(spec, CreatedOn,
                                                                                                 document);
-                if (const PageFileResult saved = SavePageFile(folder.filePath(QString::fromStdString(name)), document);
+                if (const Outcome saved = SavePageFile(folder.filePath(QString::fromStdString(name)), document);
                     !saved) {
                     std::fprintf(stderr, "make_pages: %s: %s\n", name.c_str(), qPrintable(saved.reason));
                     return 1;

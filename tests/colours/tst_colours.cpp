@@ -45,7 +45,7 @@ QImage drawnFace(const char* name, qreal ratio)
 
 QImage shownFace(const ColourButton& button)
 {
-    return button.pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return button.facePicture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 using A = ColorAttribute;
@@ -304,7 +304,7 @@ void tst_Colours::customColour()
     f.chooseCustom();
     f.tick(attribute);
     f.pick(attribute, NavyItem);
-    const CustomColors before = f.wiz->customColors;
+    const CustomColors before = f.wiz->colourPage().customColors;
     const CustomColors edited = numberedSlots(0x00101010);
     f.platform.colorAnswers.push_back({confirmed ? std::optional<ColorRef>(colour) : std::nullopt, edited});
 
@@ -320,7 +320,7 @@ void tst_Colours::customColour()
     // The check mark is on "Custom..." whether or not the dialog was confirmed.
     QCOMPARE(f.checkedItem(attribute), 0);
     QCOMPARE(checkedCount(f.page().menus().menu(attribute)), 1);
-    QCOMPARE(f.wiz->customColors, confirmed ? edited : before);
+    QCOMPARE(f.wiz->colourPage().customColors, confirmed ? edited : before);
 }
 
 void tst_Colours::customSlotsAreSharedBetweenMenus()
@@ -378,7 +378,7 @@ void tst_Colours::startState()
     QCOMPARE(f.wiz->txtBox[TxtBackgroundImage]->objectName(), QStringLiteral("txtBox_2"));
     QVERIFY(!f.wiz->txtBox[TxtBackgroundImage]->isEnabled());
     QVERIFY(!f.wiz->cmdButton[CmdBrowseBackground]->isEnabled());
-    QCOMPARE(f.wiz->customColors, CustomColors{});
+    QCOMPARE(f.wiz->colourPage().customColors, CustomColors{});
 
     // The samples: Arial 8.25 point, the three links underlined.
     const QString samples[] = {QString(), QStringLiteral("Text"), QStringLiteral("Link"),
@@ -711,7 +711,7 @@ void tst_Colours::resetForAnotherPage()
     QVERIFY(!f.wiz->txtBox[TxtBackgroundImage]->isEnabled());
     QVERIFY(!f.wiz->cmdButton[CmdBrowseBackground]->isEnabled());
     // What another page keeps.
-    QCOMPARE(f.wiz->customColors, defined);
+    QCOMPARE(f.wiz->colourPage().customColors, defined);
     QCOMPARE(f.checkedItem(A::Text), NavyItem);
     QCOMPARE(f.checkedItem(A::Link), 0);
 }
@@ -727,8 +727,8 @@ void tst_Colours::pictureButtonsAreNamedAndSharp()
         QCOMPARE(button.accessibleName(), button.toolTip());
         const qreal ratio = button.devicePixelRatioF();
         QCOMPARE(ratio, screenRatio);
-        QCOMPARE(button.pixmap().devicePixelRatio(), ratio);
-        QCOMPARE(button.pixmap().size(), QSize(18, 18) * ratio);
+        QCOMPARE(button.facePicture().devicePixelRatio(), ratio);
+        QCOMPARE(button.facePicture().size(), QSize(18, 18) * ratio);
     }
     const QPushButton* browse = f.wiz->cmdButton[CmdBrowseBackground];
     QCOMPARE(browse->objectName(), QStringLiteral("cmdButton_5"));

@@ -148,9 +148,9 @@ struct ImageFixture : WizardFixture {
     }
 
     ImagePage& page() const { return wiz->imagePage(); }
-    QLabel* image() const { return wiz->imgWiz[ImgPageImage]; }
-    QScrollBar* hsb() const { return wiz->hsbImg; }
-    QScrollBar* vsb() const { return wiz->vsbImg; }
+    QLabel* image() const { return wiz->imagePage().previewLabel(); }
+    QScrollBar* hsb() const { return wiz->imagePage().hsbImg; }
+    QScrollBar* vsb() const { return wiz->imagePage().vsbImg; }
     QWidget* outer() const { return wiz->picBox[PicImageOuter]; }
     QWidget* inner() const { return wiz->picBox[PicImageInner]; }
     QSize innerSize() const { return inner()->size(); }
@@ -171,7 +171,7 @@ struct ImageFixture : WizardFixture {
     {
         const QLabel* picture = image();
         return QStringLiteral("box '%1' path '%2' size %3 x %4 picture %5 %6x%7 at %8,%9 bars %10%11")
-            .arg(wiz->boxText(TxtPageImage), wiz->pageImagePath, wiz->lblLabel[LblImageWidth]->text(),
+            .arg(wiz->boxText(TxtPageImage), wiz->imagePage().pageImagePath, wiz->lblLabel[LblImageWidth]->text(),
                  wiz->lblLabel[LblImageHeight]->text(), picture->isVisible() ? u"shown"_s : u"hidden"_s)
             .arg(picture->width())
             .arg(picture->height())
@@ -229,8 +229,8 @@ void tst_ImagePage::startState()
     QVERIFY(!f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
     QCOMPARE(f.wiz->cmdButton[CmdBrowseImage]->toolTip(), QStringLiteral("Browse for Image"));
     QCOMPARE(f.wiz->cmdButton[CmdBrowseImage]->accessibleName(), QStringLiteral("Browse for Image"));
-    QVERIFY(!f.wiz->hsbImg->isVisible());
-    QVERIFY(!f.wiz->vsbImg->isVisible());
+    QVERIFY(!f.wiz->imagePage().hsbImg->isVisible());
+    QVERIFY(!f.wiz->imagePage().vsbImg->isVisible());
     QVERIFY(f.wiz->lblLabel[LblImageWidth]->text().isEmpty());
     QVERIFY(f.wiz->lblLabel[LblImageHeight]->text().isEmpty());
 
@@ -287,7 +287,7 @@ void tst_ImagePage::browseForPageImage()
     QVERIFY(request.mayNameMissingFile);
 
     QCOMPARE(f.wiz->boxText(TxtPageImage), name);
-    QCOMPARE(f.wiz->pageImagePath, path);
+    QCOMPARE(f.wiz->imagePage().pageImagePath, path);
     QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString::number(size.width()));
     QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString::number(size.height()));
     QVERIFY(f.image()->isVisible());
@@ -607,7 +607,7 @@ void tst_ImagePage::untickClearsEverything()
     QVERIFY(f.vsb()->isHidden());
     QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString());
     QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString());
-    QCOMPARE(f.wiz->pageImagePath, QString());
+    QCOMPARE(f.wiz->imagePage().pageImagePath, QString());
     const PageSpec spec = f.wiz->pageSpec();
     QVERIFY(spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty());
 
@@ -736,7 +736,7 @@ void tst_ImagePage::resetForAnotherPage()
     QVERIFY(!f.wiz->txtBox[TxtPageImage]->isEnabled());
     QVERIFY(!f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
     QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
-    QCOMPARE(f.wiz->pageImagePath, QString());
+    QCOMPARE(f.wiz->imagePage().pageImagePath, QString());
     QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString());
     QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString());
     QVERIFY(f.image()->isHidden() && f.image()->pixmap().isNull());

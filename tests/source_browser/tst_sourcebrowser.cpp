@@ -281,7 +281,7 @@ void tst_SourceBrowser::pageFileBytes()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("page.htm"));
 
-    const PageFileResult result = SavePageFile(path, std::string_view(document.constData(), document.size()));
+    const Outcome result = SavePageFile(path, std::string_view(document.constData(), document.size()));
 
     QVERIFY2(result.ok, qPrintable(result.reason));
     QCOMPARE(visible(readAll(path)), visible(file));
@@ -360,7 +360,7 @@ void tst_SourceBrowser::saveFailureKeepsTheOldFile()
     QCOMPARE(::mkfifo("pipe", 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("pipe"), QStringLiteral("link")));
 
-    PageFileResult result;
+    Outcome result;
     {
         std::optional<FileSizeLimit> limit;
         if (diskFull)

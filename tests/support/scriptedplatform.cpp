@@ -114,10 +114,11 @@ void ScriptedPlatform::runModal(QDialog* window)
     window->close();
 }
 
-QString ScriptedPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
+Outcome ScriptedPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
 {
     calls.push_back({QStringLiteral("showHelpContents"), {helpFile, describe(owner)}});
-    return takeFront(helpAnswers, QString());
+    const QString error = takeFront(helpAnswers, QString());
+    return error.isEmpty() ? Outcome{} : Outcome::failure(error);
 }
 
 int ScriptedPlatform::showFileProperties(QWidget* owner, const QString& path)

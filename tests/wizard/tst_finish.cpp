@@ -4,6 +4,7 @@
 
 #include "colours/colourbutton.h"
 #include "colours/colourpage.h"
+#include "images/imagepage.h"
 #include "page/asciitext.h"
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
@@ -600,7 +601,7 @@ void tst_Finish::sourceBrowserShowsTheDocument()
         held = browser->pageDocument();
         shown = browser->txtSource->toPlainText();
         ownerWhileShown = browser->parentWidget();
-        markWhileShown = f.wiz->sourceBrowserBusy;
+        markWhileShown = f.wiz->finishPage().sourceBrowserBusy;
         busyWhileShown = f.platform.busyDepth;
     };
     f.press(CmdSourceBrowser);
@@ -620,7 +621,7 @@ void tst_Finish::sourceBrowserShowsTheDocument()
         if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
             order << call.what + u' ' + call.args.join(u' ');
     QCOMPARE(order, (QStringList{"beginBusy window frmWiz", "runModal frmEdit", "endBusy window frmWiz"}));
-    QVERIFY(!f.wiz->sourceBrowserBusy);
+    QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
     QVERIFY(!f.wiz->hasSourceBrowser());
     QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
     QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
@@ -674,7 +675,7 @@ void tst_Finish::repeatedRequestIsDropped()
         f.press(CmdSourceBrowser);
         QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
         QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
-        QVERIFY(!f.wiz->sourceBrowserBusy);
+        QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
         // The mark is cleared: the next press is served again.
         f.press(CmdSourceBrowser);
         QCOMPARE(f.platform.count(QStringLiteral("runModal")), 2);
@@ -692,7 +693,7 @@ void tst_Finish::repeatedRequestIsDropped()
         QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 1);
         QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
         QVERIFY(!QFile::exists(QDir(folder.path()).filePath(QStringLiteral("second.htm"))));
-        QVERIFY(!f.wiz->finishBusy);
+        QVERIFY(!f.wiz->finishPage().finishBusy);
     }
 }
 
@@ -726,7 +727,7 @@ void tst_Finish::cancellingTheSaveDialog()
     QCOMPARE(QDir::current().entryList(QDir::Files), before);
     QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
     QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
-    QVERIFY(!f.wiz->finishBusy);
+    QVERIFY(!f.wiz->finishPage().finishBusy);
 
     // The mark was cleared on the way out: the next Finish asks again.
     f.forward();
@@ -830,7 +831,7 @@ void tst_Finish::saveFailure()
     QCOMPARE(root.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.htm")});
     QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
     QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
-    QVERIFY(!f.wiz->finishBusy);
+    QVERIFY(!f.wiz->finishPage().finishBusy);
     QCOMPARE(f.wiz->boxText(TxtTitle), a.title);
     QCOMPARE(f.wiz->boxText(TxtEmail), a.email);
     QCOMPARE(f.wiz->lstBox[LstItems]->count(), a.items.size());
@@ -881,7 +882,7 @@ void tst_Finish::wholeWizard()
     QCOMPARE(summaryLines(wiz), summaryOf(a));
     QCOMPARE(wiz.boxText(TxtEmail), a.email);
     const bool dialogUsed = std::ranges::any_of(a.colours, [](const ColourPick& p) { return p.item == CustomItem; });
-    QCOMPARE(wiz.customColors, dialogUsed ? definedSlots() : CustomColors{});
+    QCOMPARE(wiz.colourPage().customColors, dialogUsed ? definedSlots() : CustomColors{});
 
     const QString path = QDir(folder.path()).filePath(QStringLiteral("index.htm"));
     f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("index.htm")));
@@ -948,7 +949,7 @@ void tst_Finish::anotherPageUndoesEveryChoice()
     QVERIFY(wiz.optRadio[OptDefaultLinkStyle]->isChecked());
     for (int box : {ChkBackgroundImage, ChkPageImage, ChkKeyMask})
         QVERIFY2(!wiz.chkBox[box]->isChecked(), qPrintable(QStringLiteral("check box %1").arg(box)));
-    QVERIFY(wiz.pageImagePath.isEmpty());
+    QVERIFY(wiz.imagePage().pageImagePath.isEmpty());
 
     // What the writers would read now is an empty page.
     const PageSpec now = wiz.pageSpec();

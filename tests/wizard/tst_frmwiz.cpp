@@ -407,7 +407,7 @@ void tst_frmWiz::layoutDescriptions()
     QFETCH(QString, description);
 
     WizardFixture f;
-    const auto& thumbnails = f.wiz->imgTemplates;
+    const auto& thumbnails = f.wiz->layoutPage().imgTemplates;
     QWidget* preview = f.wiz->picBox[PicLayoutPreview];
     const auto front = [&] { return preview->childAt(preview->rect().center()); };
     QCOMPARE(f.wiz->lblLabel[LblLayoutDescription]->text(), QString());
@@ -440,12 +440,12 @@ void tst_frmWiz::thumbnailsAreCentred()
 {
     WizardFixture f;
     const QRect inner = f.wiz->picBox[PicLayoutPreview]->contentsRect();
-    for (const QLabel* thumbnail : f.wiz->imgTemplates) {
+    for (const QLabel* thumbnail : f.wiz->layoutPage().imgTemplates) {
         QCOMPARE(thumbnail->x() - inner.x(), (inner.width() - thumbnail->width()) / 2);
         QCOMPARE(thumbnail->y() - inner.y(), (inner.height() - thumbnail->height()) / 2);
     }
-    QCOMPARE(f.wiz->imgTemplates[0]->size(), QSize(75, 95));
-    QCOMPARE(f.wiz->imgTemplates[3]->size(), QSize(72, 93));
+    QCOMPARE(f.wiz->layoutPage().imgTemplates[0]->size(), QSize(75, 95));
+    QCOMPARE(f.wiz->layoutPage().imgTemplates[3]->size(), QSize(72, 93));
 }
 
 void tst_frmWiz::help_data()

@@ -3,7 +3,7 @@
 #include "wizard/bulletlistpage.h"
 #include "wizard/entrylist.h"
 #include "wizard/linkspage.h"
-#include "wizard/stringconvert.h"
+#include "ui/stringconvert.h"
 #include "wizard/tabstopdelegate.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "wizard/stringconvert.h"
+#include "ui/stringconvert.h"
 
 #include <QPlainTextEdit>
 

@@ -1,4 +1,4 @@
-#include "wizard/artwork.h"
+#include "ui/artwork.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

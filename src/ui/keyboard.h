@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class QKeyEvent;
+
+namespace larkspan {
+
+// The Enter key as the text boxes' key handlers know it.
+inline constexpr int KeyAsciiReturn = 13;
+
+// What the main window's text boxes share beyond their own widgets: a box draws its selection only while it has
+// the focus, its getting the focus and its Enter key reach the window's handlers, and Shift+, Ctrl+ and Alt+Enter
+// start a line exactly as Enter does.
+class TextBoxEvents : public QObject {
+public:
+    std::function<void(int index)> gotFocus;
+    // True when the key is to be swallowed.
+    std::function<bool(int index, int keyAscii)> keyPress;
+
+    explicit TextBoxEvents(QObject* parent) : QObject(parent) {}
+
+    // Starts watching box as element index of the text box array.
+    void watch(QWidget* box, int index);
+    // Stops passing anything on; the window calls this before its controls and pages go.
+    void detach();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool enterKey(QObject* watched, int index, const QKeyEvent& key);
+
+    QList<QWidget*> boxes;
+};
+
+// An open drop-down list, menu or completer folds on Escape, and the tool tip goes; nothing else happens.
+// They take the key only after the shortcut map has asked, so the window's Escape shortcut is kept out here.
+class PopupEscapeGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace larkspan

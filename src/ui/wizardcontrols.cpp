@@ -1,0 +1,72 @@
+#include "ui/wizardcontrols.h"
+
+#include "ui/artwork.h"
+#include "ui/stringconvert.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace larkspan {
+
+WizardControls::WizardControls(QWidget& window, Platform& platform) : window(window), platform(platform) {}
+
+QPushButton* WizardControls::addButton(QWidget* panel, int index, const QString& caption, bool enabled)
+{
+    auto* button = new QPushButton(caption, panel);
+    button->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
+    button->setAutoDefault(false);
+    button->setEnabled(enabled);
+    cmdButton[index] = button;
+    return button;
+}
+
+QPushButton* WizardControls::addPictureButton(QWidget* panel, int index, const QString& picture, const QString& tip,
+                                              QSize pictureSize, QSize buttonSize, bool enabled)
+{
+    QPushButton* button = addButton(panel, index, QString(), enabled);
+    button->setIcon(artworkIcon(picture));
+    button->setIconSize(pictureSize);
+    button->setFixedSize(buttonSize);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    return button;
+}
+
+QLabel* WizardControls::addLabel(QWidget* panel, int index, const QString& text)
+{
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    lblLabel[index] = label;
+    return label;
+}
+
+QListWidget* WizardControls::addList(QWidget* panel, int index, const QString& accessibleName)
+{
+    auto* list = new QListWidget(panel);
+    list->setObjectName(QStringLiteral("lstBox_%1").arg(index));
+    list->setAccessibleName(accessibleName);
+    lstBox[index] = list;
+    return list;
+}
+
+QString WizardControls::boxText(int index) const
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(txtBox[index]))
+        return line->text();
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(txtBox[index]))
+        return plainTextWithCrLf(edit);
+    return {};
+}
+
+void WizardControls::setBoxText(int index, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(txtBox[index]))
+        line->setText(text);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(txtBox[index]))
+        edit->setPlainText(toEditorText(text));
+}
+
+} // namespace larkspan

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "page/pagespec.h"
+
+namespace larkspan {
+
+
+
+// What every page of the wizard serves. The main window's handlers pass each event to every page; a page acts on
+// the control indexes that are its own and ignores the rest.
+class WizardPageBase {
+public:
+    virtual ~WizardPageBase() = default;
+
+    // The window has opened: first choices and first looks.
+    virtual void formLoad() {}
+    virtual void cmdButton_Click(int /*index*/) {}
+    // Enter in a text box; true when the key is to be swallowed.
+    virtual bool txtBox_KeyPress(int /*index*/, int /*keyAscii*/) { return false; }
+    virtual void txtBox_Change(int /*index*/) {}
+    virtual void chkBox_Click(int /*index*/) {}
+    virtual void optRadio_Click(int /*index*/) {}
+    virtual void lstBox_Click(int /*index*/) {}
+    virtual void cbBox_Click(int /*index*/) {}
+
+    // Starting another page: the page's answers as at the first start.
+    virtual void resetForAnotherPage() {}
+    // The page's answers into the description that the writers read, and back.
+    virtual void describe(PageSpec& /*spec*/) const {}
+    virtual void restore(const PageSpec& /*spec*/) {}
+
+protected:
+    WizardPageBase() = default;
+    WizardPageBase(const WizardPageBase&) = delete;
+    WizardPageBase& operator=(const WizardPageBase&) = delete;
+};
+
+} // namespace larkspan

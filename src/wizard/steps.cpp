@@ -1,0 +1,88 @@
+#include "wizard/steps.h"
+
+#include <QtGlobal>
+
+#include <array>
+
+namespace larkspan {
+
+namespace {
+
+using P = WizardPage;
+using D = StepDirection;
+using H = StepHook;
+using F = StepFocus;
+using V = Visibility;
+using C = CancelRole;
+
+#define CAPTION(text) QT_TRANSLATE_NOOP("larkspan::frmWiz", text)
+
+// Each return to Welcome loads its picture and caption and captions the forward button "&Start >".
+constexpr const char* Start = CAPTION("&Start >");
+constexpr const char* Next = CAPTION("&Next >");
+
+// Kept as are: the forward caption to Finish and the backward one to Links have no blank before the hyphen, and
+// going back to the image page leaves a trailing blank.
+constexpr std::array steps{
+    Step{.from = P::Welcome, .direction = D::Next, .to = P::Layout, .picture = SidePicture::Layout,
+         .caption = CAPTION("Larkspan 1.1 - Select a page layout"), .forwardCaption = Next,
+         .backwardCaption = CAPTION("< &Back"), .cancelRole = C::CancelButton, .cancel = V::Shown,
+         .about = V::Hidden, .focus = F::LayoutCombo},
+    Step{.from = P::Layout, .direction = D::Next, .hook = H::CheckLayout, .to = P::Colors,
+         .picture = SidePicture::Colors, .caption = CAPTION("Larkspan 1.1 - Select the color for your page"),
+         .about = V::Hidden},
+    Step{.from = P::Colors, .direction = D::Next, .to = P::Image, .picture = SidePicture::Image,
+         .caption = CAPTION("Larkspan 1.1 - Select an image for your page")},
+    Step{.from = P::Image, .direction = D::Next, .to = P::Text, .picture = SidePicture::Text,
+         .caption = CAPTION("Larkspan 1.1 - Add some text to your page"), .focus = F::PageText},
+    Step{.from = P::Text, .direction = D::Next, .to = P::BulletList, .picture = SidePicture::BulletList,
+         .caption = CAPTION("Larkspan 1.1 - Add a Bullet List"), .focus = F::BulletItem},
+    Step{.from = P::BulletList, .direction = D::Next, .to = P::Links, .picture = SidePicture::Links,
+         .caption = CAPTION("Larkspan 1.1 - Add links to your page"), .focus = F::LinkAddress},
+    Step{.from = P::Links, .direction = D::Next, .hook = H::FillSummary, .to = P::Finish,
+         .picture = SidePicture::Finish, .caption = CAPTION("Larkspan 1.1- Final Step: Finish your page"),
+         .forwardCaption = CAPTION("&Finish"), .focus = F::Email},
+    Step{.from = P::Finish, .direction = D::Next, .hook = H::Finish},
+    Step{.from = P::About, .direction = D::Next, .to = P::Welcome, .picture = SidePicture::Welcome,
+         .caption = CAPTION("Larkspan 1.1"), .forwardCaption = Start, .cancelRole = C::BackwardButton,
+         .backward = V::Shown, .help = V::Shown, .about = V::Shown},
+
+    Step{.from = P::Welcome, .direction = D::Previous, .hook = H::CloseWindow},
+    Step{.from = P::Layout, .direction = D::Previous, .to = P::Welcome, .picture = SidePicture::Welcome,
+         .caption = CAPTION("Larkspan 1.1"), .forwardCaption = Start, .backwardCaption = CAPTION("&Cancel"),
+         .cancelRole = C::BackwardButton, .cancel = V::Hidden, .about = V::Shown, .focus = F::ForwardButton},
+    Step{.from = P::Colors, .direction = D::Previous, .to = P::Layout, .picture = SidePicture::Layout,
+         .caption = CAPTION("Larkspan 1.1 - Select a page layout"), .focus = F::LayoutCombo},
+    Step{.from = P::Image, .direction = D::Previous, .to = P::Colors, .picture = SidePicture::Colors,
+         .caption = CAPTION("Larkspan 1.1 - Select the color for your page")},
+    Step{.from = P::Text, .direction = D::Previous, .to = P::Image, .picture = SidePicture::Image,
+         .caption = CAPTION("Larkspan 1.1 - Select an image for your page ")},
+    Step{.from = P::BulletList, .direction = D::Previous, .to = P::Text, .picture = SidePicture::Text,
+         .caption = CAPTION("Larkspan 1.1 - Add some text to your page"), .focus = F::PageText},
+    Step{.from = P::Links, .direction = D::Previous, .to = P::BulletList, .picture = SidePicture::BulletList,
+         .caption = CAPTION("Larkspan 1.1 - Add a Bullet List"), .focus = F::BulletItem},
+    Step{.from = P::Finish, .direction = D::Previous, .to = P::Links, .picture = SidePicture::Links,
+         .caption = CAPTION("Larkspan 1.1- Add links to your page"), .forwardCaption = Next,
+         .focus = F::LinkAddress},
+    // The About page has no backward button.
+    Step{.from = P::About, .direction = D::Previous},
+};
+
+#undef CAPTION
+
+} // namespace
+
+std::span<const Step> wizardSteps()
+{
+    return steps;
+}
+
+const Step* findStep(int page, StepDirection direction)
+{
+    for (const Step& step : steps)
+        if (int(step.from) == page && step.direction == direction)
+            return &step;
+    return nullptr;
+}
+
+} // namespace larkspan
