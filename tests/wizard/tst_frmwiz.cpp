@@ -1,3 +1,4 @@
+#include "testpictures.h"
 #include "wizardfixture.h"
 
 #include "source_browser/frmedit.h"
@@ -8,7 +9,6 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -34,17 +34,12 @@ QImage sidePicture(int bitmap, const QSize& size)
 {
     static const std::map<int, QString> names = {{2, "welcome"}, {3, "colors"}, {4, "image"}, {5, "text"},
                                                  {6, "bullets"}, {7, "links"},  {8, "finish"}, {9, "layout"}};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/side/") + names.at(bitmap));
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    return drawnPicture(QStringLiteral(":/side/") + names.at(bitmap), size);
 }
 
 QImage shownSidePicture(const frmWiz& wiz)
 {
-    return wiz.sideImage()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return shownPicture(wiz.sideImage()->pixmap());
 }
 
 int visiblePanels(const frmWiz& wiz)
@@ -120,16 +115,9 @@ void tst_frmWiz::artworkIsDrawable()
         QSvgRenderer renderer(resource);
         QVERIFY2(renderer.isValid(), qPrintable(resource));
         QVERIFY2(!renderer.defaultSize().isEmpty(), qPrintable(resource));
-        QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
-        const QImage blank = [&] {
-            QImage empty(image.size(), image.format());
-            empty.fill(Qt::transparent);
-            return empty;
-        }();
+        const QImage image = drawnPicture(resource, renderer.defaultSize());
+        QImage blank(image.size(), image.format());
+        blank.fill(Qt::transparent);
         QVERIFY2(image != blank, qPrintable(resource));
     }
     QCOMPARE(found, pictures);
