@@ -36,6 +36,11 @@ inline QByteArray visible(QByteArray bytes)
     return bytes.replace("\r", "<CR>").replace("\n", "<LF>\n");
 }
 
+inline QByteArray visible(const char* bytes)
+{
+    return visible(QByteArray(bytes));
+}
+
 inline QString visible(QString text)
 {
     return text.replace(u'\r', QStringLiteral("<CR>")).replace(u'\n', QStringLiteral("<LF>\n"));
