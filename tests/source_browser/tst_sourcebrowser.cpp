@@ -1,3 +1,4 @@
+#include "keepscurrentfolder.h"
 #include "scriptedplatform.h"
 #include "testfiles.h"
 
@@ -34,13 +35,10 @@ std::string longDocument(std::size_t length)
 
 } // namespace
 
-class tst_SourceBrowser : public QObject {
+class tst_SourceBrowser : public KeepsCurrentFolder {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void windowAsCreated();
     void textBoxFillsTheInnerArea_data();
     void textBoxFillsTheInnerArea();
@@ -58,20 +56,7 @@ private slots:
     void longDocumentSavedWhole();
     void saveFailureKeepsTheOldFile_data();
     void saveFailureKeepsTheOldFile();
-
-private:
-    QString startFolder;
 };
-
-void tst_SourceBrowser::init()
-{
-    startFolder = QDir::currentPath();
-}
-
-void tst_SourceBrowser::cleanup()
-{
-    QDir::setCurrent(startFolder);
-}
 
 void tst_SourceBrowser::windowAsCreated()
 {

@@ -1,3 +1,4 @@
+#include "keepscurrentfolder.h"
 #include "testfiles.h"
 #include "wizardanswers.h"
 
@@ -14,13 +15,10 @@
 using namespace larkspan;
 
 // The Finish page: its summary, saving the page, and starting over with another.
-class tst_Finish : public QObject {
+class tst_Finish : public KeepsCurrentFolder {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void pageAsCreated();
     void summary_data();
     void summary();
@@ -35,20 +33,7 @@ private slots:
     void wholeWizard_data();
     void wholeWizard();
     void anotherPageUndoesEveryChoice();
-
-private:
-    QString startFolder;
 };
-
-void tst_Finish::init()
-{
-    startFolder = QDir::currentPath();
-}
-
-void tst_Finish::cleanup()
-{
-    QDir::setCurrent(startFolder);
-}
 
 void tst_Finish::pageAsCreated()
 {
