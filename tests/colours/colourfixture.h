@@ -46,6 +46,14 @@ const char* const prefixes[] = {" BGCOLOR=", " TEXT=", " LINK=", " VLINK=", " AL
 const char* const menuTitles[] = {"Color", "Color1", "Color2", "Color3", "Color4"};
 const char* const hiddenMenuNames[] = {"zmnuColors0", "zmnuColors1", "zmnuColors2", "zmnuColors3", "zmnuColors4"};
 
+// A table of one row for each attribute, named what and the attribute's prefix: "untick BGCOLOR=".
+inline void addAttributeRows(const char* what)
+{
+    QTest::addColumn<A>("attribute");
+    for (const A attribute : AllColorAttributes)
+        QTest::addRow("%s%s", what, prefixes[int(attribute)]) << attribute;
+}
+
 struct ExpectedColour {
     const char* caption;
     int red, green, blue;

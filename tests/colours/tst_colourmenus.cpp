@@ -10,9 +10,9 @@ class tst_ColourMenus : public QObject {
     Q_OBJECT
 
 private slots:
+    void colourMenusHoldTheirItems();
     void formatColor_data();
     void formatColor();
-    void colourMenusHoldTheirItems();
     void namedColourIntoEverySlot_data();
     void namedColourIntoEverySlot();
     void separatorOnlyRemovesCheckMarks();
@@ -26,6 +26,25 @@ private slots:
     void poppedUpMenuChoosesByAccessKey();
     void keyboardOpensTheMenu();
 };
+
+void tst_ColourMenus::colourMenusHoldTheirItems()
+{
+    ColourFixture f;
+    for (const A attribute : AllColorAttributes) {
+        QMenu* menu = f.page().menus().menu(attribute);
+        const int a = int(attribute);
+        QCOMPARE(menu->objectName(), QString::fromLatin1(hiddenMenuNames[a]));
+        QCOMPARE(menu->title(), QString::fromLatin1(menuTitles[a]));
+        QVERIFY(!menu->isVisible());
+        const QList<QAction*> items = menu->actions();
+        QCOMPARE(items.size(), 18);
+        QCOMPARE(items[0]->text(), QStringLiteral("&Custom..."));
+        QVERIFY(items[1]->isSeparator());
+        for (int i = 2; i < 18; ++i)
+            QCOMPARE(items[i]->text(), QString::fromLatin1(namedColours[i - 2].caption));
+        QCOMPARE(checkedCount(menu), 0);
+    }
+}
 
 void tst_ColourMenus::formatColor_data()
 {
@@ -48,25 +67,6 @@ void tst_ColourMenus::formatColor()
     QFETCH(uint, colour);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(FormatColor(colour)), text);
-}
-
-void tst_ColourMenus::colourMenusHoldTheirItems()
-{
-    ColourFixture f;
-    for (const A attribute : AllColorAttributes) {
-        QMenu* menu = f.page().menus().menu(attribute);
-        const int a = int(attribute);
-        QCOMPARE(menu->objectName(), QString::fromLatin1(hiddenMenuNames[a]));
-        QCOMPARE(menu->title(), QString::fromLatin1(menuTitles[a]));
-        QVERIFY(!menu->isVisible());
-        const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 18);
-        QCOMPARE(items[0]->text(), QStringLiteral("&Custom..."));
-        QVERIFY(items[1]->isSeparator());
-        for (int i = 2; i < 18; ++i)
-            QCOMPARE(items[i]->text(), QString::fromLatin1(namedColours[i - 2].caption));
-        QCOMPARE(checkedCount(menu), 0);
-    }
 }
 
 void tst_ColourMenus::namedColourIntoEverySlot_data()
@@ -273,9 +273,7 @@ void tst_ColourMenus::colourButtonMouse()
 
 void tst_ColourMenus::menuOpensUnderTheButton_data()
 {
-    QTest::addColumn<A>("attribute");
-    for (const A attribute : AllColorAttributes)
-        QTest::addRow("menu%s", prefixes[int(attribute)]) << attribute;
+    addAttributeRows("menu");
 }
 
 void tst_ColourMenus::menuOpensUnderTheButton()

@@ -103,9 +103,7 @@ void tst_Colours::tickStep()
 
 void tst_Colours::untickResetsOnlyItsAttribute_data()
 {
-    QTest::addColumn<A>("attribute");
-    for (const A attribute : AllColorAttributes)
-        QTest::addRow("untick%s", prefixes[int(attribute)]) << attribute;
+    addAttributeRows("untick");
 }
 
 void tst_Colours::untickResetsOnlyItsAttribute()

@@ -21,14 +21,85 @@ public:
     static void initMain() { qputenv("LC_ALL", "de_DE.UTF-8"); }
 
 private slots:
+    void sourceBrowserShowsTheDocument();
+    void sourceBrowserRegeneratesEachTime();
+
     void footerDate_data();
     void footerDate();
     void footerDateIsReadAtEachGeneration();
     void footerDateUnfixedIsTodayInTheSystemSettings();
-
-    void sourceBrowserShowsTheDocument();
-    void sourceBrowserRegeneratesEachTime();
 };
+
+void tst_SourceBrowserButton::sourceBrowserShowsTheDocument()
+{
+    FinishFixture f;
+    QTemporaryDir folder;
+    const Answers a = answersFor(LayoutStyle::BasicStyle);
+    fillWizard(f, a, folder.path());
+    const std::string expected = documentFor(a);
+
+    std::string held;
+    QString shown;
+    const QWidget* ownerWhileShown = nullptr;
+    bool markWhileShown = false;
+    int busyWhileShown = 0;
+    f.platform.whileModal = [&](QDialog* window) {
+        auto* browser = qobject_cast<frmEdit*>(window);
+        QVERIFY(browser);
+        held = browser->pageDocument();
+        shown = browser->txtSource->toPlainText();
+        ownerWhileShown = browser->parentWidget();
+        markWhileShown = f.wiz->sourceBrowserBusy;
+        busyWhileShown = f.platform.busyDepth;
+    };
+    f.press(CmdSourceBrowser);
+
+    QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
+    QCOMPARE(f.platform.callsOf(QStringLiteral("runModal"))[0].args, QStringList{QStringLiteral("frmEdit")});
+    QCOMPARE(held, expected);
+    QCOMPARE(shown, QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Owned by the wizard, so that it is shown over it and goes with it.
+    QCOMPARE(ownerWhileShown, f.wiz.get());
+    QVERIFY(markWhileShown);
+    QCOMPARE(busyWhileShown, 1);
+
+    // The pointer was busy over the main window from before the writer ran until the window was closed.
+    QStringList order;
+    for (const auto& call : f.platform.calls)
+        if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
+            order << call.what + u' ' + call.args.join(u' ');
+    QCOMPARE(order, (QStringList{"beginBusy window frmWiz", "runModal frmEdit", "endBusy window frmWiz"}));
+    QVERIFY(!f.wiz->sourceBrowserBusy);
+    QVERIFY(!f.wiz->hasSourceBrowser());
+    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
+    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+}
+
+void tst_SourceBrowserButton::sourceBrowserRegeneratesEachTime()
+{
+    FinishFixture f;
+    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageRight));
+    std::vector<std::string> documents;
+    std::vector<QPointer<frmEdit>> windows;
+    f.platform.whileModal = [&](QDialog* window) {
+        auto* browser = qobject_cast<frmEdit*>(window);
+        documents.push_back(browser->pageDocument());
+        windows.emplace_back(browser);
+    };
+
+    f.press(CmdSourceBrowser);
+    f.press(CmdSourceBrowser);
+    f.wiz->setBoxText(TxtEmail, QStringLiteral("new@example.com"));
+    f.press(CmdSourceBrowser);
+
+    QCOMPARE(documents.size(), size_t(3));
+    QCOMPARE(documents[1], documents[0]);
+    QVERIFY(documents[0].find("new@example.com") == std::string::npos);
+    QVERIFY(documents[2].find("new@example.com") != std::string::npos);
+    // Every press wrote into a new window; the closed ones emptied and went away.
+    QVERIFY(windows[0] != windows[1] && windows[1] != windows[2]);
+    QTRY_VERIFY(std::all_of(windows.begin(), windows.end(), [](const QPointer<frmEdit>& w) { return w.isNull(); }));
+}
 
 void tst_SourceBrowserButton::footerDate_data()
 {
@@ -108,77 +179,6 @@ void tst_SourceBrowserButton::footerDateUnfixedIsTodayInTheSystemSettings()
     // The end first, where the date is, so that a wrong one reads plainly.
     QCOMPARE(document.right(60), expected.right(60));
     QCOMPARE(document, expected);
-}
-
-void tst_SourceBrowserButton::sourceBrowserShowsTheDocument()
-{
-    FinishFixture f;
-    QTemporaryDir folder;
-    const Answers a = answersFor(LayoutStyle::BasicStyle);
-    fillWizard(f, a, folder.path());
-    const std::string expected = documentFor(a);
-
-    std::string held;
-    QString shown;
-    const QWidget* ownerWhileShown = nullptr;
-    bool markWhileShown = false;
-    int busyWhileShown = 0;
-    f.platform.whileModal = [&](QDialog* window) {
-        auto* browser = qobject_cast<frmEdit*>(window);
-        QVERIFY(browser);
-        held = browser->pageDocument();
-        shown = browser->txtSource->toPlainText();
-        ownerWhileShown = browser->parentWidget();
-        markWhileShown = f.wiz->sourceBrowserBusy;
-        busyWhileShown = f.platform.busyDepth;
-    };
-    f.press(CmdSourceBrowser);
-
-    QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
-    QCOMPARE(f.platform.callsOf(QStringLiteral("runModal"))[0].args, QStringList{QStringLiteral("frmEdit")});
-    QCOMPARE(held, expected);
-    QCOMPARE(shown, QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // Owned by the wizard, so that it is shown over it and goes with it.
-    QCOMPARE(ownerWhileShown, f.wiz.get());
-    QVERIFY(markWhileShown);
-    QCOMPARE(busyWhileShown, 1);
-
-    // The pointer was busy over the main window from before the writer ran until the window was closed.
-    QStringList order;
-    for (const auto& call : f.platform.calls)
-        if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
-            order << call.what + u' ' + call.args.join(u' ');
-    QCOMPARE(order, (QStringList{"beginBusy window frmWiz", "runModal frmEdit", "endBusy window frmWiz"}));
-    QVERIFY(!f.wiz->sourceBrowserBusy);
-    QVERIFY(!f.wiz->hasSourceBrowser());
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
-    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
-}
-
-void tst_SourceBrowserButton::sourceBrowserRegeneratesEachTime()
-{
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageRight));
-    std::vector<std::string> documents;
-    std::vector<QPointer<frmEdit>> windows;
-    f.platform.whileModal = [&](QDialog* window) {
-        auto* browser = qobject_cast<frmEdit*>(window);
-        documents.push_back(browser->pageDocument());
-        windows.emplace_back(browser);
-    };
-
-    f.press(CmdSourceBrowser);
-    f.press(CmdSourceBrowser);
-    f.wiz->setBoxText(TxtEmail, QStringLiteral("new@example.com"));
-    f.press(CmdSourceBrowser);
-
-    QCOMPARE(documents.size(), size_t(3));
-    QCOMPARE(documents[1], documents[0]);
-    QVERIFY(documents[0].find("new@example.com") == std::string::npos);
-    QVERIFY(documents[2].find("new@example.com") != std::string::npos);
-    // Every press wrote into a new window; the closed ones emptied and went away.
-    QVERIFY(windows[0] != windows[1] && windows[1] != windows[2]);
-    QTRY_VERIFY(std::all_of(windows.begin(), windows.end(), [](const QPointer<frmEdit>& w) { return w.isNull(); }));
 }
 
 QTEST_MAIN(tst_SourceBrowserButton)
