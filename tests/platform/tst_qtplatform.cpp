@@ -58,7 +58,19 @@ FileDialogRequest pageSaveRequest(const QString& folder)
     return request;
 }
 
+// A message box as asked for, the button the user presses, and what the call and the box must give.
+struct MessageCase {
+    int buttons;
+    int icon;
+    int click;
+    int expected;
+    int expectedIcon;
+    bool escapeFirst; // a question stays open on Escape, so the click still answers it
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(MessageCase)
 
 class tst_QtPlatform : public QObject {
     Q_OBJECT
@@ -101,35 +113,29 @@ void tst_QtPlatform::cleanup()
 
 void tst_QtPlatform::messageBox_data()
 {
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("click");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("expectedIcon");
-    QTest::addColumn<bool>("escapeFirst"); // a question stays open on Escape, so the click still answers it
+    QTest::addColumn<MessageCase>("message");
 
-    QTest::newRow("ok with information") << int(MessageButtons::Ok) << int(MessageIcon::Information)
-                                         << int(QMessageBox::Ok) << int(MessageResult::Ok)
-                                         << int(QMessageBox::Information) << false;
-    QTest::newRow("yes without icon") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::Yes)
-                                      << int(MessageResult::Yes) << int(QMessageBox::NoIcon) << false;
-    QTest::newRow("no") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::No)
-                        << int(MessageResult::No) << int(QMessageBox::NoIcon) << false;
-    QTest::newRow("escape is no answer") << int(MessageButtons::YesNo) << int(MessageIcon::None)
-                                         << int(QMessageBox::Yes) << int(MessageResult::Yes)
-                                         << int(QMessageBox::NoIcon) << true;
-    QTest::newRow("critical") << int(MessageButtons::Ok) << int(MessageIcon::Critical) << int(QMessageBox::Ok)
-                              << int(MessageResult::Ok) << int(QMessageBox::Critical) << false;
+    QTest::newRow("ok with information")
+        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Information), int(QMessageBox::Ok),
+                       int(MessageResult::Ok), int(QMessageBox::Information), false};
+    QTest::newRow("yes without icon")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
+                       int(MessageResult::Yes), int(QMessageBox::NoIcon), false};
+    QTest::newRow("no")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::No), int(MessageResult::No),
+                       int(QMessageBox::NoIcon), false};
+    QTest::newRow("escape is no answer")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
+                       int(MessageResult::Yes), int(QMessageBox::NoIcon), true};
+    QTest::newRow("critical")
+        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Critical), int(QMessageBox::Ok),
+                       int(MessageResult::Ok), int(QMessageBox::Critical), false};
 }
 
 void tst_QtPlatform::messageBox()
 {
-    QFETCH(int, buttons);
-    QFETCH(int, icon);
-    QFETCH(int, click);
-    QFETCH(int, expected);
-    QFETCH(int, expectedIcon);
-    QFETCH(bool, escapeFirst);
+    QFETCH(MessageCase, message);
+    const auto& [buttons, icon, click, expected, expectedIcon, escapeFirst] = message;
 
     QString seenText, seenTitle;
     int seenIcon = -1;

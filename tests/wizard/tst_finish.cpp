@@ -14,6 +14,24 @@
 
 using namespace larkspan;
 
+namespace {
+
+// The answers the summary reports on, and the summary they must give.
+struct SummaryCase {
+    int layout;
+    bool customColours;
+    QString background; // empty: box left empty
+    bool backgroundTicked;
+    bool pageImage;
+    int items;
+    int links;
+    QStringList expected;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(SummaryCase)
+
 // The Finish page: its summary, saving the page, and starting over with another.
 class tst_Finish : public KeepsCurrentFolder {
     Q_OBJECT
@@ -74,45 +92,34 @@ void tst_Finish::pageAsCreated()
 
 void tst_Finish::summary_data()
 {
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<bool>("customColours");
-    QTest::addColumn<QString>("background"); // empty: box left empty
-    QTest::addColumn<bool>("backgroundTicked");
-    QTest::addColumn<bool>("pageImage");
-    QTest::addColumn<int>("items");
-    QTest::addColumn<int>("links");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<SummaryCase>("answers");
 
     QTest::newRow("table left, custom colours, three items, no links")
-        << int(LayoutStyle::TableImageLeft) << true << QString() << false << false << 3 << 0
-        << QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom", "Background Image:   None",
-                       "Page Image:   None", "Number of Lists:   3", "Number of Links:   0"};
+        << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
+                       QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   3",
+                                   "Number of Links:   0"}};
     QTest::newRow("basic style, both pictures included, links counted")
-        << int(LayoutStyle::BasicStyle) << false << QStringLiteral("paper.gif") << true << true << 0 << 2
-        << QStringList{"Layout Style:   Basic Style", "Page Colors:   Default", "Background Image:   paper.gif",
-                       "Page Image:   photo.jpg", "Number of Lists:   0", "Number of Links:   2"};
+        << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
+                       QStringList{"Layout Style:   Basic Style", "Page Colors:   Default",
+                                   "Background Image:   paper.gif", "Page Image:   photo.jpg", "Number of Lists:   0",
+                                   "Number of Links:   2"}};
     QTest::newRow("background ticked but empty is none")
-        << int(LayoutStyle::BasicImageRight) << false << QString() << true << false << 1 << 1
-        << QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
-                       "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
-                       "Number of Links:   1"};
+        << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
+                       QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
+                                   "Number of Links:   1"}};
     QTest::newRow("background named but not ticked is none")
-        << int(LayoutStyle::TableImageRight) << true << QStringLiteral("paper.gif") << false << false << 0 << 0
-        << QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
-                       "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
-                       "Number of Links:   0"};
+        << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
+                       QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
+                                   "Number of Links:   0"}};
 }
 
 void tst_Finish::summary()
 {
-    QFETCH(int, layout);
-    QFETCH(bool, customColours);
-    QFETCH(QString, background);
-    QFETCH(bool, backgroundTicked);
-    QFETCH(bool, pageImage);
-    QFETCH(int, items);
-    QFETCH(int, links);
-    QFETCH(QStringList, expected);
+    QFETCH(SummaryCase, answers);
+    const auto& [layout, customColours, background, backgroundTicked, pageImage, items, links, expected] = answers;
     QTemporaryDir folder;
     FinishFixture f;
 

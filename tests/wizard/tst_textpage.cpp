@@ -49,7 +49,20 @@ QByteArray fileOfSize(qsizetype size)
     return bytes;
 }
 
+// Enter pressed in the page text: the text and selection before, the mask and tag chosen, what is typed first.
+struct EnterCase {
+    QString before;
+    int selectionStart;
+    int selectionLength;
+    bool mask;
+    bool paragraph;
+    QString typed;
+    QString expected; // after typing, Enter and z
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(EnterCase)
 
 class tst_TextPage : public QObject {
     Q_OBJECT
@@ -74,34 +87,22 @@ private slots:
 
 void tst_TextPage::enterKeyMask_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("selectionStart");
-    QTest::addColumn<int>("selectionLength");
-    QTest::addColumn<bool>("mask");
-    QTest::addColumn<bool>("paragraph");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected"); // after typing, Enter and z
+    QTest::addColumn<EnterCase>("enter");
 
-    QTest::newRow("mask off: a new line only") << QString() << 0 << 0 << false << false << "abc" << "abc\r\nz";
-    QTest::newRow("mask off ignores the chosen <P>") << QString() << 0 << 0 << false << true << "abc" << "abc\r\nz";
-    QTest::newRow("<BR> after abc") << QString() << 0 << 0 << true << false << "abc" << "abc\r\n<BR>\r\nz";
-    QTest::newRow("<P> after Hello: three lines") << QString() << 0 << 0 << true << true << "Hello"
-                                                  << "Hello\r\n<P>\r\nz";
-    QTest::newRow("the tag replaces the selection") << "abcXYZdef" << 3 << 3 << true << false << QString()
-                                                    << "abc\r\n<BR>\r\nzdef";
-    QTest::newRow("a selection over two lines") << "ab\r\ncd" << 1 << 3 << true << true << QString()
-                                                << "a\r\n<P>\r\nzd";
+    QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, "abc", "abc\r\nz"};
+    QTest::newRow("mask off ignores the chosen <P>") << EnterCase{QString(), 0, 0, false, true, "abc", "abc\r\nz"};
+    QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, "abc", "abc\r\n<BR>\r\nz"};
+    QTest::newRow("<P> after Hello: three lines")
+        << EnterCase{QString(), 0, 0, true, true, "Hello", "Hello\r\n<P>\r\nz"};
+    QTest::newRow("the tag replaces the selection")
+        << EnterCase{"abcXYZdef", 3, 3, true, false, QString(), "abc\r\n<BR>\r\nzdef"};
+    QTest::newRow("a selection over two lines") << EnterCase{"ab\r\ncd", 1, 3, true, true, QString(), "a\r\n<P>\r\nzd"};
 }
 
 void tst_TextPage::enterKeyMask()
 {
-    QFETCH(QString, before);
-    QFETCH(int, selectionStart);
-    QFETCH(int, selectionLength);
-    QFETCH(bool, mask);
-    QFETCH(bool, paragraph);
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
+    QFETCH(EnterCase, enter);
+    const auto& [before, selectionStart, selectionLength, mask, paragraph, typed, expected] = enter;
 
     // Shift+, Ctrl+ and Alt+Enter start their line with CR LF like Enter: never a lone line feed, never nothing.
     for (const Qt::KeyboardModifier modifier :
