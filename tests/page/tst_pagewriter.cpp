@@ -1,4 +1,6 @@
 // Checks the documents the two page writers produce, against golden files and in the corners of the layout rules.
+#include "testfiles.h"
+
 #include "page/pagewriter.h"
 
 #include <QFile>
@@ -24,12 +26,6 @@ std::string write(const PageSpec& spec, std::string target = {})
 QByteArray bytes(const std::string& text)
 {
     return QByteArray::fromStdString(text);
-}
-
-// Line ends made visible, each followed by a real break so that a diff still reads line by line.
-QByteArray visible(QByteArray text)
-{
-    return text.replace("\r", "\\r").replace("\n", "\\n\n");
 }
 
 QByteArray firstDifference(const QByteArray& actual, const QByteArray& expected)

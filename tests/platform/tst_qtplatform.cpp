@@ -1,85 +1,26 @@
+#include "modaldialogs.h"
+#include "testfiles.h"
+#include "testpictures.h"
+
 #include "platform/filepropertieswindow.h"
 #include "platform/helpwindow.h"
 #include "platform/qtplatform.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 using namespace larkspan;
 
 namespace {
-
-// A last resort when an expected window never came: rejects whatever modal window is still up, innermost first.
-// Bounded, so a window that refuses to go cannot turn the rescue itself into a hang.
-void closeModalWindows()
-{
-    for (int left = 16; left > 0; --left) {
-        QWidget* stuck = QApplication::activeModalWidget();
-        if (!stuck)
-            return;
-        if (auto* dialog = qobject_cast<QDialog*>(stuck))
-            dialog->reject();
-        else
-            stuck->hide();
-    }
-}
-
-// Runs action on the next modal window of type Window that opens, as a user at the keyboard would. A dialog
-// may open its own question from inside itself, so a modal window of another type is waited past. The polling
-// lives on scope: deleting scope ends it, so a chain still waiting when its test is over never acts on a window
-// of the next test. If none comes in time every modal window is closed, so the test fails instead of hanging.
-// Actions only record what they see and always close the window; the test checks the record afterwards.
-template <typename Window>
-void whenModal(QObject* scope, std::function<void(Window*)> action, int triesLeft = 1000)
-{
-    QTimer::singleShot(10, scope, [scope, action = std::move(action), triesLeft]() mutable {
-        if (auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget()))
-            action(modal);
-        else if (triesLeft > 0)
-            whenModal<Window>(scope, std::move(action), triesLeft - 1);
-        else
-            closeModalWindows();
-    });
-}
-
-// Presses one of the box's buttons. A box without that button is dismissed instead, so an unexpected box still
-// closes; the caller learns which happened.
-bool pressButton(QMessageBox* box, QMessageBox::StandardButton which)
-{
-    if (QAbstractButton* button = box->button(which)) {
-        button->click();
-        return true;
-    }
-    box->reject();
-    return false;
-}
-
-// Names a file in the dialog and presses its accept button. The dialog does not overwrite a name the user is
-// busy typing, so the name box must not hold the focus when the name is put in. A dialog that refuses the name
-// stays open; it is cancelled then, so the test fails on its result instead of waiting.
-void chooseFile(QFileDialog* dialog, const QString& name)
-{
-    if (QWidget* focused = dialog->focusWidget())
-        focused->clearFocus();
-    dialog->selectFile(name);
-    QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-    if (dialog->isVisible())
-        dialog->reject();
-}
 
 // What the user reads in the dialog's file type list: the entries and the one shown.
 struct ShownFileTypes {
@@ -117,13 +58,19 @@ FileDialogRequest pageSaveRequest(const QString& folder)
     return request;
 }
 
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
+// A message box as asked for, the button the user presses, and what the call and the box must give.
+struct MessageCase {
+    int buttons;
+    int icon;
+    int click;
+    int expected;
+    int expectedIcon;
+    bool escapeFirst; // a question stays open on Escape, so the click still answers it
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(MessageCase)
 
 class tst_QtPlatform : public QObject {
     Q_OBJECT
@@ -166,35 +113,29 @@ void tst_QtPlatform::cleanup()
 
 void tst_QtPlatform::messageBox_data()
 {
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("click");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("expectedIcon");
-    QTest::addColumn<bool>("escapeFirst"); // a question stays open on Escape, so the click still answers it
+    QTest::addColumn<MessageCase>("message");
 
-    QTest::newRow("ok with information") << int(MessageButtons::Ok) << int(MessageIcon::Information)
-                                         << int(QMessageBox::Ok) << int(MessageResult::Ok)
-                                         << int(QMessageBox::Information) << false;
-    QTest::newRow("yes without icon") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::Yes)
-                                      << int(MessageResult::Yes) << int(QMessageBox::NoIcon) << false;
-    QTest::newRow("no") << int(MessageButtons::YesNo) << int(MessageIcon::None) << int(QMessageBox::No)
-                        << int(MessageResult::No) << int(QMessageBox::NoIcon) << false;
-    QTest::newRow("escape is no answer") << int(MessageButtons::YesNo) << int(MessageIcon::None)
-                                         << int(QMessageBox::Yes) << int(MessageResult::Yes)
-                                         << int(QMessageBox::NoIcon) << true;
-    QTest::newRow("critical") << int(MessageButtons::Ok) << int(MessageIcon::Critical) << int(QMessageBox::Ok)
-                              << int(MessageResult::Ok) << int(QMessageBox::Critical) << false;
+    QTest::newRow("ok with information")
+        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Information), int(QMessageBox::Ok),
+                       int(MessageResult::Ok), int(QMessageBox::Information), false};
+    QTest::newRow("yes without icon")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
+                       int(MessageResult::Yes), int(QMessageBox::NoIcon), false};
+    QTest::newRow("no")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::No), int(MessageResult::No),
+                       int(QMessageBox::NoIcon), false};
+    QTest::newRow("escape is no answer")
+        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
+                       int(MessageResult::Yes), int(QMessageBox::NoIcon), true};
+    QTest::newRow("critical")
+        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Critical), int(QMessageBox::Ok),
+                       int(MessageResult::Ok), int(QMessageBox::Critical), false};
 }
 
 void tst_QtPlatform::messageBox()
 {
-    QFETCH(int, buttons);
-    QFETCH(int, icon);
-    QFETCH(int, click);
-    QFETCH(int, expected);
-    QFETCH(int, expectedIcon);
-    QFETCH(bool, escapeFirst);
+    QFETCH(MessageCase, message);
+    const auto& [buttons, icon, click, expected, expectedIcon, escapeFirst] = message;
 
     QString seenText, seenTitle;
     int seenIcon = -1;
@@ -224,7 +165,7 @@ void tst_QtPlatform::openExistingFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeFile(path, "a"));
+    QVERIFY(writeAll(path, "a"));
 
     QString title;
     whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
@@ -247,7 +188,7 @@ void tst_QtPlatform::openReturnsLinkItself()
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("notes.txt"));
     const QString link = dir.filePath(QStringLiteral("shortcut.txt"));
-    QVERIFY(writeFile(target, "a"));
+    QVERIFY(writeAll(target, "a"));
     QVERIFY(QFile::link(target, link));
 
     whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, link); });
@@ -377,7 +318,7 @@ void tst_QtPlatform::saveAsksBeforeOverwriting()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.htm"));
-    QVERIFY(writeFile(path, "old"));
+    QVERIFY(writeAll(path, "old"));
     bool asked = false;
     whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
         whenModal<QMessageBox>(scope.get(), [&](QMessageBox* question) {
@@ -463,10 +404,8 @@ void tst_QtPlatform::fileProperties()
 {
     QWidget owner;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("logo.gif"));
-    QImage picture(7, 5, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QVERIFY(picture.save(path, "GIF") || picture.save(path, "PNG"));
+    const QString path = makePicture(dir, QStringLiteral("logo.gif"), QSize(7, 5));
+    QVERIFY(!path.isEmpty());
 
     QVERIFY(platform.showFileProperties(&owner, dir.filePath(QStringLiteral("gone.gif"))) <= 32);
     QVERIFY(owner.findChildren<FilePropertiesWindow*>().isEmpty());
@@ -493,7 +432,7 @@ void tst_QtPlatform::helpContents()
     QByteArray page = "<html><body><h1>Contents</h1>";
     for (int i = 0; i < 200; ++i)
         page += "<p>A paragraph of help.</p>";
-    QVERIFY(writeFile(path, page + "</body></html>"));
+    QVERIFY(writeAll(path, page + "</body></html>"));
     const Outcome shown = platform.showHelpContents(&owner, path);
     QVERIFY2(shown.ok, qPrintable(shown.reason));
     const auto windows = owner.findChildren<HelpWindow*>();

@@ -1,30 +1,14 @@
-#include "wizardfixture.h"
-
+#include "keepscurrentfolder.h"
 #include "testfiles.h"
+#include "wizardanswers.h"
 
-#include "colours/colourbutton.h"
-#include "colours/colourpage.h"
 #include "images/imagepage.h"
-#include "page/asciitext.h"
-#include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
-#include "source_browser/pagefile.h"
-#include "wizard/finishpage.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDate>
-#include <QDir>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -33,347 +17,30 @@ using namespace larkspan;
 
 namespace {
 
-const QString Congratulation = QStringLiteral(
-    "Congradulations on your successful Web Page.\r\nLarkspan has given you a fantastic\r\nplace to start. Now you "
-    "can tinker with the HTML\r\nand become the next pro!\r\n\r\nWould you like to create another?");
-
-// The footer's date as most tests fix it.
-const QDate FixedDay(2026, 12, 7);
-const char* const FixedFooter = "Monday, December 07, 2026";
-
-QLocale english()
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
-QLocale german()
-{
-    return QLocale(QLocale::German, QLocale::Germany);
-}
-
-// The wizard with the footer's date and regional settings fixed, so that no result depends on the day or the
-// machine.
-struct FinishFixture : WizardFixture {
-    FinishFixture() { wiz->finishPage().setCalendar([] { return FixedDay; }, english()); }
+// The answers the summary reports on, and the summary they must give.
+struct SummaryCase {
+    int layout;
+    bool customColours;
+    QString background; // empty: box left empty
+    bool backgroundTicked;
+    bool pageImage;
+    int items;
+    int links;
+    QStringList expected;
 };
-
-// Colour menu items, written out here rather than taken from the code's own tables.
-constexpr int CustomItem = 0;
-constexpr int NavyItem = 10;
-constexpr int SilverItem = 14;
-constexpr int NoItem = -1;
-
-// The custom slots the user leaves in every confirmed colour dialog.
-CustomColors definedSlots()
-{
-    CustomColors table{};
-    for (std::size_t i = 0; i < table.size(); ++i)
-        table[i] = ColorRef(0x00102030 + i);
-    return table;
-}
-
-// One colour on the Colors page: its box ticked, then an item picked from the menu under its button (NoItem: only
-// ticked), for "Custom..." the colour confirmed in the dialog. slot is what the page must then write for it.
-struct ColourPick {
-    ColorAttribute attribute;
-    int item;
-    ColorRef dialogColour;
-    const char* slot;
-};
-
-// One user's answers, page by page, and the day and regional settings of the footer.
-struct Answers {
-    LayoutStyle layout = LayoutStyle::BasicStyle;
-    QString title;
-    QString heading;
-    int headingSize = 1;
-    bool customColours = false;
-    QList<ColourPick> colours; // in the order they are chosen
-    QString backgroundImage;   // ticked and named when not empty
-    bool pageImage = false;    // photo.jpg, 40 x 30, chosen through the file dialog
-    QString pageText;
-    QStringList items;
-    int bulletStyle = 0;
-    QList<std::pair<QString, QString>> links;
-    bool comboLinks = false;
-    QString email;
-    QDate day = FixedDay;
-    QLocale settings = english();
-    QString footer = QString::fromLatin1(FixedFooter);
-};
-
-// The answers of the whole-wizard rows, one set per layout.
-Answers answersFor(LayoutStyle layout)
-{
-    using A = ColorAttribute;
-    Answers a;
-    a.layout = layout;
-    switch (layout) {
-    case LayoutStyle::BasicStyle:
-        a.title = QStringLiteral("My Caf\u00e9");
-        a.heading = QStringLiteral("Welcome to the caf\u00e9");
-        a.customColours = true;
-        a.colours = {{A::Background, SilverItem, 0, " BGCOLOR=\"#C0C0C0\""},
-                     {A::Text, CustomItem, 0x0C0B0A, " TEXT=\"#0A0B0C\""},
-                     {A::Link, NoItem, 0, ""}};
-        a.pageText = QStringLiteral("Coffee for 2 \u20ac<BR>\r\nTea from \u65e5\u672c<BR>\r\n");
-        a.items = {QStringLiteral("Espresso"), QStringLiteral("Cr\u00e8me br\u00fbl\u00e9e")};
-        a.links = {{QStringLiteral("http://example.com/menu.htm"), QStringLiteral("The menu")}};
-        a.email = QStringLiteral("owner@example.com");
-        break;
-    case LayoutStyle::BasicImageLeft:
-        a.title = QStringLiteral("Holiday");
-        a.heading = QStringLiteral("Our trip");
-        a.headingSize = 0;
-        a.pageImage = true;
-        a.pageText = QStringLiteral("We went to the sea.");
-        a.links = {{QStringLiteral("http://example.com/a.htm"), QStringLiteral("Day one")},
-                   {QStringLiteral("http://example.com/b.htm"), QStringLiteral("Day two")}};
-        a.comboLinks = true;
-        break;
-    case LayoutStyle::BasicImageRight:
-        a.heading = QStringLiteral("No title given");
-        a.backgroundImage = QStringLiteral("paper.gif");
-        a.pageText = QStringLiteral("Plain words.");
-        a.items = {QStringLiteral("only one")};
-        a.bulletStyle = 2;
-        a.email = QStringLiteral("me@example.org");
-        break;
-    case LayoutStyle::TableImageLeft:
-        a.title = QStringLiteral("Club");
-        a.heading = QStringLiteral("Members");
-        a.headingSize = 4;
-        a.customColours = true;
-        a.colours = {{A::VisitedLink, NavyItem, 0, " VLINK=\"#000080\""},
-                     {A::ActiveLink, CustomItem, 0x0080FF, " ALINK=\"#FF8000\""},
-                     {A::Background, CustomItem, 0x000000, " BGCOLOR=\"#000000\""}};
-        a.pageImage = true;
-        a.backgroundImage = QStringLiteral("stone.jpg");
-        a.pageText = QStringLiteral("Meetings every Monday.<P>\r\n");
-        a.items = {QStringLiteral("Anna"), QStringLiteral("Ben"), QStringLiteral("Chidi")};
-        a.bulletStyle = 1;
-        a.links = {{QStringLiteral("mailto:club@example.com"), QStringLiteral("Write to us")}};
-        a.email = QStringLiteral("club@example.com");
-        // A German user: the month's name reaches the file as numeric references.
-        a.day = QDate(2027, 3, 5);
-        a.settings = german();
-        a.footer = QStringLiteral("Freitag, M\u00e4rz 05, 2027");
-        break;
-    case LayoutStyle::TableImageRight:
-        // Custom colours chosen but none ticked: the page keeps the default ones.
-        a.customColours = true;
-        break;
-    case LayoutStyle::None:
-        break;
-    }
-    return a;
-}
-
-std::string* slotOf(PageSpec& spec, ColorAttribute attribute)
-{
-    switch (attribute) {
-    case ColorAttribute::Background: return &spec.bgColorAttr;
-    case ColorAttribute::Text: return &spec.textColorAttr;
-    case ColorAttribute::Link: return &spec.linkColorAttr;
-    case ColorAttribute::VisitedLink: return &spec.visitedLinkColorAttr;
-    case ColorAttribute::ActiveLink: return &spec.activeLinkColorAttr;
-    }
-    return nullptr;
-}
-
-PageSpec specFor(const Answers& a)
-{
-    const auto entries = [](const QStringList& texts) {
-        std::vector<std::string> result;
-        for (const QString& text : texts)
-            result.push_back(text.toStdString());
-        return result;
-    };
-    PageSpec spec;
-    spec.layout = a.layout;
-    spec.title = a.title.toStdString();
-    spec.heading = a.heading.toStdString();
-    spec.headingSize = a.headingSize;
-    for (const ColourPick& pick : a.colours)
-        *slotOf(spec, pick.attribute) = pick.slot;
-    spec.backgroundImage = a.backgroundImage.toStdString();
-    if (a.pageImage) {
-        spec.pageImage = "photo.jpg";
-        spec.imageWidth = "40";
-        spec.imageHeight = "30";
-    }
-    spec.pageText = a.pageText.toStdString();
-    spec.bulletItems = entries(a.items);
-    spec.bulletStyle = a.bulletStyle;
-    QStringList links;
-    for (const auto& [address, description] : a.links)
-        links << address + u'\t' + description;
-    spec.links = entries(links);
-    spec.linkStyle = a.comboLinks ? LinkStyle::ComboBox : LinkStyle::Default;
-    spec.authorEmail = a.email.toStdString();
-    return spec;
-}
-
-std::string documentFor(const PageSpec& spec, const QString& footer = QString::fromLatin1(FixedFooter))
-{
-    std::string document;
-    if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
-        BuildTablePage(spec, footer.toStdString(), document);
-    else
-        BuildBasicPage(spec, footer.toStdString(), document);
-    return document;
-}
-
-std::string documentFor(const Answers& a)
-{
-    return documentFor(specFor(a), a.footer);
-}
-
-// The page file of a document: ASCII through the product's own encoder, which has tests of its own, and one CR LF at
-// the end.
-QByteArray pageFileOf(const std::string& document)
-{
-    return QByteArray::fromStdString(EncodeAsAscii(document)) + "\r\n";
-}
-
-SaveFileResult saveAs(const QString& folder, const QString& name)
-{
-    return {folder, name, QDir(folder).filePath(name)};
-}
-
-// Chooses the colours on the Colors page as a user does: the option, the boxes, then each colour from the menu
-// that opens under its button, "Custom..." through the colour dialog.
-void chooseColours(WizardFixture& f, const Answers& a)
-{
-    if (!a.customColours)
-        return;
-    frmWiz& wiz = *f.wiz;
-    wiz.optRadio[OptCustomColors]->click();
-    ColourPage& page = wiz.colourPage();
-    for (const ColourPick& pick : a.colours) {
-        wiz.chkBox[ChkFirstColour + int(pick.attribute)]->click();
-        if (pick.item == NoItem)
-            continue;
-        if (pick.item == CustomItem)
-            f.platform.colorAnswers.push_back({pick.dialogColour, definedSlots()});
-        // The menu that would pop up is answered at once with the item the user picks in it.
-        page.popupMenu = [item = pick.item](QMenu* menu, const QPoint&) { menu->actions().at(item)->trigger(); };
-        QTest::mouseClick(&page.colourButton(pick.attribute), Qt::LeftButton, {}, QPoint(5, 5));
-    }
-}
-
-// Answers every page from Welcome on, as a user would, and stops on Finish.
-void fillWizard(WizardFixture& f, const Answers& a, const QString& imageFolder)
-{
-    frmWiz& wiz = *f.wiz;
-    wiz.finishPage().setCalendar([day = a.day] { return day; }, a.settings);
-    f.forward();
-    wiz.cbBox[CbLayout]->setCurrentIndex(int(a.layout));
-    wiz.setBoxText(TxtTitle, a.title);
-    wiz.setBoxText(TxtHeading, a.heading);
-    wiz.cbBox[CbHeadingSize]->setCurrentIndex(a.headingSize);
-    f.forward();
-
-    chooseColours(f, a);
-    if (!a.backgroundImage.isEmpty()) {
-        wiz.chkBox[ChkBackgroundImage]->setChecked(true);
-        wiz.setBoxText(TxtBackgroundImage, a.backgroundImage);
-    }
-    f.forward();
-
-    if (a.pageImage) {
-        const QString path = QDir(imageFolder).filePath(QStringLiteral("photo.jpg"));
-        QImage picture(40, 30, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        QVERIFY(picture.save(path, "JPG"));
-        wiz.chkBox[ChkPageImage]->setChecked(true);
-        f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("photo.jpg")});
-        f.press(CmdBrowseImage);
-    }
-    f.forward();
-
-    wiz.setBoxText(TxtPageText, a.pageText);
-    f.forward();
-
-    wiz.cbBox[CbBulletStyle]->setCurrentIndex(a.bulletStyle);
-    for (const QString& item : a.items) {
-        wiz.setBoxText(TxtBulletItem, item);
-        f.press(CmdAddItem);
-    }
-    f.forward();
-
-    for (const auto& [address, description] : a.links) {
-        wiz.setBoxText(TxtLinkAddress, address);
-        wiz.setBoxText(TxtLinkDescription, description);
-        f.press(CmdAddLink);
-    }
-    if (a.comboLinks)
-        wiz.optRadio[OptComboLinkStyle]->setChecked(true);
-    f.forward();
-
-    wiz.setBoxText(TxtEmail, a.email);
-    QCOMPARE(wiz.CurrentPage(), int(WizardPage::Finish));
-}
-
-QStringList summaryLines(const frmWiz& wiz)
-{
-    QStringList lines;
-    for (int i = 0; i < LblSummaryCount; ++i)
-        lines << wiz.lblLabel[LblFirstSummary + i]->text();
-    return lines;
-}
-
-// The summary the Finish page must show for a set of answers.
-QStringList summaryOf(const Answers& a)
-{
-    const char* const layoutNames[] = {"", "Basic Style", "Basic Style Image Left", "Basic Style Image Right",
-                                       "Table Style Image Left", "Table Style Image Right"};
-    const QString none = QStringLiteral("None");
-    const QString colours = a.customColours ? QStringLiteral("Custom") : QStringLiteral("Default");
-    return {QStringLiteral("Layout Style:   ") + QLatin1String(layoutNames[int(a.layout)]),
-            QStringLiteral("Page Colors:   ") + colours,
-            QStringLiteral("Background Image:   ") + (a.backgroundImage.isEmpty() ? none : a.backgroundImage),
-            QStringLiteral("Page Image:   ") + (a.pageImage ? QStringLiteral("photo.jpg") : none),
-            QStringLiteral("Number of Lists:   %1").arg(a.items.size()),
-            QStringLiteral("Number of Links:   %1").arg(a.links.size())};
-}
-
-// Steps backward or forward between Layout and Finish until page shows.
-void walkTo(WizardFixture& f, WizardPage page)
-{
-    for (int step = 0; step < PageCount && f.wiz->CurrentPage() != int(page); ++step) {
-        if (f.wiz->CurrentPage() > int(page))
-            f.backward();
-        else
-            f.forward();
-    }
-    QCOMPARE(f.wiz->CurrentPage(), int(page));
-}
 
 } // namespace
 
-class tst_Finish : public QObject {
+Q_DECLARE_METATYPE(SummaryCase)
+
+// The Finish page: its summary, saving the page, and starting over with another.
+class tst_Finish : public KeepsCurrentFolder {
     Q_OBJECT
 
-public:
-    // German regional settings whatever the machine's, so that a page dated in the system's settings differs from
-    // one dated in the C locale. Qt reads them once, so they are set before the application starts.
-    static void initMain() { qputenv("LC_ALL", "de_DE.UTF-8"); }
-
 private slots:
-    void init();
-    void cleanup();
-
     void pageAsCreated();
     void summary_data();
     void summary();
-    void footerDate_data();
-    void footerDate();
-    void footerDateIsReadAtEachGeneration();
-    void footerDateUnfixedIsTodayInTheSystemSettings();
-
-    void sourceBrowserShowsTheDocument();
-    void sourceBrowserRegeneratesEachTime();
     void repeatedRequestIsDropped_data();
     void repeatedRequestIsDropped();
 
@@ -385,20 +52,7 @@ private slots:
     void wholeWizard_data();
     void wholeWizard();
     void anotherPageUndoesEveryChoice();
-
-private:
-    QString startFolder;
 };
-
-void tst_Finish::init()
-{
-    startFolder = QDir::currentPath();
-}
-
-void tst_Finish::cleanup()
-{
-    QDir::setCurrent(startFolder);
-}
 
 void tst_Finish::pageAsCreated()
 {
@@ -439,45 +93,34 @@ void tst_Finish::pageAsCreated()
 
 void tst_Finish::summary_data()
 {
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<bool>("customColours");
-    QTest::addColumn<QString>("background"); // empty: box left empty
-    QTest::addColumn<bool>("backgroundTicked");
-    QTest::addColumn<bool>("pageImage");
-    QTest::addColumn<int>("items");
-    QTest::addColumn<int>("links");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<SummaryCase>("answers");
 
     QTest::newRow("table left, custom colours, three items, no links")
-        << int(LayoutStyle::TableImageLeft) << true << QString() << false << false << 3 << 0
-        << QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom", "Background Image:   None",
-                       "Page Image:   None", "Number of Lists:   3", "Number of Links:   0"};
+        << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
+                       QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   3",
+                                   "Number of Links:   0"}};
     QTest::newRow("basic style, both pictures included, links counted")
-        << int(LayoutStyle::BasicStyle) << false << QStringLiteral("paper.gif") << true << true << 0 << 2
-        << QStringList{"Layout Style:   Basic Style", "Page Colors:   Default", "Background Image:   paper.gif",
-                       "Page Image:   photo.jpg", "Number of Lists:   0", "Number of Links:   2"};
+        << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
+                       QStringList{"Layout Style:   Basic Style", "Page Colors:   Default",
+                                   "Background Image:   paper.gif", "Page Image:   photo.jpg", "Number of Lists:   0",
+                                   "Number of Links:   2"}};
     QTest::newRow("background ticked but empty is none")
-        << int(LayoutStyle::BasicImageRight) << false << QString() << true << false << 1 << 1
-        << QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
-                       "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
-                       "Number of Links:   1"};
+        << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
+                       QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
+                                   "Number of Links:   1"}};
     QTest::newRow("background named but not ticked is none")
-        << int(LayoutStyle::TableImageRight) << true << QStringLiteral("paper.gif") << false << false << 0 << 0
-        << QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
-                       "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
-                       "Number of Links:   0"};
+        << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
+                       QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
+                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
+                                   "Number of Links:   0"}};
 }
 
 void tst_Finish::summary()
 {
-    QFETCH(int, layout);
-    QFETCH(bool, customColours);
-    QFETCH(QString, background);
-    QFETCH(bool, backgroundTicked);
-    QFETCH(bool, pageImage);
-    QFETCH(int, items);
-    QFETCH(int, links);
-    QFETCH(QStringList, expected);
+    QFETCH(SummaryCase, answers);
+    const auto& [layout, customColours, background, backgroundTicked, pageImage, items, links, expected] = answers;
     QTemporaryDir folder;
     FinishFixture f;
 
@@ -500,157 +143,6 @@ void tst_Finish::summary()
         f.forward();
 
     QCOMPARE(summaryLines(*f.wiz), expected);
-}
-
-void tst_Finish::footerDate_data()
-{
-    QTest::addColumn<QDate>("day");
-    QTest::addColumn<QLocale>("settings");
-    QTest::addColumn<QString>("footer");
-
-    QTest::newRow("English, single-digit day with its zero")
-        << QDate(2026, 12, 7) << english() << QStringLiteral("Monday, December 07, 2026");
-    QTest::newRow("English, another single-digit day, month and year")
-        << QDate(2027, 3, 5) << english() << QStringLiteral("Friday, March 05, 2027");
-    QTest::newRow("English, two-digit day") << QDate(2026, 11, 23) << english()
-                                            << QStringLiteral("Monday, November 23, 2026");
-    QTest::newRow("German names from the regional settings")
-        << QDate(2026, 12, 7) << german() << QStringLiteral("Montag, Dezember 07, 2026");
-    QTest::newRow("German month name beyond ASCII")
-        << QDate(2027, 3, 5) << german() << QStringLiteral("Freitag, M\u00e4rz 05, 2027");
-}
-
-void tst_Finish::footerDate()
-{
-    QFETCH(QDate, day);
-    QFETCH(QLocale, settings);
-    QFETCH(QString, footer);
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
-    f.wiz->finishPage().setCalendar([day] { return day; }, settings);
-    std::string held;
-    f.platform.whileModal = [&](QDialog*) { held = f.wiz->sourceBrowser().pageDocument(); };
-
-    f.press(CmdSourceBrowser);
-
-    const QString document = QString::fromStdString(held);
-    const QString ending = QStringLiteral("\r\non ") + footer + QStringLiteral("\r\n\r\n\r\n</BODY>\r\n</HTML>");
-    QCOMPARE(document.right(ending.size()), ending);
-    QCOMPARE(document, QString::fromStdString(documentFor(f.wiz->pageSpec(), footer)));
-}
-
-void tst_Finish::footerDateIsReadAtEachGeneration()
-{
-    // A wizard left open over midnight dates the next page with the new day.
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
-    QDate day(2026, 12, 31);
-    f.wiz->finishPage().setCalendar([&day] { return day; }, english());
-    std::vector<std::string> documents;
-    f.platform.whileModal = [&](QDialog*) { documents.push_back(f.wiz->sourceBrowser().pageDocument()); };
-
-    f.press(CmdSourceBrowser);
-    day = QDate(2027, 1, 1);
-    f.press(CmdSourceBrowser);
-
-    QCOMPARE(documents.size(), size_t(2));
-    const PageSpec spec = f.wiz->pageSpec();
-    QCOMPARE(documents[0], documentFor(spec, QStringLiteral("Thursday, December 31, 2026")));
-    QCOMPARE(documents[1], documentFor(spec, QStringLiteral("Friday, January 01, 2027")));
-}
-
-void tst_Finish::footerDateUnfixedIsTodayInTheSystemSettings()
-{
-    // initMain() gave this program German regional settings, unlike those of the C locale.
-    WizardFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
-    std::string held;
-    f.platform.whileModal = [&](QDialog*) { held = f.wiz->sourceBrowser().pageDocument(); };
-    const auto footerOf = [](QDate day) { return german().toString(day, QStringLiteral("dddd, MMMM dd, yyyy")); };
-
-    const QDate before = QDate::currentDate();
-    f.press(CmdSourceBrowser);
-    const QDate after = QDate::currentDate();
-
-    const QString document = QString::fromStdString(held);
-    const PageSpec spec = f.wiz->pageSpec();
-    // Across midnight the page may carry the day before.
-    const QDate day = document == QString::fromStdString(documentFor(spec, footerOf(before))) ? before : after;
-    const QString expected = QString::fromStdString(documentFor(spec, footerOf(day)));
-    // The end first, where the date is, so that a wrong one reads plainly.
-    QCOMPARE(document.right(60), expected.right(60));
-    QCOMPARE(document, expected);
-}
-
-void tst_Finish::sourceBrowserShowsTheDocument()
-{
-    FinishFixture f;
-    QTemporaryDir folder;
-    const Answers a = answersFor(LayoutStyle::BasicStyle);
-    fillWizard(f, a, folder.path());
-    const std::string expected = documentFor(a);
-
-    std::string held;
-    QString shown;
-    const QWidget* ownerWhileShown = nullptr;
-    bool markWhileShown = false;
-    int busyWhileShown = 0;
-    f.platform.whileModal = [&](QDialog* window) {
-        auto* browser = qobject_cast<frmEdit*>(window);
-        QVERIFY(browser);
-        held = browser->pageDocument();
-        shown = browser->txtSource->toPlainText();
-        ownerWhileShown = browser->parentWidget();
-        markWhileShown = f.wiz->finishPage().sourceBrowserBusy;
-        busyWhileShown = f.platform.busyDepth;
-    };
-    f.press(CmdSourceBrowser);
-
-    QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
-    QCOMPARE(f.platform.callsOf(QStringLiteral("runModal"))[0].args, QStringList{QStringLiteral("frmEdit")});
-    QCOMPARE(held, expected);
-    QCOMPARE(shown, QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // Owned by the wizard, so that it is shown over it and goes with it.
-    QCOMPARE(ownerWhileShown, f.wiz.get());
-    QVERIFY(markWhileShown);
-    QCOMPARE(busyWhileShown, 1);
-
-    // The pointer was busy over the main window from before the writer ran until the window was closed.
-    QStringList order;
-    for (const auto& call : f.platform.calls)
-        if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
-            order << call.what + u' ' + call.args.join(u' ');
-    QCOMPARE(order, (QStringList{"beginBusy window frmWiz", "runModal frmEdit", "endBusy window frmWiz"}));
-    QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
-    QVERIFY(!f.wiz->hasSourceBrowser());
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
-    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
-}
-
-void tst_Finish::sourceBrowserRegeneratesEachTime()
-{
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageRight));
-    std::vector<std::string> documents;
-    std::vector<QPointer<frmEdit>> windows;
-    f.platform.whileModal = [&](QDialog* window) {
-        auto* browser = qobject_cast<frmEdit*>(window);
-        documents.push_back(browser->pageDocument());
-        windows.emplace_back(browser);
-    };
-
-    f.press(CmdSourceBrowser);
-    f.press(CmdSourceBrowser);
-    f.wiz->setBoxText(TxtEmail, QStringLiteral("new@example.com"));
-    f.press(CmdSourceBrowser);
-
-    QCOMPARE(documents.size(), size_t(3));
-    QCOMPARE(documents[1], documents[0]);
-    QVERIFY(documents[0].find("new@example.com") == std::string::npos);
-    QVERIFY(documents[2].find("new@example.com") != std::string::npos);
-    // Every press wrote into a new window; the closed ones emptied and went away.
-    QVERIFY(windows[0] != windows[1] && windows[1] != windows[2]);
-    QTRY_VERIFY(std::all_of(windows.begin(), windows.end(), [](const QPointer<frmEdit>& w) { return w.isNull(); }));
 }
 
 void tst_Finish::repeatedRequestIsDropped_data()

@@ -1,3 +1,4 @@
+#include "testpictures.h"
 #include "wizardfixture.h"
 
 #include "source_browser/frmedit.h"
@@ -8,7 +9,6 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSvgRenderer>
@@ -34,17 +34,12 @@ QImage sidePicture(int bitmap, const QSize& size)
 {
     static const std::map<int, QString> names = {{2, "welcome"}, {3, "colors"}, {4, "image"}, {5, "text"},
                                                  {6, "bullets"}, {7, "links"},  {8, "finish"}, {9, "layout"}};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/side/") + names.at(bitmap));
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    return drawnPicture(QStringLiteral(":/side/") + names.at(bitmap), size);
 }
 
 QImage shownSidePicture(const frmWiz& wiz)
 {
-    return wiz.sideImage()->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return shownPicture(wiz.sideImage()->pixmap());
 }
 
 int visiblePanels(const frmWiz& wiz)
@@ -52,7 +47,23 @@ int visiblePanels(const frmWiz& wiz)
     return int(std::ranges::count_if(wiz.picContainer, [](const QWidget* panel) { return !panel->isHidden(); }));
 }
 
+// One step forward or backward, and what the window then shows.
+struct NavigationStep {
+    int from;
+    bool forward;
+    int to;
+    QString caption;
+    int bitmap;
+    QString forwardCaption;
+    QString backwardCaption;
+    QString buttons; // the visible buttons, as visibleButtons() spells them
+    int cancelButton;
+    QString focus; // empty: not checked
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(NavigationStep)
 
 class tst_frmWiz : public QObject {
     Q_OBJECT
@@ -120,16 +131,9 @@ void tst_frmWiz::artworkIsDrawable()
         QSvgRenderer renderer(resource);
         QVERIFY2(renderer.isValid(), qPrintable(resource));
         QVERIFY2(!renderer.defaultSize().isEmpty(), qPrintable(resource));
-        QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-        painter.end();
-        const QImage blank = [&] {
-            QImage empty(image.size(), image.format());
-            empty.fill(Qt::transparent);
-            return empty;
-        }();
+        const QImage image = drawnPicture(resource, renderer.defaultSize());
+        QImage blank(image.size(), image.format());
+        blank.fill(Qt::transparent);
         QVERIFY2(image != blank, qPrintable(resource));
     }
     QCOMPARE(found, pictures);
@@ -155,24 +159,14 @@ void tst_frmWiz::sidePagesTexts()
 
 void tst_frmWiz::navigation_data()
 {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<bool>("forward");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("bitmap");
-    QTest::addColumn<QString>("forwardCaption");
-    QTest::addColumn<QString>("backwardCaption");
-    QTest::addColumn<QString>("buttons");
-    QTest::addColumn<int>("cancelButton");
-    QTest::addColumn<QString>("focus"); // empty: not checked
+    QTest::addColumn<NavigationStep>("step");
 
     using P = WizardPage;
     const auto row = [](const char* name, P from, bool forward, P to, const char* caption, int bitmap,
                         const char* forwardCaption, const char* backwardCaption, const char* buttons, int cancel,
                         const char* focus) {
-        QTest::newRow(name) << int(from) << forward << int(to) << QString::fromUtf8(caption) << bitmap
-                            << QString::fromUtf8(forwardCaption) << QString::fromUtf8(backwardCaption)
-                            << QString::fromUtf8(buttons) << cancel << QString::fromUtf8(focus);
+        QTest::newRow(name) << NavigationStep{int(from), forward, int(to), caption, bitmap, forwardCaption,
+                                              backwardCaption, buttons, cancel, focus};
     };
     row("start leads to layout", P::Welcome, true, P::Layout, "Larkspan 1.1 - Select a page layout", 9, "&Next >",
         "< &Back", "HCBN", CmdCancel, "cbBox_0");
@@ -207,16 +201,9 @@ void tst_frmWiz::navigation_data()
 
 void tst_frmWiz::navigation()
 {
-    QFETCH(int, from);
-    QFETCH(bool, forward);
-    QFETCH(int, to);
-    QFETCH(QString, caption);
-    QFETCH(int, bitmap);
-    QFETCH(QString, forwardCaption);
-    QFETCH(QString, backwardCaption);
-    QFETCH(QString, buttons);
-    QFETCH(int, cancelButton);
-    QFETCH(QString, focus);
+    QFETCH(NavigationStep, step);
+    const auto& [from, forward, to, caption, bitmap, forwardCaption, backwardCaption, buttons, cancelButton,
+                 focus] = step;
 
     WizardFixture f;
     f.goTo(WizardPage(from));

@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "wizardfixture.h"
 
 #include "wizard/textpage.h"
@@ -24,12 +25,6 @@ namespace {
 
 const QString tooLarge = QStringLiteral("There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
 
-// CR and LF shown, so that a failing comparison tells the line ends apart.
-QString visible(QString text)
-{
-    return text.replace(u'\r', QStringLiteral("<CR>")).replace(u'\n', QStringLiteral("<LF>\n"));
-}
-
 QPlainTextEdit* pageText(const WizardFixture& f)
 {
     return static_cast<QPlainTextEdit*>(f.wiz->txtBox[TxtPageText]);
@@ -44,15 +39,6 @@ void select(QPlainTextEdit* box, int start, int length)
     box->setTextCursor(cursor);
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return path;
-}
-
 // Lines of 98 characters and CR LF, cut to size bytes.
 QByteArray fileOfSize(qsizetype size)
 {
@@ -63,7 +49,20 @@ QByteArray fileOfSize(qsizetype size)
     return bytes;
 }
 
+// Enter pressed in the page text: the text and selection before, the mask and tag chosen, what is typed first.
+struct EnterCase {
+    QString before;
+    int selectionStart;
+    int selectionLength;
+    bool mask;
+    bool paragraph;
+    QString typed;
+    QString expected; // after typing, Enter and z
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(EnterCase)
 
 class tst_TextPage : public QObject {
     Q_OBJECT
@@ -75,7 +74,6 @@ private slots:
     void indentSelection_data();
     void indentSelection();
     void importDialog();
-    void import_data();
     void import();
     void importIsOneUndoStep();
     void importSizeLimit_data();
@@ -89,34 +87,22 @@ private slots:
 
 void tst_TextPage::enterKeyMask_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("selectionStart");
-    QTest::addColumn<int>("selectionLength");
-    QTest::addColumn<bool>("mask");
-    QTest::addColumn<bool>("paragraph");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected"); // after typing, Enter and z
+    QTest::addColumn<EnterCase>("enter");
 
-    QTest::newRow("mask off: a new line only") << QString() << 0 << 0 << false << false << "abc" << "abc\r\nz";
-    QTest::newRow("mask off ignores the chosen <P>") << QString() << 0 << 0 << false << true << "abc" << "abc\r\nz";
-    QTest::newRow("<BR> after abc") << QString() << 0 << 0 << true << false << "abc" << "abc\r\n<BR>\r\nz";
-    QTest::newRow("<P> after Hello: three lines") << QString() << 0 << 0 << true << true << "Hello"
-                                                  << "Hello\r\n<P>\r\nz";
-    QTest::newRow("the tag replaces the selection") << "abcXYZdef" << 3 << 3 << true << false << QString()
-                                                    << "abc\r\n<BR>\r\nzdef";
-    QTest::newRow("a selection over two lines") << "ab\r\ncd" << 1 << 3 << true << true << QString()
-                                                << "a\r\n<P>\r\nzd";
+    QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, "abc", "abc\r\nz"};
+    QTest::newRow("mask off ignores the chosen <P>") << EnterCase{QString(), 0, 0, false, true, "abc", "abc\r\nz"};
+    QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, "abc", "abc\r\n<BR>\r\nz"};
+    QTest::newRow("<P> after Hello: three lines")
+        << EnterCase{QString(), 0, 0, true, true, "Hello", "Hello\r\n<P>\r\nz"};
+    QTest::newRow("the tag replaces the selection")
+        << EnterCase{"abcXYZdef", 3, 3, true, false, QString(), "abc\r\n<BR>\r\nzdef"};
+    QTest::newRow("a selection over two lines") << EnterCase{"ab\r\ncd", 1, 3, true, true, QString(), "a\r\n<P>\r\nzd"};
 }
 
 void tst_TextPage::enterKeyMask()
 {
-    QFETCH(QString, before);
-    QFETCH(int, selectionStart);
-    QFETCH(int, selectionLength);
-    QFETCH(bool, mask);
-    QFETCH(bool, paragraph);
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
+    QFETCH(EnterCase, enter);
+    const auto& [before, selectionStart, selectionLength, mask, paragraph, typed, expected] = enter;
 
     // Shift+, Ctrl+ and Alt+Enter start their line with CR LF like Enter: never a lone line feed, never nothing.
     for (const Qt::KeyboardModifier modifier :
@@ -218,40 +204,11 @@ void tst_TextPage::importDialog()
     QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 0);
 }
 
-void tst_TextPage::import_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("a, b, c with CR LF") << QByteArray("a\r\nb\r\nc\r\n") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
-    QTest::newRow("a, b, c with CR alone") << QByteArray("a\rb\rc\r") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
-    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << "a<BR>\r\nb<BR>\r\n";
-    QTest::newRow("LF ends a line too") << QByteArray("a\nb\r\nc\n\nd")
-                                        << "a<BR>\r\nb<BR>\r\nc<BR>\r\n<BR>\r\nd<BR>\r\n";
-    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
-    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
-    QTest::newRow("empty file empties the text") << QByteArray() << QString();
-    QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC\r\n") << QStringLiteral("café €<BR>\r\n");
-    QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFhi") << "hi<BR>\r\n";
-    QTest::newRow("and before Windows-1252") << QByteArray("\xEF\xBB\xBF\xE9") << QStringLiteral("é<BR>\r\n");
-    QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEh\0\xE9\0\n\0", 8)
-                                          << QStringLiteral("hé<BR>\r\n");
-    QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0h\x20\xAC", 6) << QStringLiteral("h€<BR>\r\n");
-    QTest::newRow("UTF-16 ending in half a character shows U+FFFD for it")
-        << QByteArray("\xFF\xFEh\0i", 5) << QStringLiteral("h\uFFFD<BR>\r\n");
-    QTest::newRow("a second byte order mark is a character") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFhi")
-                                                            << QStringLiteral("\uFEFFhi<BR>\r\n");
-    QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93x\x94\r\n")
-                                  << QStringLiteral("café € “x”<BR>\r\n");
-    QTest::newRow("Windows-1252 undefined byte kept as its control character")
-        << QByteArray("a\x81z") << QStringLiteral("a\u0081z<BR>\r\n");
-    QTest::newRow("UTF-8 cut off at the end is Windows-1252") << QByteArray("caf\xC3") << QStringLiteral("cafÃ<BR>\r\n");
-}
-
+// How each kind of file is decoded and its lines ended is in tst_textimport; here the result replaces the page text.
 void tst_TextPage::import()
 {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, expected);
+    const QByteArray file("a\r\nb\r\nc\r\n");
+    const QString expected = QStringLiteral("a<BR>\r\nb<BR>\r\nc<BR>\r\n");
 
     QTemporaryDir dir;
     const QString path = writeFile(dir, QStringLiteral("import.txt"), file);
