@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // The reader takes the fixed texts from both ends: the head from the front, then the footer, the link list and, in
@@ -46,19 +48,56 @@ enum class TextEnd {
 
 enum class Column { Left, Right };
 
-// The jump menu's script string back to its text; false for what the writers' escaping never produces.
+// The first needle in text from p on. The library's find compares at every position; this one lets memchr skip to
+// each place where the needle's first byte stands, which on a page is mostly a line end.
+std::size_t findText(string_view text, string_view needle, std::size_t p)
+{
+    while (p <= text.size() && text.size() - p >= needle.size()) {
+        const void* hit = std::memchr(text.data() + p, needle[0], text.size() - p - needle.size() + 1);
+        if (hit == nullptr)
+            return npos;
+        p = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+        if (std::memcmp(text.data() + p, needle.data(), needle.size()) == 0)
+            return p;
+        ++p;
+    }
+    return npos;
+}
+
+// The last LF before end, eight bytes at a time: the links are read from the bottom up.
+std::size_t lastLineFeed(string_view text, std::size_t end)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t highs = 0x8080808080808080u;
+    constexpr std::uint64_t feeds = ones * '\n';
+    std::size_t i = end;
+    for (std::uint64_t word; i >= sizeof word; i -= sizeof word) {
+        std::memcpy(&word, text.data() + i - sizeof word, sizeof word);
+        const std::uint64_t x = word ^ feeds;
+        if (((x - ones) & ~x & highs) != 0)
+            break;
+    }
+    while (i > 0)
+        if (text[--i] == '\n')
+            return i;
+    return npos;
+}
+
+// The jump menu's script string back to its text; false for what the writers' escaping never produces. Plain runs
+// are copied whole.
 bool unescapeScript(string_view text, std::string& out)
 {
     out.clear();
-    out.reserve(text.size());
+    std::size_t run = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\'' || c == '\r' || c == '\n' || (c == '<' && i + 1 < text.size() && text[i + 1] == '/'))
+        if (c == '/' && i > 0 && text[i - 1] == '<')
             return false;
-        if (c != '\\') {
-            out += c;
+        if (c == '\'' || c == '\r' || c == '\n')
+            return false;
+        if (c != '\\')
             continue;
-        }
+        out.append(text.substr(run, i - run));
         if (++i == text.size())
             return false;
         switch (text[i]) {
@@ -73,7 +112,9 @@ bool unescapeScript(string_view text, std::string& out)
             break;
         default: return false;
         }
+        run = i + 1;
     }
+    out.append(text.substr(run));
     return true;
 }
 
@@ -108,12 +149,20 @@ private:
         return e <= doc.size() && e >= front + text.size() && at(e - text.size(), text);
     }
     string_view span(std::size_t start, std::size_t end) const { return doc.substr(start, end - start); }
-    std::size_t lineEnd(std::size_t p) const { return p > doc.size() ? npos : doc.find(kNewLine, p); }
+    std::size_t find(string_view text, std::size_t p) const { return findText(doc, text, p); }
+    std::size_t lineEnd(std::size_t p) const { return find(kNewLine, p); }
     // The start of the line whose CR LF begins at e.
     std::size_t lineStart(std::size_t e) const
     {
-        const std::size_t before = e >= 2 ? doc.rfind(kNewLine, e - 2) : npos;
-        return before == npos ? 0 : before + 2;
+        for (std::size_t end = e; end > 0;) {
+            const std::size_t feed = lastLineFeed(doc, end);
+            if (feed == npos)
+                break;
+            if (feed > 0 && doc[feed - 1] == '\r')
+                return feed + 1;
+            end = feed;
+        }
+        return 0;
     }
 
     bool readHead();
@@ -455,66 +504,78 @@ bool Reader::readOption(string_view line, std::string& address, std::string& des
         && unescapeScript(both.substr(middle + kAnchorMiddle.size()), description);
 }
 
-// The link list block ending at e, from its last line up; start is where it begins.
+// The link list block ending at e: up from its last line to the first line that is not a link, counting, then down
+// again, reading each; start is where the block begins.
 bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
 {
     spec.links.clear();
     spec.linkStyle = LinkStyle::Default;
-    constexpr string_view anchorClose = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
-    std::size_t p = e;
-    if (endsAt(e, kMenuEnd)) {
-        constexpr string_view menu = "the jump menu of the link list is not as Larkspan writes it."sv;
+    constexpr string_view menu = "the jump menu of the link list is not as Larkspan writes it."sv;
+    const bool combo = endsAt(e, kMenuEnd);
+    std::size_t linesEnd = e;
+    if (combo) {
         spec.linkStyle = LinkStyle::ComboBox;
-        p -= kMenuEnd.size();
         const string_view go = column == Column::Left ? kGoButtonSpaced : kGoButtonFlush;
-        if (!endsAt(p, go) || !endsAt(p - go.size(), kSelectEnd))
+        linesEnd -= kMenuEnd.size();
+        if (!endsAt(linesEnd, go) || !endsAt(linesEnd - go.size(), kSelectEnd))
             return changed(menu);
-        p -= go.size() + kSelectEnd.size();
-        std::string address;
-        std::string description;
-        while (p >= front + kNewLine.size()) {
-            const std::size_t line = lineStart(p - kNewLine.size());
-            if (line < front || !at(line, kOptionStart))
-                break;
-            if (!readOption(span(line, p - kNewLine.size()), address, description))
-                return changed(menu);
-            spec.links.push_back(address + '\t' + description);
-            p = line;
-        }
-        if (spec.links.empty() || !endsAt(p, kMenuStart))
-            return changed(menu);
-        p -= kMenuStart.size();
-    } else if (endsAt(e, kAnchorEnd)) {
-        while (p >= front + kNewLine.size()) {
-            const std::size_t line = lineStart(p - kNewLine.size());
-            const string_view text = span(line, p - kNewLine.size());
-            if (line < front || !text.starts_with(kAnchorStart) || !text.ends_with(anchorClose)
-                || text.size() < kAnchorStart.size() + anchorClose.size())
-                break;
-            const string_view both =
-                text.substr(kAnchorStart.size(), text.size() - kAnchorStart.size() - anchorClose.size());
-            const std::size_t middle = both.find(kAnchorMiddle);
-            if (middle == npos)
-                return changed("a link of the link list is not as Larkspan writes it."sv);
-            std::string entry;
-            entry.reserve(both.size() - 1);
-            entry.append(both.substr(0, middle)).append(1, '\t').append(both.substr(middle + kAnchorMiddle.size()));
-            spec.links.push_back(std::move(entry));
-            p = line;
-        }
+        linesEnd -= go.size() + kSelectEnd.size();
     } else if (endsAt(e, kBlankLineEnd)) {
         start = e - kNewLine.size();
         if (headScript)
             return changed("the script in its head does not fit its link list."sv);
         return true;
-    } else {
+    } else if (!endsAt(e, kAnchorEnd)) {
         return changed("the link list does not end as Larkspan writes it."sv);
     }
-    if (!endsAt(p, kLinksStart))
+
+    const string_view opening = combo ? kOptionStart : kAnchorStart;
+    std::size_t first = linesEnd;
+    std::size_t count = 0;
+    while (first >= front + kNewLine.size()) {
+        const std::size_t line = lineStart(first - kNewLine.size());
+        if (line < front || !at(line, opening))
+            break;
+        first = line;
+        ++count;
+    }
+    std::size_t p = first;
+    if (combo) {
+        if (count == 0 || !endsAt(p, kMenuStart))
+            return changed(menu);
+        p -= kMenuStart.size();
+    }
+    if (count == 0 || !endsAt(p, kLinksStart))
         return changed("the link list does not begin as Larkspan writes it."sv);
     start = p - kLinksStart.size();
-    std::reverse(spec.links.begin(), spec.links.end());
-    if (headScript != (spec.linkStyle == LinkStyle::ComboBox))
+
+    spec.links.reserve(count);
+    std::string address;
+    std::string description;
+    for (std::size_t line = first; line < linesEnd;) {
+        const std::size_t end = lineEnd(line);
+        const string_view text = span(line, end);
+        if (combo) {
+            if (!readOption(text, address, description))
+                return changed(menu);
+            std::string& entry = spec.links.emplace_back();
+            entry.reserve(address.size() + 1 + description.size());
+            entry.append(address).append(1, '\t').append(description);
+        } else {
+            constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
+            const std::size_t middle = text.find(kAnchorMiddle, kAnchorStart.size());
+            if (!text.ends_with(close) || middle == npos || middle + kAnchorMiddle.size() + close.size() > text.size())
+                return changed("a link of the link list is not as Larkspan writes it."sv);
+            const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
+            const string_view description = text.substr(middle + kAnchorMiddle.size(),
+                                                        text.size() - middle - kAnchorMiddle.size() - close.size());
+            std::string& entry = spec.links.emplace_back();
+            entry.reserve(address.size() + 1 + description.size());
+            entry.append(address).append(1, '\t').append(description);
+        }
+        line = end + kNewLine.size();
+    }
+    if (headScript != combo)
         return changed("the script in its head does not fit its link list."sv);
     return true;
 }
@@ -528,8 +589,7 @@ bool Reader::readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd)
         return changed("the page text does not end as Larkspan writes it."sv);
     if (endsAt(linksStart, kBulletsEnd)) {
         const std::size_t itemsEnd = linksStart - kBulletsEnd.size();
-        for (std::size_t p = doc.find(kBulletsStart, a); p != npos && p < itemsEnd;
-             p = doc.find(kBulletsStart, p + 1)) {
+        for (std::size_t p = find(kBulletsStart, a); p != npos && p < itemsEnd; p = find(kBulletsStart, p + 1)) {
             std::size_t q = p + kBulletsStart.size();
             int type = 0;
             while (type < 3 && !at(q, kBulletTypes[type]))
@@ -585,7 +645,7 @@ bool Reader::pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd)
 void Reader::readItems(std::size_t start, std::size_t end)
 {
     for (std::size_t p = start;;) {
-        const std::size_t next = doc.find(kItemSeparator, p);
+        const std::size_t next = find(kItemSeparator, p);
         if (next == npos || next >= end) {
             spec.bulletItems.emplace_back(span(p, end));
             return;
@@ -605,6 +665,8 @@ std::size_t firstDifference(string_view input, string_view rewritten, const Make
     const string_view inputMiddle = input.substr(maker.linesEnd, maker.creditStart - maker.linesEnd);
     const string_view ourMiddle =
         rewritten.substr(kMakerLines.size(), ourCreditEnd - kCreditAddress.size() - kMakerLines.size());
+    if (inputMiddle == ourMiddle && rewritten.substr(ourCreditEnd) == input.substr(maker.creditEnd))
+        return npos;
     const auto middle = std::mismatch(inputMiddle.begin(), inputMiddle.end(), ourMiddle.begin(), ourMiddle.end());
     if (middle.first != inputMiddle.end() || middle.second != ourMiddle.end())
         return maker.linesEnd + static_cast<std::size_t>(middle.first - inputMiddle.begin());
