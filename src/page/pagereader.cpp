@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 // The reader takes the fixed texts from both ends: the head from the front, then the footer, the link list and, in
 // the table layouts, the cell after the text from the back. User texts that may span lines stand only in the
@@ -48,6 +49,15 @@ enum class TextEnd {
 
 enum class Column { Left, Right };
 
+// Most texts compared are a few bytes long, fewer than a call into the library's memcmp costs.
+bool sameBytes(const char* a, const char* b, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // The first needle in text from p on. The library's find compares at every position; this one lets memchr skip to
 // each place where the needle's first byte stands, which on a page is mostly a line end.
 std::size_t findText(string_view text, string_view needle, std::size_t p)
@@ -57,7 +67,7 @@ std::size_t findText(string_view text, string_view needle, std::size_t p)
         if (hit == nullptr)
             return npos;
         p = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
-        if (std::memcmp(text.data() + p, needle.data(), needle.size()) == 0)
+        if (sameBytes(text.data() + p, needle.data(), needle.size()))
             return p;
         ++p;
     }
@@ -141,7 +151,7 @@ private:
 
     bool at(std::size_t p, string_view text) const
     {
-        return p <= doc.size() && doc.size() - p >= text.size() && doc.compare(p, text.size(), text) == 0;
+        return p <= doc.size() && doc.size() - p >= text.size() && sameBytes(doc.data() + p, text.data(), text.size());
     }
     // Whether text ends at e, above the part already read from the front.
     bool endsAt(std::size_t e, string_view text) const
@@ -185,6 +195,7 @@ private:
     std::size_t front = 0;       // where the part read from the front ends
     std::size_t footerStart = 0;
     bool headScript = false;
+    std::vector<std::size_t> lineStarts; // of the links, last first
 };
 
 bool Reader::readHead()
@@ -531,14 +542,15 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
 
     const string_view opening = combo ? kOptionStart : kAnchorStart;
     std::size_t first = linesEnd;
-    std::size_t count = 0;
+    lineStarts.clear();
     while (first >= front + kNewLine.size()) {
         const std::size_t line = lineStart(first - kNewLine.size());
         if (line < front || !at(line, opening))
             break;
         first = line;
-        ++count;
+        lineStarts.push_back(line);
     }
+    const std::size_t count = lineStarts.size();
     std::size_t p = first;
     if (combo) {
         if (count == 0 || !endsAt(p, kMenuStart))
@@ -552,9 +564,9 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     spec.links.reserve(count);
     std::string address;
     std::string description;
-    for (std::size_t line = first; line < linesEnd;) {
-        const std::size_t end = lineEnd(line);
-        const string_view text = span(line, end);
+    for (std::size_t i = count; i-- > 0;) {
+        const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
+        const string_view text = span(lineStarts[i], end);
         if (combo) {
             if (!readOption(text, address, description))
                 return changed(menu);
@@ -573,7 +585,6 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
             entry.reserve(address.size() + 1 + description.size());
             entry.append(address).append(1, '\t').append(description);
         }
-        line = end + kNewLine.size();
     }
     if (headScript != combo)
         return changed("the script in its head does not fit its link list."sv);
