@@ -48,7 +48,8 @@ std::string withOurAddresses(std::string document)
         return {};
     const auto creditLine = document.rfind(kNewLine, creditEnd);
     const auto creditStart = creditLine == std::string::npos ? creditLine : creditLine + kNewLine.size();
-    if (creditStart == std::string::npos || creditStart < second || document.compare(creditStart, kCreditStart.size(), kCreditStart) != 0)
+    if (creditStart == std::string::npos || creditStart < second
+        || document.compare(creditStart, kCreditStart.size(), kCreditStart) != 0)
         return {};
     document.replace(creditStart + kCreditStart.size(), creditEnd - creditStart - kCreditStart.size(),
                      kOurCreditAddress);

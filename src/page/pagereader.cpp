@@ -297,8 +297,8 @@ bool Reader::readBodyAttributes(string_view attributes)
                 end = starts[j];
                 break;
             }
-        spec.*slots[i].field = starts[i] == attributes.size() ? std::string()
-                                                               : std::string(attributes.substr(starts[i], end - starts[i]));
+        const bool empty = starts[i] == attributes.size();
+        spec.*slots[i].field = empty ? std::string() : std::string(attributes.substr(starts[i], end - starts[i]));
     }
     return true;
 }

@@ -93,7 +93,8 @@ inline constexpr string_view kSelectEnd = "document.write('</select>');" CRLF ""
 inline constexpr string_view kGoButtonSpaced = "document.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\""
                                         " onclick=\"go()\">');" CRLF ""sv;
 // Kept as is: in the right-hand table column the Go button has no blank before it.
-inline constexpr string_view kGoButtonFlush = "document.write('<INPUT TYPE=\"button\" VALUE=\"Go\" onclick=\"go()\">');" CRLF ""sv;
+inline constexpr string_view kGoButtonFlush =
+    "document.write('<INPUT TYPE=\"button\" VALUE=\"Go\" onclick=\"go()\">');" CRLF ""sv;
 inline constexpr string_view kMenuEnd =
     "document.write('</form>');" CRLF
     "// end hiding contents -->" CRLF
@@ -115,7 +116,8 @@ inline constexpr string_view kEmailStart = "Email the author of this page at <A 
 inline constexpr string_view kCreditStart = "<A HREF=\""sv;
 inline constexpr string_view kCreditAddress = LARKSPAN_CREDIT_ADDRESS ""sv;
 inline constexpr string_view kCreditEnd = "\">Created by the Larkspan</A> " CRLF "on "sv;
-inline constexpr string_view kCredit = "<A HREF=\"" LARKSPAN_CREDIT_ADDRESS "\">Created by the Larkspan</A> " CRLF "on "sv;
+inline constexpr string_view kCredit =
+    "<A HREF=\"" LARKSPAN_CREDIT_ADDRESS "\">Created by the Larkspan</A> " CRLF "on "sv;
 inline constexpr string_view kDocumentEnd = CRLF CRLF CRLF "</BODY>" CRLF "</HTML>"sv;
 
 } // namespace larkspan::skeleton

@@ -235,24 +235,35 @@ void TestPageReader::otherDocuments_data()
         QTest::newRow(name) << document << part << std::string();
     };
     QTest::newRow("another maker's addresses read, ours written") << otherMaker << QString() << menu;
+    // Saved in the ANSI code page before the pages became ASCII.
+    const std::string ansi = DecodePageFile(replaced(menu, "My Home Page", "Caf\xE9 \x93Home\x94"));
+    QTest::newRow("a page in Windows-1252 reads once decoded") << ansi << QString() << ansi;
     rejected("empty file", std::string(), QStringLiteral("empty"));
     rejected("a line end alone", std::string("\r\n"), QStringLiteral("empty"));
-    rejected("another HTML file", std::string("<!DOCTYPE html>\r\n<html><head><title>x</title></head><body></body></html>\r\n"), notOurs);
+    rejected("another HTML file",
+             std::string("<!DOCTYPE html>\r\n<html><head><title>x</title></head><body></body></html>\r\n"),
+             notOurs);
     rejected("our comment lines, another head", replaced(basic, "HTML 3.2", "HTML 4.01"), notOurs);
     rejected("first comment line missing", basic.substr(basic.find("\r\n") + 2), notOurs);
     rejected("cut in the middle", basic.substr(0, basic.size() / 2), changed);
     rejected("cut before </HTML>", basic.substr(0, basic.size() - 3), QStringLiteral("does not end"));
     rejected("title line broken", replaced(basic, "</TITLE>", "</TITEL>"), QStringLiteral("title line"));
-    rejected("BODY tag broken", replaced(basic, "\">\r\n\r\n<!-- Page Header", "\r\n\r\n<!-- Page Header"), QStringLiteral("BODY tag"));
+    rejected("BODY tag broken", replaced(basic, "\">\r\n\r\n<!-- Page Header", "\r\n\r\n<!-- Page Header"),
+             QStringLiteral("BODY tag"));
     rejected("bullet type in capitals", replaced(basic, "\"square\"", "\"SQUARE\""), QStringLiteral("bullet list"));
     rejected("end of bullet list removed", replaced(basic, "</UL>\r\n", ""), QStringLiteral("bullet list"));
-    rejected("a link without its <BR>", replaced(basic, "</A><BR>\r\n\r\n<HR", "</A>\r\n\r\n<HR"), QStringLiteral("link list"));
-    rejected("jump menu's script gone from the head", replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"), QStringLiteral("head"));
+    rejected("a link without its <BR>", replaced(basic, "</A><BR>\r\n\r\n<HR", "</A>\r\n\r\n<HR"),
+             QStringLiteral("link list"));
+    rejected("jump menu's script gone from the head",
+             replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"),
+             QStringLiteral("head"));
     rejected("an escape the menu never writes", replaced(menu, "Bob\\'s", "Bob\\x"), QStringLiteral("jump menu"));
     rejected("table cell closed twice", replaced(menu, "</TD>\r\n</TR>", "</TD>\r\n</TD>\r\n</TR>"),
              QStringLiteral("link list"));
-    rejected("table cell aligned otherwise", replaced(menu, "VALIGN=\"TOP\"", "VALIGN=\"MIDDLE\""), QStringLiteral("table"));
-    rejected("e-mail address changed in one place", replaced(basic, ">me@example.net<", ">you@example.net<"), QStringLiteral("e-mail line"));
+    rejected("table cell aligned otherwise", replaced(menu, "VALIGN=\"TOP\"", "VALIGN=\"MIDDLE\""),
+             QStringLiteral("table"));
+    rejected("e-mail address changed in one place", replaced(basic, ">me@example.net<", ">you@example.net<"),
+             QStringLiteral("e-mail line"));
     const std::string blankLine = replaced(basic, "<!-- Page Text -->\r\n", "<!-- Page Text -->\r\n\r\n");
     QTest::newRow("a blank line added to the page text reads") << blankLine << QString() << blankLine;
     rejected("heading size that does not exist", replaced(basic, "<H2>", "<H7>"), QStringLiteral("heading"));
@@ -289,7 +300,8 @@ void TestPageReader::pageFileDecoding_data()
     QTest::newRow("replacement character") << QByteArray("&#65533;") << QByteArray("\xEF\xBF\xBD");
     QTest::newRow("first and last above ASCII") << QByteArray("&#128;&#1114111;")
                                                 << QByteArray("\xC2\x80\xF4\x8F\xBF\xBF");
-    QTest::newRow("typed references stay") << QByteArray("&#60;&amp;&#127;&#38;") << QByteArray("&#60;&amp;&#127;&#38;");
+    QTest::newRow("typed references stay") << QByteArray("&#60;&amp;&#127;&#38;")
+                                           << QByteArray("&#60;&amp;&#127;&#38;");
     QTest::newRow("other spellings stay") << QByteArray("&#0233;&#xE9;&#233 &#;&#")
                                           << QByteArray("&#0233;&#xE9;&#233 &#;&#");
     QTest::newRow("surrogate and beyond the last stay") << QByteArray("&#55296;&#1114112;&#99999999;")
