@@ -1,6 +1,9 @@
 // The page writers on the largest page the wizard can describe, measured against a plain copy of the finished
 // document: no writer that produces those bytes can be cheaper than that copy. Each writer run is registered next
-// to its copy, so that the two are measured under the same load.
+// to its copy, so that the two are measured under the same load. The reader is measured beside the writer on the
+// same pages, at three sizes: reading includes writing the page once more to check it, and it must allocate every
+// item and link of its result, which a copy of the page description measures alone.
+#include "page/pagereader.h"
 #include "page/pagewriter.h"
 
 #include <benchmark/benchmark.h>
@@ -96,6 +99,33 @@ void write(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int
     reportBytes(state, size);
 }
 
+// Reading the document the writer makes of the same page, as the wizard would on opening the saved file.
+void read(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    std::string document;
+    writePage(page(layout, linkStyle, items), document);
+    for (auto _ : state) {
+        ReadResult result = ReadPage(document);
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(result.spec.links.data());
+    }
+    reportBytes(state, document.size());
+}
+
+// The reader's floor: a fresh copy of the page description, which allocates each item and link as the reader must
+// for its result.
+void holdSpec(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    const PageSpec& spec = page(layout, linkStyle, items);
+    for (auto _ : state) {
+        PageSpec copy = spec;
+        benchmark::DoNotOptimize(copy.links.data());
+    }
+}
+
 // The floor: a fresh string holding the finished document, allocated and filled like the writer's target.
 void copy(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle)
 {
@@ -140,6 +170,21 @@ void registerAll()
             const std::string name = std::string("Growth/") + kLayouts[static_cast<int>(layout) - 1].name + "/"
                 + kLinkStyles[static_cast<int>(style)].name + "/items:" + std::to_string(items);
             benchmark::RegisterBenchmark(name.c_str(), write, layout, style, items)->Unit(benchmark::kMicrosecond);
+        }
+    }
+    // Reading against writing, each size once for each, on the two pages of the growth runs and at 1k, 8k and 32k
+    // items.
+    for (const auto& [layout, style] : {std::pair{LayoutStyle::BasicStyle, LinkStyle::Default},
+                                        std::pair{LayoutStyle::TableImageRight, LinkStyle::ComboBox}}) {
+        for (const int items : {(kMaxItems + 1) / 32, (kMaxItems + 1) / 4, kMaxItems}) {
+            const std::string suffix = std::string("/") + kLayouts[static_cast<int>(layout) - 1].name + "/"
+                + kLinkStyles[static_cast<int>(style)].name + "/items:" + std::to_string(items);
+            benchmark::RegisterBenchmark(("ReadVsWrite/Write" + suffix).c_str(), write, layout, style, items)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("ReadVsWrite/Read" + suffix).c_str(), read, layout, style, items)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("ReadVsWrite/HoldSpec" + suffix).c_str(), holdSpec, layout, style, items)
+                ->Unit(benchmark::kMicrosecond);
         }
     }
 }

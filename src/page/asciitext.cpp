@@ -73,7 +73,79 @@ std::size_t writeReference(char* out, char32_t cp)
     return n;
 }
 
+// Windows-1252's bytes 0x80 to 0x9F; the rest of its upper half is Latin-1.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D,
+    0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
+    0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The character of a reference at the start of text as EncodeAsAscii spells it, and the reference's length; length 0
+// when there is none: another spelling, a character EncodeAsAscii leaves as it is, a surrogate or no character.
+std::pair<char32_t, std::size_t> encoderReference(std::string_view text)
+{
+    constexpr std::size_t LongestDigits = 7;
+    if (text.size() < 4 || text[0] != '&' || text[1] != '#' || text[2] < '1' || text[2] > '9')
+        return {0, 0};
+    char32_t cp = 0;
+    std::size_t i = 2;
+    for (; i < text.size() && i - 2 < LongestDigits && text[i] >= '0' && text[i] <= '9'; ++i)
+        cp = cp * 10 + static_cast<char32_t>(text[i] - '0');
+    if (i >= text.size() || text[i] != ';' || cp < 0x80 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return {0, 0};
+    return {cp, i + 1};
+}
+
 } // namespace
+
+std::string DecodePageFile(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t next = std::min(bytes.find('&', i), bytes.size());
+        // Up to the next reference, ASCII in runs and the ANSI code page's bytes one by one.
+        while (i < next) {
+            const std::size_t ascii = asciiPrefixLength(bytes.substr(i, next - i));
+            out.append(bytes.substr(i, ascii));
+            i += ascii;
+            if (i == next)
+                break;
+            const auto byte = static_cast<unsigned char>(bytes[i++]);
+            appendUtf8(out, byte < 0xA0 ? kWindows1252High[byte - 0x80] : char32_t{byte});
+        }
+        if (i == bytes.size())
+            break;
+        const auto [cp, length] = encoderReference(bytes.substr(i));
+        if (length == 0) {
+            out += '&';
+            ++i;
+        } else {
+            appendUtf8(out, cp);
+            i += length;
+        }
+    }
+    return out;
+}
 
 std::string EncodeAsAscii(std::string_view utf8)
 {

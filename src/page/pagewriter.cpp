@@ -1,5 +1,7 @@
 #include "page/pagewriter.h"
 
+#include "page/pageskeleton.h"
+
 #include <cstddef>
 #include <cstring>
 #include <string_view>
@@ -9,107 +11,10 @@
 // once into the target. The target is thus sized once, before the first byte goes in, the text written so far is
 // never moved, and because both passes share the code the count cannot fall short of what is written.
 
-#define CRLF "\r\n"
-
 namespace larkspan {
 namespace {
 
-using namespace std::string_view_literals;
-using std::string_view;
-
-constexpr string_view kNewLine = CRLF ""sv;
-
-// The product's own addresses, fixed when the program is built.
-constexpr string_view kPrologue =
-    "<!-- This Document was Created with Larkspan 1.1 -->" CRLF
-    "<!-- Get your own copy at http://www.larkspan.example/lks"
-    " or contact the author at larkspan@larkspan.example-->" CRLF CRLF
-    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">" CRLF CRLF
-    "<HTML>" CRLF
-    "<HEAD>" CRLF
-    "   <TITLE>"sv;
-constexpr string_view kUntitled = "Untitled"sv;
-constexpr string_view kTitleEnd = "</TITLE>" CRLF ""sv;
-
-constexpr string_view kNavigationScript =
-    CRLF "<SCRIPT LANGUAGE=\"JavaScript\">" CRLF
-    "<!--// original code by the Larkspan authors 12/12/96" CRLF
-    "function go(){" CRLF
-    "if (document.selecter.select1.options[document.selecter.select1.selectedIndex].value != \"none\") {" CRLF
-    "location = document.selecter.select1.options[document.selecter.select1.selectedIndex].value" CRLF
-    "       }" CRLF
-    "   }" CRLF
-    "//-->" CRLF
-    "</SCRIPT>" CRLF CRLF ""sv;
-
-constexpr string_view kHeadEnd = "</HEAD>" CRLF CRLF "<BODY"sv;
-constexpr string_view kBackgroundStart = " BACKGROUND=\""sv;
-constexpr string_view kQuote = "\""sv;
-constexpr string_view kBodyTagEnd = ">" CRLF ""sv;
-
-constexpr string_view kHeaderStart = CRLF "<!-- Page Header -->" CRLF "<CENTER>"sv;
-constexpr string_view kHeaderEnd = "</CENTER>" CRLF CRLF "<P>" CRLF CRLF ""sv;
-// Indexed by headingSize; anything outside 0..4 falls through to the last entry, H6.
-constexpr string_view kHeadingOpen[] = {"<H1>"sv, "<H2>"sv, "<H3>"sv, "<H4>"sv, "<H5>"sv, "<H6>"sv};
-constexpr string_view kHeadingClose[] = {"</H1>"sv, "</H2>"sv, "</H3>"sv, "</H4>"sv, "</H5>"sv, "</H6>"sv};
-constexpr int kLastHeading = 5;
-
-constexpr string_view kPageTextStart = "<!-- Page Text -->" CRLF ""sv;
-constexpr string_view kPageTextEnd = CRLF "<P>" CRLF ""sv;
-
-constexpr string_view kImageStart = "<!-- Image -->" CRLF "<IMG SRC=\""sv;
-constexpr string_view kCentredImageStart = "<!-- Image -->" CRLF "<CENTER><IMG SRC=\""sv;
-constexpr string_view kImageHeight = "\" BORDER=0 HEIGHT="sv;
-constexpr string_view kImageWidth = " WIDTH="sv;
-constexpr string_view kImageAlt = " ALT=\"Image\""sv;
-constexpr string_view kFloatLeftEnd = " ALIGN=\"LEFT\" HSPACE=5 VSPACE=5>" CRLF CRLF ""sv;
-constexpr string_view kFloatRightEnd = " ALIGN=\"RIGHT\" HSPACE=5 VSPACE=5>" CRLF CRLF ""sv;
-constexpr string_view kCentredEnd = "></CENTER>" CRLF CRLF "<P>" CRLF ""sv;
-constexpr string_view kCellImageEnd = ">" CRLF ""sv;
-
-constexpr string_view kBulletsStart = CRLF "<!-- Begin Bullets -->" CRLF "<UL TYPE=\""sv;
-constexpr string_view kBulletTypes[] = {"disc\">" CRLF ""sv, "square\">" CRLF ""sv, "circle\">" CRLF ""sv};
-constexpr int kCircleBullet = 2;
-constexpr string_view kBulletItem = "   <LI>"sv;
-constexpr string_view kBulletsEnd = "</UL>" CRLF ""sv;
-
-constexpr string_view kLinksStart = CRLF "<!-- Begin Links -->" CRLF ""sv;
-constexpr string_view kMenuStart =
-    "<SCRIPT LANGUAGE=\"JavaScript\">" CRLF
-    "<!--" CRLF
-    "document.write('<form name=\"selecter\"><select name=\"select1\" size=1>');" CRLF
-    "document.write('<option value=none>Select your destination');" CRLF
-    "document.write('<option value=none>--------------------');" CRLF ""sv;
-constexpr string_view kAnchorStart = "<A HREF=\""sv;
-constexpr string_view kAnchorMiddle = "\">"sv;
-constexpr string_view kAnchorEnd = "</A><BR>" CRLF ""sv;
-constexpr string_view kOptionStart = "document.write('<option value=\""sv;
-constexpr string_view kOptionEnd = "');" CRLF ""sv;
-constexpr string_view kSelectEnd = "document.write('</select>');" CRLF ""sv;
-constexpr string_view kGoButtonSpaced = "document.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\""
-                                        " onclick=\"go()\">');" CRLF ""sv;
-// Kept as is: in the right-hand table column the Go button has no blank before it.
-constexpr string_view kGoButtonFlush = "document.write('<INPUT TYPE=\"button\" VALUE=\"Go\" onclick=\"go()\">');" CRLF ""sv;
-constexpr string_view kMenuEnd =
-    "document.write('</form>');" CRLF
-    "// end hiding contents -->" CRLF
-    "</SCRIPT>" CRLF ""sv;
-
-constexpr string_view kTableStart =
-    "<TABLE WIDTH=100% BORDER=0 CELLPADDING=5>" CRLF
-    "<TR>" CRLF
-    "<!-- Left hand column -->" CRLF
-    "<TD VALIGN=\"TOP\">" CRLF CRLF ""sv;
-constexpr string_view kBetweenColumns =
-    "</TD>" CRLF CRLF
-    "<!-- Right hand column -->" CRLF
-    "<TD VALIGN=\"TOP\">" CRLF CRLF ""sv;
-constexpr string_view kTableEnd = CRLF "</TD>" CRLF "</TR>" CRLF "</TABLE>" CRLF CRLF ""sv;
-
-constexpr string_view kFooterStart = CRLF "<HR NOSHADE SIZE=1>" CRLF CRLF ""sv;
-constexpr string_view kEmailStart = "Email the author of this page at <A HREF=\"mailto:"sv;
-constexpr string_view kCredit = "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> " CRLF "on "sv;
-constexpr string_view kDocumentEnd = CRLF CRLF CRLF "</BODY>" CRLF "</HTML>"sv;
+using namespace skeleton;
 
 // Pieces are string_views or strings, never bare character arrays, so no length is ever measured at run time.
 template <class... Pieces>
@@ -416,4 +321,3 @@ void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::str
 
 } // namespace larkspan
 
-#undef CRLF
