@@ -59,6 +59,31 @@ int checkBoxIndex(ColorAttribute attribute)
     return ChkFirstColour + int(attribute);
 }
 
+// The colour of a slot text as the page writes it (prefix, "#RRGGBB" in double quotes); none for another text.
+std::optional<ColorRef> colourOfSlot(ColorAttribute attribute, std::string_view slot)
+{
+    const std::string_view prefix = properties(attribute).prefix;
+    if (slot.size() != prefix.size() + 9 || slot.substr(0, prefix.size()) != prefix)
+        return std::nullopt;
+    const std::string_view quoted = slot.substr(prefix.size());
+    if (quoted[0] != '"' || quoted[1] != '#' || quoted[8] != '"')
+        return std::nullopt;
+    bool ok = false;
+    const uint rgb = QByteArray(quoted.data() + 2, 6).toUInt(&ok, 16);
+    if (!ok || QByteArray(quoted.data() + 2, 6).toUpper() != QByteArray(quoted.data() + 2, 6))
+        return std::nullopt;
+    return ColorRef((rgb >> 16) & 0xFF) | ColorRef((rgb >> 8) & 0xFF) << 8 | ColorRef(rgb & 0xFF) << 16;
+}
+
+// The menu item that carries a colour: its named colour, or "Custom..." for any other.
+int menuItemOf(std::optional<ColorRef> colour)
+{
+    for (const NamedColor& named : NamedColors)
+        if (colour && named.value() == *colour)
+            return named.menuIndex;
+    return CustomColorItem;
+}
+
 } // namespace
 
 ColourPage::ColourPage(WizardControls& wiz)
@@ -371,6 +396,31 @@ void ColourPage::resetForAnotherPage()
         includeImage->setChecked(false);
     else
         chkBox_Click(ChkBackgroundImage);
+}
+
+void ColourPage::restore(const PageSpec& spec, const QString&)
+{
+    // An attribute at its reset text reads as unticked: ticked or not, it writes the same page.
+    bool custom = false;
+    for (const ColorAttribute attribute : AllColorAttributes)
+        custom = custom || spec.*properties(attribute).slot != properties(attribute).resetSlot;
+    if (custom) {
+        wiz.optRadio[OptCustomColors]->setChecked(true);
+        for (const ColorAttribute attribute : AllColorAttributes) {
+            const std::string& slot = spec.*properties(attribute).slot;
+            if (slot == properties(attribute).resetSlot)
+                continue;
+            wiz.chkBox[checkBoxIndex(attribute)]->setChecked(true);
+            const std::optional<ColorRef> colour = colourOfSlot(attribute, slot);
+            colorMenus.checkItem(attribute, menuItemOf(colour));
+            // The custom slots of the colour dialog stay as the user left them.
+            setColourAttribute(attribute, colour ? toQColor(*colour) : resetColour(attribute), slot);
+        }
+    }
+    if (!spec.backgroundImage.empty()) {
+        wiz.chkBox[ChkBackgroundImage]->setChecked(true);
+        wiz.setBoxText(TxtBackgroundImage, toQt(spec.backgroundImage));
+    }
 }
 
 void ColourPage::describe(PageSpec& spec) const

@@ -54,6 +54,7 @@ public:
     // marks stay.
     void resetForAnotherPage() override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
 
     const ColorMenus& menus() const { return colorMenus; }
     ColourPreview& preview() const { return *pagePreview; }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -242,6 +243,27 @@ void ImagePage::describe(PageSpec& spec) const
     spec.pageImage = toStd(wiz.boxText(TxtPageImage));
     spec.imageWidth = toStd(wiz.lblLabel[LblImageWidth]->text());
     spec.imageHeight = toStd(wiz.lblLabel[LblImageHeight]->text());
+}
+
+void ImagePage::restore(const PageSpec& spec, const QString& pageFolder)
+{
+    if (spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty())
+        return;
+    wiz.chkBox[ChkPageImage]->setChecked(true);
+    const QString name = toQt(spec.pageImage);
+    wiz.setBoxText(TxtPageImage, name);
+    // Without the picture beside the page there is no preview and nothing to show properties of.
+    const QString path = QDir(pageFolder).filePath(name);
+    if (!name.isEmpty() && QFileInfo(path).isFile()) {
+        const PreviewPicture picture = PreviewPicture::read(path);
+        if (picture.isValid()) {
+            ShowImagePreview(picture);
+            pageImagePath = QFileInfo(path).absoluteFilePath();
+        }
+    }
+    // The size as the page gives it, which may differ from the picture's own.
+    wiz.lblLabel[LblImageWidth]->setText(toQt(spec.imageWidth));
+    wiz.lblLabel[LblImageHeight]->setText(toQt(spec.imageHeight));
 }
 
 void ImagePage::chkBox_Click(int index)

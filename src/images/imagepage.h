@@ -40,6 +40,8 @@ public:
     void cmdButton_Click(int index) override;
     void chkBox_Click(int index) override;
     void describe(PageSpec& spec) const override;
+    // The picture is looked for in the page's folder, where the page refers to it.
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
 
     void BrowseForImage(ImageTarget target);
     // Shows a picture that has been read successfully, centred in the inner viewport, with the scroll bars it needs.

@@ -39,6 +39,8 @@ struct PageSpec {
     std::vector<std::string> links;      // address, TAB, description
     LinkStyle linkStyle = LinkStyle::Default;
     std::string authorEmail;
+
+    friend bool operator==(const PageSpec&, const PageSpec&) = default;
 };
 
 } // namespace larkspan

@@ -1,12 +1,16 @@
 #include "source_browser/pagefile.h"
 
 #include "page/asciitext.h"
+#include "page/pagereader.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
 #include <sys/stat.h>
+
+#include <array>
+#include <utility>
 
 namespace larkspan {
 
@@ -62,6 +66,59 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
     if (!file.commit())
         return {false, file.errorString()};
     return {};
+}
+
+LoadedPage LoadPageFile(const QString& fileName)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
+    LoadedPage page;
+    struct stat status{};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
+        page.outcome = Outcome::failure(tr("The file does not exist."));
+        return page;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        page.outcome = Outcome::failure(tr("It is not a regular file, but a folder, a pipe, a device or a socket."));
+        return page;
+    }
+    const QString tooLarge = tr("It is larger than 16 MB: no page made by Larkspan is that large.");
+    if (status.st_size > PageFileSizeLimit) {
+        page.outcome = Outcome::failure(tooLarge);
+        return page;
+    }
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(file.errorString()));
+        return page;
+    }
+    // Read to the end, whatever the size said: a file may grow while it is read.
+    std::string bytes;
+    bytes.reserve(std::size_t(status.st_size));
+    std::array<char, 64 * 1024> chunk;
+    for (;;) {
+        const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
+        if (got < 0) {
+            page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(file.errorString()));
+            return page;
+        }
+        if (got == 0)
+            break;
+        bytes.append(chunk.data(), std::size_t(got));
+        if (qint64(bytes.size()) > PageFileSizeLimit) {
+            page.outcome = Outcome::failure(tooLarge);
+            return page;
+        }
+    }
+
+    ReadResult read = ReadPage(DecodePageFile(bytes));
+    if (!read.ok) {
+        page.outcome = Outcome::failure(QString::fromStdString(read.error));
+        return page;
+    }
+    page.spec = std::move(read.spec);
+    page.createdOn = std::move(read.createdOn);
+    return page;
 }
 
 } // namespace larkspan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/pagespec.h"
 #include "platform/outcome.h"
 
 #include <QString>
@@ -15,5 +16,20 @@ namespace larkspan {
 // A name that exists and is not a regular file (a pipe, a socket, a device, a folder) is refused; a symbolic link to
 // a regular file writes that file.
 [[nodiscard]] Outcome SavePageFile(const QString& fileName, std::string_view document);
+
+// A page file read back: the answers that write it again and the footer's date as it stands, or why not.
+struct LoadedPage {
+    Outcome outcome;
+    PageSpec spec;
+    std::string createdOn;
+};
+
+// No page this program writes comes near this size; a larger file is something else, and is not read.
+inline constexpr qint64 PageFileSizeLimit = 16 * 1024 * 1024;
+
+// Reads a page file that this program saved, in ASCII or in the ANSI code page of older pages. A name that is not
+// a regular file, a file over the size limit, one that cannot be read and one that is no page of ours all give
+// their reason in one sentence for the user.
+[[nodiscard]] LoadedPage LoadPageFile(const QString& fileName);
 
 } // namespace larkspan

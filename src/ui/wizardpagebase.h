@@ -2,6 +2,8 @@
 
 #include "page/pagespec.h"
 
+class QString;
+
 namespace larkspan {
 
 
@@ -25,9 +27,11 @@ public:
 
     // Starting another page: the page's answers as at the first start.
     virtual void resetForAnotherPage() {}
-    // The page's answers into the description that the writers read, and back.
+    // The page's answers into the description that the writers read.
     virtual void describe(PageSpec& /*spec*/) const {}
-    virtual void restore(const PageSpec& /*spec*/) {}
+    // The answers of a page read back, set as if the user had made them on a page as at the first start.
+    // pageFolder is the folder of the page file, where the page's pictures are.
+    virtual void restore(const PageSpec& /*spec*/, const QString& /*pageFolder*/) {}
 
 protected:
     WizardPageBase() = default;

@@ -1,10 +1,10 @@
 #include "wizard/bulletlistpage.h"
 
 #include "ui/guardedboxes.h"
-#include "wizard/entrylist.h"
 #include "ui/keyboard.h"
 #include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
+#include "wizard/entrylist.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace larkspan {
 
@@ -159,6 +161,17 @@ void BulletListPage::cmdButton_Click(int index)
         addItem();
     else if (index == CmdRemoveItem)
         removeItem();
+}
+
+void BulletListPage::restore(const PageSpec& spec, const QString&)
+{
+    QListWidget* list = wiz.lstBox[LstItems];
+    for (const std::string& item : spec.bulletItems) {
+        const QString text = toQt(item);
+        entrylist::append(list, text, shownText(text));
+    }
+    wiz.cbBox[CbBulletStyle]->setCurrentIndex(std::clamp(spec.bulletStyle, 0, wiz.cbBox[CbBulletStyle]->count() - 1));
+    updateCounter();
 }
 
 void BulletListPage::describe(PageSpec& spec) const

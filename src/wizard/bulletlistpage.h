@@ -33,6 +33,7 @@ public:
     // The finish step's reset: no items, first style, empty item box. "Remove Item" is left as it is.
     void resetForAnotherPage() override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
 
     // An item as the list shows it: its line breaks as visible marks.
     static QString shownText(const QString& item);

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -141,10 +142,11 @@ void FinishPage::GeneratePage()
         return;
 
     const QLocale settings = regionalSettings ? *regionalSettings : QLocale::system();
-    const QString createdOn = settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy"));
+    const std::string createdOn =
+        openedOn ? *openedOn : toStd(settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
     // Written aside and handed over whole, so that the source browser never holds part of a document.
     std::string document;
-    writer(spec, toStd(createdOn), document);
+    writer(spec, createdOn, document);
     wiz.sourceBrowser().setPageDocument(std::move(document));
 }
 
@@ -172,8 +174,10 @@ void FinishPage::finish()
                          {tr("Plain Text Files (*.txt)"), QStringLiteral("*.txt")},
                          {tr("All Files (*.*)"), QStringLiteral("*.*")}};
     request.chosenType = 0;
-    request.initialName = tr("Untitled");
-    request.initialFolder = QDir::currentPath();
+    // A page read back is saved over itself by default, one confirmation away.
+    const QFileInfo opened(openedFile);
+    request.initialName = openedFile.isEmpty() ? tr("Untitled") : opened.fileName();
+    request.initialFolder = openedFile.isEmpty() ? QDir::currentPath() : opened.absolutePath();
     request.defaultExtension = QStringLiteral("htm");
     const std::optional<SaveFileResult> chosen = wiz.platform.saveFile(request);
     if (!chosen)
@@ -223,20 +227,33 @@ void FinishPage::ResetWizard()
     wiz.hidePanel(WizardPage::Finish);
     wiz.PreviousStep(int(WizardPage::Layout));
 
-    for (int i = 0; i < TxtBoxCount; ++i)
-        wiz.setBoxText(i, QString());
-    for (int i = 0; i < LblSummaryCount; ++i)
-        wiz.lblLabel[LblFirstSummary + i]->clear();
-
-    // Each page puts back the rest of what it holds: the layout and heading size, the bullet style with the item
-    // counter and list, the colours, the Enter key, the link style with the link counter and list, the page image.
-    wiz.resetPages();
+    // The text boxes empty, then each page puts back the rest of what it holds: the layout and heading size, the
+    // bullet style with the item counter and list, the colours, the Enter key, the link style with the link counter
+    // and list, the page image.
+    wiz.clearAnswers();
 }
 
 void FinishPage::cmdButton_Click(int index)
 {
     if (index == CmdSourceBrowser)
         sourceBrowser();
+}
+
+void FinishPage::restore(const PageSpec& spec, const QString&)
+{
+    wiz.setBoxText(TxtEmail, toQt(spec.authorEmail));
+}
+
+void FinishPage::pageOpened(const QString& fileName, const std::string& createdOn)
+{
+    openedFile = fileName;
+    openedOn = createdOn;
+}
+
+void FinishPage::resetForAnotherPage()
+{
+    openedFile.clear();
+    openedOn.reset();
 }
 
 void FinishPage::describe(PageSpec& spec) const

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace larkspan {
 
@@ -22,6 +23,13 @@ public:
 
     void cmdButton_Click(int index) override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
+    // Another page starts under "Untitled", in the current folder, with today's date.
+    void resetForAnotherPage() override;
+
+    // The page was read back from fileName: it is saved there again by default, and keeps the date it was created
+    // on, so that a page saved unchanged is the same file.
+    void pageOpened(const QString& fileName, const std::string& createdOn);
 
     // Writes the summary of the answers; run each time the page is entered from Links.
     void fillSummary();
@@ -46,6 +54,9 @@ private:
     frmWiz& wiz;
     std::function<QDate()> currentDate = &QDate::currentDate;
     std::optional<QLocale> regionalSettings; // none: the system's
+    // The file of the page read back, and its footer's date; empty for a new page.
+    QString openedFile;
+    std::optional<std::string> openedOn;
 };
 
 } // namespace larkspan

@@ -3,14 +3,17 @@
 #include "colours/colourpage.h"
 #include "images/imagepage.h"
 #include "source_browser/frmedit.h"
+#include "source_browser/pagefile.h"
 #include "ui/artwork.h"
 #include "ui/guardedboxes.h"
 #include "ui/keyboard.h"
 #include "ui/stringconvert.h"
 #include "wizard/aboutpage.h"
 #include "wizard/bulletlistpage.h"
+#include "wizard/entrylist.h"
 #include "wizard/finishpage.h"
 #include "wizard/layoutpage.h"
+#include "wizard/pagedroptarget.h"
 #include "wizard/linkspage.h"
 #include "wizard/steps.h"
 #include "wizard/textpage.h"
@@ -20,6 +23,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +118,7 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     });
 
     qApp->installEventFilter(new PopupEscapeGuard(this));
+    new PageDropTarget(*this);
 
     Form_Load();
 }
@@ -220,10 +226,41 @@ PageSpec frmWiz::pageSpec() const
     return spec;
 }
 
-void frmWiz::resetPages()
+void frmWiz::clearAnswers()
 {
+    for (int i = 0; i < TxtBoxCount; ++i)
+        setBoxText(i, QString());
+    for (int i = 0; i < LblSummaryCount; ++i)
+        lblLabel[LblFirstSummary + i]->clear();
     for (WizardPageBase* page : pages)
         page->resetForAnotherPage();
+}
+
+bool frmWiz::openPage(const QString& fileName)
+{
+    LoadedPage page = LoadPageFile(fileName);
+    if (page.outcome && (page.spec.bulletItems.size() > std::size_t(entrylist::Capacity)
+                         || page.spec.links.size() > std::size_t(entrylist::Capacity)))
+        page.outcome = Outcome::failure(
+            tr("It holds more than %1 bullet items or links, more than a list can hold.").arg(entrylist::Capacity));
+    if (!page.outcome) {
+        platform.messageBox(this,
+                            tr("The page %1 cannot be opened.\r\n\r\n%2")
+                                .arg(QDir::toNativeSeparators(fileName), page.outcome.reason),
+                            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+        return false;
+    }
+    const QFileInfo file(fileName);
+    clearAnswers();
+    for (WizardPageBase* each : pages)
+        each->restore(page.spec, file.absolutePath());
+    finish->pageOpened(file.absoluteFilePath(), page.createdOn);
+    return true;
+}
+
+bool frmWiz::hasAnswers() const
+{
+    return pageSpec() != startAnswers;
 }
 
 int frmWiz::CurrentPage() const
@@ -326,6 +363,7 @@ void frmWiz::Form_Load()
         page->formLoad();
     setWindowTitle(tr("Larkspan 1.1"));
     cmdButton[CmdForward]->setFocus();
+    startAnswers = pageSpec();
 }
 
 void frmWiz::cmdButton_Click(int index)

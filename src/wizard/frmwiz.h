@@ -61,8 +61,14 @@ public:
 
     // The page description as the pages show it now.
     PageSpec pageSpec() const;
-    // Every page back to its answers at the first start, in the order of the choices.
-    void resetPages();
+    // Every page back to its answers at the first start: the text boxes emptied, then each page in the order of
+    // the choices.
+    void clearAnswers();
+    // Reads a page saved earlier and sets every page to its answers, as if the user had made them. A file that is
+    // no page to read gets a message naming it and the reason, and every answer stays as it was.
+    bool openPage(const QString& fileName);
+    // True when the pages hold other answers than at the first start.
+    bool hasAnswers() const;
 
     // Lowest index whose panel is visible; -1 when none is.
     int CurrentPage() const;
@@ -102,6 +108,8 @@ private:
     QPushButton* escapeButton = nullptr;
     QPointer<frmEdit> editWindow;
     TextBoxEvents* boxEvents = nullptr;
+    // The answers of a new page, to tell whether the user has made any.
+    PageSpec startAnswers;
 
     std::unique_ptr<WelcomePage> welcome;
     std::unique_ptr<AboutPage> about;

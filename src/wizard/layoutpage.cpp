@@ -194,6 +194,18 @@ void LayoutPage::resetForAnotherPage()
     wiz.cbBox[CbHeadingSize]->setCurrentIndex(1);
 }
 
+void LayoutPage::restore(const PageSpec& spec, const QString&)
+{
+    wiz.cbBox[CbLayout]->setCurrentIndex(int(spec.layout));
+    wiz.setBoxText(TxtTitle, toQt(spec.title));
+    wiz.setBoxText(TxtHeading, toQt(spec.heading));
+    // Every size the combo lacks is written as the last one, H6.
+    const QComboBox* size = wiz.cbBox[CbHeadingSize];
+    wiz.cbBox[CbHeadingSize]->setCurrentIndex(spec.headingSize >= 0 && spec.headingSize < size->count()
+                                                  ? spec.headingSize
+                                                  : size->count() - 1);
+}
+
 void LayoutPage::describe(PageSpec& spec) const
 {
     spec.layout = LayoutStyle(wiz.cbBox[CbLayout]->currentIndex());

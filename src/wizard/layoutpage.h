@@ -26,6 +26,7 @@ public:
     void cbBox_Click(int index) override;
     void resetForAnotherPage() override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
     void DescribeLayout(int index);
     // True when a layout style is chosen; otherwise tells the user and keeps the page.
     bool checkLayout();

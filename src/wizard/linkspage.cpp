@@ -1,7 +1,8 @@
 #include "wizard/linkspage.h"
 
-#include "wizard/entrylist.h"
+#include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
+#include "wizard/entrylist.h"
 #include "wizard/tabstopdelegate.h"
 
 #include <QButtonGroup>
@@ -132,6 +133,18 @@ void LinksPage::cmdButton_Click(int index)
         addLink();
     else if (index == CmdRemoveLink)
         removeLink();
+}
+
+void LinksPage::restore(const PageSpec& spec, const QString&)
+{
+    QListWidget* list = wiz.lstBox[LstLinks];
+    for (const std::string& link : spec.links) {
+        const QString entry = toQt(link);
+        entrylist::append(list, entry, entry);
+    }
+    if (spec.linkStyle == LinkStyle::ComboBox)
+        wiz.optRadio[OptComboLinkStyle]->setChecked(true);
+    updateCounter();
 }
 
 void LinksPage::describe(PageSpec& spec) const

@@ -31,6 +31,7 @@ public:
     // The finish step's reset: no links, default style, empty boxes. "Remove Link" is left as it is.
     void resetForAnotherPage() override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
 
 private:
     void updateCounter();

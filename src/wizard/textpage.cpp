@@ -2,8 +2,8 @@
 
 #include "ui/guardedboxes.h"
 #include "ui/keyboard.h"
-#include "ui/wizardcontrols.h"
 #include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 #include "wizard/textimport.h"
 
 #include <QButtonGroup>
@@ -172,6 +172,11 @@ void TextPage::cmdButton_Click(int index)
         indentSelection();
     else if (index == CmdImportText)
         ImportTextFile();
+}
+
+void TextPage::restore(const PageSpec& spec, const QString&)
+{
+    wiz.setBoxText(TxtPageText, toQt(spec.pageText));
 }
 
 void TextPage::describe(PageSpec& spec) const

@@ -32,6 +32,7 @@ public:
     // The finish step's reset: empty text, mask off, "<BR>" chosen.
     void resetForAnotherPage() override;
     void describe(PageSpec& spec) const override;
+    void restore(const PageSpec& spec, const QString& pageFolder) override;
 
 private:
     // Puts text (CR LF line ends) in place of the page text box's selection, as one undoable edit.

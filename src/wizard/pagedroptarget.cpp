@@ -1,0 +1,66 @@
+#include "wizard/pagedroptarget.h"
+
+#include "wizard/frmwiz.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+namespace larkspan {
+
+PageDropTarget::PageDropTarget(frmWiz& wiz) : QObject(&wiz), wiz(wiz)
+{
+    wiz.setAcceptDrops(true);
+    wiz.installEventFilter(this);
+}
+
+bool PageDropTarget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &wiz)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::DragEnter) {
+        auto* enter = static_cast<QDragEnterEvent*>(event);
+        if (!droppedPage(enter->mimeData()).isEmpty())
+            enter->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString fileName = droppedPage(drop->mimeData());
+        if (!fileName.isEmpty()) {
+            drop->acceptProposedAction();
+            // The drop ends before any question: the program the page came from is not kept waiting on it.
+            QTimer::singleShot(0, this, [this, fileName] { openDroppedPage(fileName); });
+        }
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString PageDropTarget::droppedPage(const QMimeData* data) const
+{
+    if (wiz.CurrentPage() != int(WizardPage::Welcome) || !data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+void PageDropTarget::openDroppedPage(const QString& fileName)
+{
+    if (wiz.CurrentPage() != int(WizardPage::Welcome))
+        return;
+    if (wiz.hasAnswers()) {
+        const MessageResult answer = wiz.platform.messageBox(
+            &wiz,
+            tr("Replace the answers you have made with those of the page %1?").arg(QDir::toNativeSeparators(fileName)),
+            MessageButtons::YesNo, MessageIcon::None, tr("Larkspan"));
+        if (answer != MessageResult::Yes)
+            return;
+    }
+    wiz.openPage(fileName);
+}
+
+} // namespace larkspan
