@@ -93,11 +93,10 @@ std::size_t lastLineFeed(string_view text, std::size_t end)
     return npos;
 }
 
-// The jump menu's script string back to its text; false for what the writers' escaping never produces. Plain runs
-// are copied whole.
+// The jump menu's script string back to its text, appended to out; false for what the writers' escaping never
+// produces. Plain runs are copied whole.
 bool unescapeScript(string_view text, std::string& out)
 {
-    out.clear();
     std::size_t run = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -186,7 +185,7 @@ private:
     bool readImageForward(std::size_t p, string_view opening, string_view closing, std::size_t& end);
     bool readImageBackward(std::size_t e, string_view opening, string_view closing, std::size_t& start);
     bool readLinks(std::size_t e, Column column, std::size_t& start);
-    bool readOption(string_view line, std::string& address, std::string& description);
+    bool readOption(string_view line, std::string& entry);
     bool readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd);
     bool pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd);
     void readItems(std::size_t start, std::size_t end);
@@ -504,15 +503,21 @@ bool Reader::readImageBackward(std::size_t e, string_view opening, string_view c
     return readImageAttributes(span(start + opening.size(), closingStart));
 }
 
-bool Reader::readOption(string_view line, std::string& address, std::string& description)
+// A menu option line as its link entry: the address, a TAB, the description.
+bool Reader::readOption(string_view line, std::string& entry)
 {
     constexpr string_view close = kOptionEnd.substr(0, kOptionEnd.size() - kNewLine.size());
     if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
         return false;
     const string_view both = line.substr(kOptionStart.size(), line.size() - kOptionStart.size() - close.size());
     const std::size_t middle = both.find(kAnchorMiddle);
-    return middle != npos && unescapeScript(both.substr(0, middle), address)
-        && unescapeScript(both.substr(middle + kAnchorMiddle.size()), description);
+    if (middle == npos)
+        return false;
+    entry.reserve(both.size() - kAnchorMiddle.size() + 1);
+    if (!unescapeScript(both.substr(0, middle), entry))
+        return false;
+    entry += '\t';
+    return unescapeScript(both.substr(middle + kAnchorMiddle.size()), entry);
 }
 
 // The link list block ending at e: up from its last line to the first line that is not a link, counting, then down
@@ -562,17 +567,12 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     start = p - kLinksStart.size();
 
     spec.links.reserve(count);
-    std::string address;
-    std::string description;
     for (std::size_t i = count; i-- > 0;) {
         const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
         const string_view text = span(lineStarts[i], end);
         if (combo) {
-            if (!readOption(text, address, description))
+            if (!readOption(text, spec.links.emplace_back()))
                 return changed(menu);
-            std::string& entry = spec.links.emplace_back();
-            entry.reserve(address.size() + 1 + description.size());
-            entry.append(address).append(1, '\t').append(description);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
             const std::size_t middle = text.find(kAnchorMiddle, kAnchorStart.size());
