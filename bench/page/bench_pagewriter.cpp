@@ -3,6 +3,7 @@
 // to its copy, so that the two are measured under the same load. The reader is measured beside the writer on the
 // same pages, at three sizes: reading includes writing the page once more to check it, and it must allocate every
 // item and link of its result, which a copy of the page description measures alone.
+#include "page/asciitext.h"
 #include "page/pagereader.h"
 #include "page/pagewriter.h"
 
@@ -115,6 +116,39 @@ void read(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int 
     reportBytes(state, document.size());
 }
 
+// The page file's bytes as saving makes them (the document in ASCII and a last CR LF), and back to the answers as
+// opening makes them, without the disk: the two ends the user meets.
+void saveFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    const PageSpec& spec = page(layout, linkStyle, items);
+    std::size_t size = 0;
+    for (auto _ : state) {
+        std::string document;
+        writePage(spec, document);
+        std::string bytes = EncodeAsAscii(document);
+        bytes.append("\r\n");
+        benchmark::DoNotOptimize(bytes.data());
+        size = bytes.size();
+    }
+    reportBytes(state, size);
+}
+
+void openFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    std::string document;
+    writePage(page(layout, linkStyle, items), document);
+    const std::string bytes = EncodeAsAscii(document) + "\r\n";
+    for (auto _ : state) {
+        ReadResult result = ReadPage(DecodePageFile(bytes));
+        if (!result.ok) {
+            state.SkipWithError(result.error.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(result.spec.links.data());
+    }
+    reportBytes(state, bytes.size());
+}
+
 // The reader's floor: a fresh copy of the page description, which allocates each item and link as the reader must
 // for its result.
 void holdSpec(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
@@ -184,6 +218,10 @@ void registerAll()
             benchmark::RegisterBenchmark(("ReadVsWrite/Read" + suffix).c_str(), read, layout, style, items)
                 ->Unit(benchmark::kMicrosecond);
             benchmark::RegisterBenchmark(("ReadVsWrite/HoldSpec" + suffix).c_str(), holdSpec, layout, style, items)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("OpenVsSave/Save" + suffix).c_str(), saveFile, layout, style, items)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("OpenVsSave/Open" + suffix).c_str(), openFile, layout, style, items)
                 ->Unit(benchmark::kMicrosecond);
         }
     }
