@@ -29,5 +29,8 @@ int main(int argc, char* argv[])
     larkspan::frmWiz window(platform, larkspan::helpContentsFile(QApplication::applicationDirPath(),
                                                                  QStringLiteral(LARKSPAN_HELP_FILE)));
     window.show();
+    // A page that cannot be opened is named in a message over the wizard, which then starts empty.
+    if (!outcome.pageFile.isEmpty())
+        window.openPage(outcome.pageFile);
     return app.exec();
 }

@@ -12,9 +12,11 @@ struct CommandLineOutcome {
     std::optional<int> exitCode;
     QString output; // for the standard output
     QString error;  // for the standard error
+    QString pageFile; // for the wizard: a page saved earlier, to open
 };
 
-// Reads the arguments, the program's own name first. The program takes no argument but --help and --version.
+// Reads the arguments, the program's own name first: --help, --version, or the name of one page to open (after
+// "--" also a name that begins with a hyphen).
 CommandLineOutcome readCommandLine(const QStringList& arguments);
 
 } // namespace larkspan

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int StartsWizard = -1;
 
-const QString Usage = QStringLiteral("Usage: larkspan [--help | --version]\n");
+const QString Usage = QStringLiteral("Usage: larkspan [--help | --version | PAGE]\n");
 
 } // namespace
 
@@ -34,21 +34,25 @@ void tst_Start::commandLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // the first line of the standard output
     QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("page"); // the page the wizard opens
 
-    const QString helpLine = QStringLiteral("Usage: larkspan [OPTION]");
+    const QString helpLine = QStringLiteral("Usage: larkspan [OPTION] [PAGE]");
     const QString versionLine = QStringLiteral("Larkspan 1.1");
-    QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << QString() << QString();
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << QString();
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << QString();
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << QString();
-    QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << QString();
-    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << QString();
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << QString() << Usage;
-    QTest::newRow("a Qt option is unknown too") << QStringList{"-platform", "offscreen"} << 2 << QString() << Usage;
-    QTest::newRow("file argument") << QStringList{"mypage.htm"} << 2 << QString() << Usage;
-    QTest::newRow("file after --help") << QStringList{"--help", "mypage.htm"} << 2 << QString() << Usage;
-    QTest::newRow("end of options and a file") << QStringList{"--", "mypage.htm"} << 2 << QString() << Usage;
-    QTest::newRow("empty argument") << QStringList{""} << 2 << QString() << Usage;
+    const QString none;
+    QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << none << none << none;
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << none << none;
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << none << none;
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << none << none;
+    QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << none << none;
+    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << none << none;
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << none << Usage << none;
+    QTest::newRow("a Qt option is unknown too") << QStringList{"-platform", "offscreen"} << 2 << none << Usage << none;
+    QTest::newRow("a page opens") << QStringList{"mypage.htm"} << StartsWizard << none << none << "mypage.htm";
+    QTest::newRow("help wins over a page") << QStringList{"--help", "mypage.htm"} << 0 << helpLine << none << none;
+    QTest::newRow("a page after the end of options") << QStringList{"--", "-page.htm"} << StartsWizard << none
+                                                     << none << "-page.htm";
+    QTest::newRow("two pages") << QStringList{"a.htm", "b.htm"} << 2 << none << Usage << none;
+    QTest::newRow("empty argument") << QStringList{""} << 2 << none << Usage << none;
 }
 
 void tst_Start::commandLine()
@@ -57,11 +61,13 @@ void tst_Start::commandLine()
     QFETCH(int, exitCode);
     QFETCH(QString, output);
     QFETCH(QString, error);
+    QFETCH(QString, page);
 
     const CommandLineOutcome outcome = readCommandLine(QStringList{QStringLiteral("larkspan")} + arguments);
     QCOMPARE(outcome.exitCode.value_or(StartsWizard), exitCode);
     QCOMPARE(outcome.output.section(QLatin1Char('\n'), 0, 0), output);
     QCOMPARE(outcome.error, error);
+    QCOMPARE(outcome.pageFile, page);
     if (exitCode == StartsWizard)
         return; // the wizard's own start is what every other test drives
 

@@ -54,7 +54,8 @@ done
 
 echo "--- desktop-file-validate"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
-grep -qx "Exec=larkspan" "$prefix/share/applications/$id.desktop" || fail "the entry does not start larkspan"
+grep -qx "Exec=larkspan %f" "$prefix/share/applications/$id.desktop" || fail "the entry does not start larkspan with the file"
+grep -qx "MimeType=text/html;" "$prefix/share/applications/$id.desktop" || fail "the entry does not offer to open web pages"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the entry's icon is not $id"
 echo "--- appstreamcli validate --no-net"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
