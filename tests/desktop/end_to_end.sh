@@ -6,7 +6,8 @@
 #
 # First run: every page answered, the overwrite question refused once and then accepted, "No" to another page.
 # Second run: "Yes" to another page, which must bring the wizard back exactly as it started. Third run: the save
-# dialog cancelled, which must save nothing and keep the wizard on the Finish page.
+# dialog cancelled, which must save nothing and keep the wizard on the Finish page. Fourth run: the first page
+# opened from the command line and saved over itself, the same bytes. Fifth: a text file refused with a message.
 set -uo pipefail
 
 binary=${1:?usage: end_to_end.sh <larkspan binary> <expected_page tool>}
@@ -202,5 +203,43 @@ gone 'Save your web page' || fail "the save dialog stayed open"
 focusMain
 xdotool key Escape
 ended "Escape on the Finish page"
+
+# --- Fourth run: the first page opened again from the command line, and saved over itself unchanged.
+cp "$pages/garden.htm" "$work/garden.made"
+startWizard garden.htm
+[ "$(title)" = 'Larkspan 1.1' ] || fail "an opened page shows \"$(title)\", not the Welcome page"
+xdotool key alt+s
+step "Start with garden.htm opened"
+for _ in 1 2 3 4 5 6; do
+    xdotool key alt+n
+    step "Next"
+done
+xdotool key alt+f
+window 'Save your web page' >/dev/null || fail "the save dialog did not open"
+# The dialog holds the opened page's name in its folder: Return and one Yes save over it.
+xdotool key Return
+step "the opened page's own name"
+xdotool key alt+y
+step "Yes to replacing garden.htm"
+focused 'Larkspan'
+xdotool key alt+n
+ended "No to another page after saving the opened page"
+cmp -s "$work/garden.made" "$pages/garden.htm" || fail "garden.htm opened and saved again is not the file it was"
+
+# --- Fifth run: a file that is no page of ours is named in a message, and the wizard starts empty.
+startWizard notes.txt
+# Without a window manager nothing hands the message the focus that startWizard gave the main window.
+message=$(window 'Larkspan') || fail "no message named the refused file"
+xdotool windowfocus --sync "$message"
+xdotool key Return
+step "OK to the message that notes.txt cannot be opened"
+gone 'Larkspan' || fail "the message stayed open"
+focusMain
+xdotool key alt+s
+step "Start after the refused file"
+[ "$(title)" = 'Larkspan 1.1 - Select a page layout' ] || fail "after the refused file the wizard shows \"$(title)\""
+xdotool key Escape
+ended "Escape on the Layout page"
+[ "$(cat "$pages/notes.txt")" = $'First line\nSecond line' ] || fail "the refused file changed"
 nothingWritten
-echo "PASS: three pages made, compared and cancelled in a real window"
+echo "PASS: three pages made, compared and cancelled, one opened and saved again, one refused, in a real window"
