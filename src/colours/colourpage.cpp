@@ -107,18 +107,13 @@ void ColourPage::buildPage()
 {
     QWidget* panel = wiz.panel(WizardPage::Colors);
 
-    auto* instruction = new QLabel(tr("Select the color style of your web page. Choose Default or Choose Custom "
-                                      "Colors then check the desired page color properties and select a color."),
-                                   panel);
-    instruction->setWordWrap(true);
+    QLabel* instruction =
+        wiz.addInstruction(panel, tr("Select the color style of your web page. Choose Default or Choose Custom "
+                                     "Colors then check the desired page color properties and select a color."));
 
-    auto* defaultColors = new QRadioButton(tr("&Default Colors"), panel);
-    defaultColors->setObjectName(QStringLiteral("optRadio_%1").arg(OptDefaultColors));
+    QRadioButton* defaultColors = wiz.addRadio(panel, OptDefaultColors, tr("&Default Colors"));
     defaultColors->setChecked(true);
-    wiz.optRadio[OptDefaultColors] = defaultColors;
-    auto* customChoice = new QRadioButton(tr("C&ustom Colors"), panel);
-    customChoice->setObjectName(QStringLiteral("optRadio_%1").arg(OptCustomColors));
-    wiz.optRadio[OptCustomColors] = customChoice;
+    QRadioButton* customChoice = wiz.addRadio(panel, OptCustomColors, tr("C&ustom Colors"));
 
     auto* attributes = new QGridLayout;
     attributes->setContentsMargins(AttributeIndent, 0, 0, 0);
@@ -126,10 +121,8 @@ void ColourPage::buildPage()
     attributes->setVerticalSpacing(4);
     for (const ColorAttribute attribute : AllColorAttributes) {
         const int row = int(attribute);
-        auto* box = new QCheckBox(tr(properties(attribute).checkBoxCaption), panel);
-        box->setObjectName(QStringLiteral("chkBox_%1").arg(checkBoxIndex(attribute)));
+        QCheckBox* box = wiz.addCheckBox(panel, checkBoxIndex(attribute), tr(properties(attribute).checkBoxCaption));
         box->setEnabled(false);
-        wiz.chkBox[checkBoxIndex(attribute)] = box;
 
         const int index = ImgFirstColourButton + row;
         auto* button = new ColourButton(panel);
@@ -178,9 +171,7 @@ void ColourPage::buildPage()
     top->addLayout(choices, 3);
     top->addWidget(frame, 2);
 
-    auto* includeImage = new QCheckBox(tr("Include Background I&mage"), panel);
-    includeImage->setObjectName(QStringLiteral("chkBox_%1").arg(ChkBackgroundImage));
-    wiz.chkBox[ChkBackgroundImage] = includeImage;
+    QCheckBox* includeImage = wiz.addCheckBox(panel, ChkBackgroundImage, tr("Include Background I&mage"));
 
     auto* imageBox = new QLineEdit(panel);
     imageBox->setObjectName(QStringLiteral("txtBox_%1").arg(TxtBackgroundImage));

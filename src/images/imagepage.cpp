@@ -55,14 +55,11 @@ ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
     QWidget* panel = wiz.panel(WizardPage::Image);
 
     // Kept as is: "a good it idea".
-    auto* instruction = new QLabel(tr("Select an image for your web page. It's a good it idea to select an image "
-                                      "that isn't too large since it will increase the page's download time."),
-                                   panel);
-    instruction->setWordWrap(true);
+    QLabel* instruction =
+        wiz.addInstruction(panel, tr("Select an image for your web page. It's a good it idea to select an image "
+                                     "that isn't too large since it will increase the page's download time."));
 
-    auto* include = new QCheckBox(tr("Include I&mage"), panel);
-    wiz.chkBox[ChkPageImage] = include;
-    include->setObjectName(QStringLiteral("chkBox_%1").arg(ChkPageImage));
+    QCheckBox* include = wiz.addCheckBox(panel, ChkPageImage, tr("Include I&mage"));
 
     auto* box = new QLineEdit(panel);
     box->setAccessibleName(tr("Image file name"));

@@ -3,11 +3,13 @@
 #include "ui/artwork.h"
 #include "ui/stringconvert.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace larkspan {
 
@@ -41,6 +43,38 @@ QLabel* WizardControls::addLabel(QWidget* panel, int index, const QString& text)
     label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
     lblLabel[index] = label;
     return label;
+}
+
+QCheckBox* WizardControls::addCheckBox(QWidget* panel, int index, const QString& caption)
+{
+    auto* box = new QCheckBox(caption, panel);
+    box->setObjectName(QStringLiteral("chkBox_%1").arg(index));
+    chkBox[index] = box;
+    return box;
+}
+
+QRadioButton* WizardControls::addRadio(QWidget* panel, int index, const QString& caption)
+{
+    auto* radio = new QRadioButton(caption, panel);
+    radio->setObjectName(QStringLiteral("optRadio_%1").arg(index));
+    optRadio[index] = radio;
+    return radio;
+}
+
+QLabel* WizardControls::addInstruction(QWidget* panel, const QString& text)
+{
+    auto* label = new QLabel(text, panel);
+    label->setWordWrap(true);
+    return label;
+}
+
+WizardControls::CaptionedBox WizardControls::addLineBox(QWidget* panel, int index, const QString& caption)
+{
+    auto* label = new QLabel(caption, panel);
+    auto* box = new QLineEdit(panel);
+    label->setBuddy(box);
+    txtBox[index] = box;
+    return {label, box};
 }
 
 QListWidget* WizardControls::addList(QWidget* panel, int index, const QString& accessibleName)

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -54,6 +55,17 @@ public:
     // Makes element index of lblLabel on a panel or a frame in it, or element index of lstBox.
     QLabel* addLabel(QWidget* panel, int index, const QString& text = {});
     QListWidget* addList(QWidget* panel, int index, const QString& accessibleName);
+    // Makes element index of chkBox or optRadio.
+    QCheckBox* addCheckBox(QWidget* panel, int index, const QString& caption);
+    QRadioButton* addRadio(QWidget* panel, int index, const QString& caption);
+    // Makes a page's word-wrapped instruction at its top.
+    static QLabel* addInstruction(QWidget* panel, const QString& text);
+    // Makes element index of txtBox as a one-line box with its caption, the caption's buddy.
+    struct CaptionedBox {
+        QLabel* caption;
+        QLineEdit* box;
+    };
+    CaptionedBox addLineBox(QWidget* panel, int index, const QString& caption);
 
     // Text of any text box, with CR LF line ends; setting it replaces the whole text.
     QString boxText(int index) const;

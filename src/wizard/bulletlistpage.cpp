@@ -34,10 +34,9 @@ BulletListPage::BulletListPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::BulletList);
 
-    auto* instruction = new QLabel(tr("Bullet list provide traditional indented items to your page. They are ideal "
-                                      "for listing specific items you would like to set apart from the body of text."),
-                                   panel);
-    instruction->setWordWrap(true);
+    QLabel* instruction =
+        wiz.addInstruction(panel, tr("Bullet list provide traditional indented items to your page. They are ideal "
+                                     "for listing specific items you would like to set apart from the body of text."));
 
     auto* styleLabel = new QLabel(tr("Style"), panel);
     auto* style = new QComboBox(panel);

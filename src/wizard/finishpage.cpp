@@ -76,10 +76,8 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
         summaryColumn->addWidget(label);
     }
 
-    auto* emailLabel = new QLabel(tr("Include your email address: eg. someone@example.com"), panel);
-    auto* email = new QLineEdit(panel);
-    emailLabel->setBuddy(email);
-    wiz.txtBox[TxtEmail] = email;
+    const auto [emailLabel, email] =
+        wiz.addLineBox(panel, TxtEmail, tr("Include your email address: eg. someone@example.com"));
 
     auto* hint = new QLabel(tr("If you'd like to see what your web page looks like behind the scenes, select the "
                                "Source Browser button."),

@@ -377,10 +377,7 @@ void frmWiz::cmdButton_Click(int index)
     case CmdCancel: close(); break;
     case CmdHelp: Help(); break;
     case CmdAbout: About(); break;
-    default:
-        for (WizardPageBase* page : pages)
-            page->cmdButton_Click(index);
-        break;
+    default: toEveryPage(&WizardPageBase::cmdButton_Click, index); break;
     }
 }
 
@@ -423,8 +420,7 @@ void frmWiz::txtBox_GotFocus(int)
 
 void frmWiz::txtBox_Change(int index)
 {
-    for (WizardPageBase* page : pages)
-        page->txtBox_Change(index);
+    toEveryPage(&WizardPageBase::txtBox_Change, index);
 }
 
 bool frmWiz::txtBox_KeyPress(int index, int keyAscii)
@@ -437,26 +433,22 @@ bool frmWiz::txtBox_KeyPress(int index, int keyAscii)
 
 void frmWiz::chkBox_Click(int index)
 {
-    for (WizardPageBase* page : pages)
-        page->chkBox_Click(index);
+    toEveryPage(&WizardPageBase::chkBox_Click, index);
 }
 
 void frmWiz::optRadio_Click(int index)
 {
-    for (WizardPageBase* page : pages)
-        page->optRadio_Click(index);
+    toEveryPage(&WizardPageBase::optRadio_Click, index);
 }
 
 void frmWiz::lstBox_Click(int index)
 {
-    for (WizardPageBase* page : pages)
-        page->lstBox_Click(index);
+    toEveryPage(&WizardPageBase::lstBox_Click, index);
 }
 
 void frmWiz::cbBox_Click(int index)
 {
-    for (WizardPageBase* page : pages)
-        page->cbBox_Click(index);
+    toEveryPage(&WizardPageBase::cbBox_Click, index);
 }
 
 void frmWiz::Form_Unload()

@@ -122,6 +122,13 @@ private:
     std::unique_ptr<FinishPage> finish;
     // The same pages in the order in which they load, reset and hear every event.
     std::array<WizardPageBase*, PageCount> pages{};
+
+    // Passes one control's event on to every page, in that order.
+    void toEveryPage(void (WizardPageBase::*handler)(int), int index)
+    {
+        for (WizardPageBase* page : pages)
+            (page->*handler)(index);
+    }
 };
 
 } // namespace larkspan

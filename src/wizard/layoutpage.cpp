@@ -85,15 +85,9 @@ LayoutPage::LayoutPage(WizardControls& wiz) : wiz(wiz)
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* titleLabel = new QLabel(tr("Title of your web page. eg: My Home Page"), panel);
-    auto* title = new QLineEdit(panel);
-    titleLabel->setBuddy(title);
-    wiz.txtBox[TxtTitle] = title;
+    const auto [titleLabel, title] = wiz.addLineBox(panel, TxtTitle, tr("Title of your web page. eg: My Home Page"));
 
-    auto* headingLabel = new QLabel(tr("Page Heading"), panel);
-    auto* heading = new QLineEdit(panel);
-    headingLabel->setBuddy(heading);
-    wiz.txtBox[TxtHeading] = heading;
+    const auto [headingLabel, heading] = wiz.addLineBox(panel, TxtHeading, tr("Page Heading"));
 
     auto* sizeLabel = new QLabel(tr("Size"), panel);
     auto* size = new QComboBox(panel);

@@ -20,30 +20,21 @@ LinksPage::LinksPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Links);
 
-    auto* instruction = new QLabel(
-        tr("Add some links to your page. Links provide a way for people to visit other sites and pages."), panel);
-    instruction->setWordWrap(true);
+    QLabel* instruction = wiz.addInstruction(
+        panel, tr("Add some links to your page. Links provide a way for people to visit other sites and pages."));
 
-    auto* plain = new QRadioButton(tr("&Default Link Style"), panel);
-    auto* combo = new QRadioButton(tr("Combo Bo&x (JavaScript)"), panel);
-    plain->setObjectName(QStringLiteral("optRadio_%1").arg(OptDefaultLinkStyle));
-    combo->setObjectName(QStringLiteral("optRadio_%1").arg(OptComboLinkStyle));
+    QRadioButton* plain = wiz.addRadio(panel, OptDefaultLinkStyle, tr("&Default Link Style"));
+    QRadioButton* combo = wiz.addRadio(panel, OptComboLinkStyle, tr("Combo Bo&x (JavaScript)"));
     auto* linkStyle = new QButtonGroup(panel);
     linkStyle->addButton(plain);
     linkStyle->addButton(combo);
     plain->setChecked(true);
-    wiz.optRadio[OptDefaultLinkStyle] = plain;
-    wiz.optRadio[OptComboLinkStyle] = combo;
 
-    auto* addressLabel = new QLabel(tr("Link Address: eg. http://www.example.com/"), panel);
-    auto* address = new QLineEdit(panel);
-    addressLabel->setBuddy(address);
-    wiz.txtBox[TxtLinkAddress] = address;
+    const auto [addressLabel, address] =
+        wiz.addLineBox(panel, TxtLinkAddress, tr("Link Address: eg. http://www.example.com/"));
 
-    auto* descriptionLabel = new QLabel(tr("Link Description: eg. Click here"), panel);
-    auto* description = new QLineEdit(panel);
-    descriptionLabel->setBuddy(description);
-    wiz.txtBox[TxtLinkDescription] = description;
+    const auto [descriptionLabel, description] =
+        wiz.addLineBox(panel, TxtLinkDescription, tr("Link Description: eg. Click here"));
 
     QPushButton* add = wiz.addButton(panel, CmdAddLink, tr("&Add Link"), false);
 

@@ -31,9 +31,8 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Text);
 
-    auto* instruction =
-        new QLabel(tr("Add some text to your web page or import a text file into your web page."), panel);
-    instruction->setWordWrap(true);
+    QLabel* instruction =
+        wiz.addInstruction(panel, tr("Add some text to your web page or import a text file into your web page."));
 
     auto* text = new GuardedTextBox(panel);
     text->setAccessibleName(tr("Page text"));
@@ -50,21 +49,15 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
 
     // Kept as is: the frame's caption is two blanks.
     auto* frame = new QGroupBox(QStringLiteral("  "), panel);
-    auto* mask = new QCheckBox(tr("Enable Key &Mask"), frame);
-    mask->setObjectName(QStringLiteral("chkBox_%1").arg(ChkKeyMask));
-    wiz.chkBox[ChkKeyMask] = mask;
-    auto* lineBreak = new QRadioButton(tr("Enter Key = <B&R>"), frame);
-    auto* paragraph = new QRadioButton(tr("Enter Key = <&P>"), frame);
-    lineBreak->setObjectName(QStringLiteral("optRadio_%1").arg(OptEnterBreak));
-    paragraph->setObjectName(QStringLiteral("optRadio_%1").arg(OptEnterParagraph));
+    QCheckBox* mask = wiz.addCheckBox(frame, ChkKeyMask, tr("Enable Key &Mask"));
+    QRadioButton* lineBreak = wiz.addRadio(frame, OptEnterBreak, tr("Enter Key = <B&R>"));
+    QRadioButton* paragraph = wiz.addRadio(frame, OptEnterParagraph, tr("Enter Key = <&P>"));
     auto* enterKey = new QButtonGroup(frame);
     enterKey->addButton(lineBreak);
     enterKey->addButton(paragraph);
     lineBreak->setChecked(true);
     lineBreak->setEnabled(false);
     paragraph->setEnabled(false);
-    wiz.optRadio[OptEnterBreak] = lineBreak;
-    wiz.optRadio[OptEnterParagraph] = paragraph;
 
     auto* options = new QHBoxLayout;
     options->addWidget(lineBreak);

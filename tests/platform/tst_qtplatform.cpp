@@ -144,12 +144,12 @@ void tst_QtPlatform::messageBox()
         seenText = box->text();
         seenTitle = box->windowTitle();
         seenIcon = box->icon();
-        if (escapeFirst) {
+        if (message.escapeFirst) {
             QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
             if (!box->isVisible())
                 return;
         }
-        pressed = pressButton(box, QMessageBox::StandardButton(click));
+        pressed = pressButton(box, QMessageBox::StandardButton(message.click));
     });
     const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
                                                      MessageButtons(buttons), MessageIcon(icon),
