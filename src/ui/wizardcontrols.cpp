@@ -13,6 +13,21 @@
 
 namespace larkspan {
 
+namespace {
+
+// Makes element index of an array, a widget with a text, named after its array and index.
+template <typename Widget, std::size_t Count>
+Widget* makeElement(std::array<Widget*, Count>& array, const char* arrayName, int index, const QString& text,
+                    QWidget* panel)
+{
+    auto* widget = new Widget(text, panel);
+    widget->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(arrayName)).arg(index));
+    array[index] = widget;
+    return widget;
+}
+
+} // namespace
+
 WizardControls::WizardControls(QWidget& window, Platform& platform) : window(window), platform(platform) {}
 
 QPushButton* WizardControls::addButton(QWidget* panel, int index, const QString& caption, bool enabled)
@@ -39,26 +54,17 @@ QPushButton* WizardControls::addPictureButton(QWidget* panel, int index, const Q
 
 QLabel* WizardControls::addLabel(QWidget* panel, int index, const QString& text)
 {
-    auto* label = new QLabel(text, panel);
-    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
-    lblLabel[index] = label;
-    return label;
+    return makeElement(lblLabel, "lblLabel", index, text, panel);
 }
 
 QCheckBox* WizardControls::addCheckBox(QWidget* panel, int index, const QString& caption)
 {
-    auto* box = new QCheckBox(caption, panel);
-    box->setObjectName(QStringLiteral("chkBox_%1").arg(index));
-    chkBox[index] = box;
-    return box;
+    return makeElement(chkBox, "chkBox", index, caption, panel);
 }
 
 QRadioButton* WizardControls::addRadio(QWidget* panel, int index, const QString& caption)
 {
-    auto* radio = new QRadioButton(caption, panel);
-    radio->setObjectName(QStringLiteral("optRadio_%1").arg(index));
-    optRadio[index] = radio;
-    return radio;
+    return makeElement(optRadio, "optRadio", index, caption, panel);
 }
 
 QLabel* WizardControls::addInstruction(QWidget* panel, const QString& text)

@@ -164,11 +164,7 @@ void BulletListPage::cmdButton_Click(int index)
 
 void BulletListPage::restore(const PageSpec& spec, const QString&)
 {
-    QListWidget* list = wiz.lstBox[LstItems];
-    for (const std::string& item : spec.bulletItems) {
-        const QString text = toQt(item);
-        entrylist::append(list, text, shownText(text));
-    }
+    entrylist::appendAll(wiz.lstBox[LstItems], spec.bulletItems, shownText);
     wiz.cbBox[CbBulletStyle]->setCurrentIndex(std::clamp(spec.bulletStyle, 0, wiz.cbBox[CbBulletStyle]->count() - 1));
     updateCounter();
 }

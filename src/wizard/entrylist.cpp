@@ -58,6 +58,14 @@ void append(QListWidget* list, const QString& exactText, const QString& shownTex
     list->addItem(item);
 }
 
+void appendAll(QListWidget* list, const std::vector<std::string>& exactTexts, QString (*shown)(const QString&))
+{
+    for (const std::string& each : exactTexts) {
+        const QString text = toQt(each);
+        append(list, text, shown ? shown(text) : text);
+    }
+}
+
 void removeSelected(QListWidget* list)
 {
     const QModelIndexList selected = list->selectionModel()->selectedRows();

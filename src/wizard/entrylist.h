@@ -33,6 +33,10 @@ bool isFull(const QListWidget* list);
 std::vector<std::string> entries(const QListWidget* list);
 // Appends without checking the capacity; the pages check it first so that they can tell the user.
 void append(QListWidget* list, const QString& exactText, const QString& shownText);
+// Appends entries as entries() reads them back; shown gives the text the list shows for each, the entry itself
+// when null.
+void appendAll(QListWidget* list, const std::vector<std::string>& exactTexts,
+               QString (*shown)(const QString&) = nullptr);
 // Removes the selected entry, if any, and leaves nothing selected.
 void removeSelected(QListWidget* list);
 bool hasSelection(const QListWidget* list);

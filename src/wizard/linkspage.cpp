@@ -128,11 +128,7 @@ void LinksPage::cmdButton_Click(int index)
 
 void LinksPage::restore(const PageSpec& spec, const QString&)
 {
-    QListWidget* list = wiz.lstBox[LstLinks];
-    for (const std::string& link : spec.links) {
-        const QString entry = toQt(link);
-        entrylist::append(list, entry, entry);
-    }
+    entrylist::appendAll(wiz.lstBox[LstLinks], spec.links);
     if (spec.linkStyle == LinkStyle::ComboBox)
         wiz.optRadio[OptComboLinkStyle]->setChecked(true);
     updateCounter();
