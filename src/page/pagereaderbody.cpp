@@ -1,0 +1,309 @@
+#include "page/pagereading.h"
+
+#include <algorithm>
+
+// The body between the heading and the footer: the basic layouts' text, image and lists, or the table's two cells.
+
+namespace larkspan::reading {
+
+bool Reader::readBody()
+{
+    if (at(front, kTableOpening)) {
+        if (!at(front, kTableStart))
+            return changed("the table is not as Larkspan writes it."sv);
+        return readTable(front + kTableStart.size());
+    }
+    return readBasic(front);
+}
+
+bool Reader::readBasic(std::size_t p)
+{
+    spec.pageImage.clear();
+    spec.imageWidth.clear();
+    spec.imageHeight.clear();
+    bool floating = false;
+    if (at(p, kImageStart)) {
+        std::size_t end = 0;
+        if (readImageForward(p, kImageStart, kFloatLeftEnd, end))
+            spec.layout = LayoutStyle::BasicImageLeft;
+        else if (readImageForward(p, kImageStart, kFloatRightEnd, end))
+            spec.layout = LayoutStyle::BasicImageRight;
+        else
+            return changed("the page image is not as Larkspan writes it."sv);
+        floating = true;
+        p = end;
+    }
+    if (!at(p, kPageTextStart))
+        return changed("the page text does not begin as Larkspan writes it."sv);
+    const std::size_t a = front = p + kPageTextStart.size();
+    std::size_t linksStart = 0;
+    if (!readLinks(footerStart, Column::Left, linksStart))
+        return false;
+    if (floating)
+        return readMiddle(a, linksStart, TextEnd::Plain);
+    // Without a floating image the page is layout 1, or layout 2 or 3 without an image, which two write alike.
+    spec.layout = LayoutStyle::BasicStyle;
+    if (readMiddle(a, linksStart, TextEnd::BasicStyle))
+        return true;
+    error.clear();
+    spec.layout = LayoutStyle::BasicImageLeft;
+    spec.pageImage.clear();
+    return readMiddle(a, linksStart, TextEnd::Plain);
+}
+
+bool Reader::readTable(std::size_t p)
+{
+    constexpr string_view table = "the table is not as Larkspan writes it."sv;
+    constexpr string_view image = "the page image is not as Larkspan writes it."sv;
+    spec.pageImage.clear();
+    spec.imageWidth.clear();
+    spec.imageHeight.clear();
+    front = p;
+    if (!endsAt(footerStart, kTableEnd))
+        return changed(table);
+    const std::size_t tableEnd = footerStart - kTableEnd.size();
+
+    if (at(p, kPageTextStart)) {
+        // Text on the left, the image cell on the right.
+        spec.layout = LayoutStyle::TableImageRight;
+        const std::size_t a = front = p + kPageTextStart.size();
+        std::size_t columns = 0;
+        if (endsAt(tableEnd, kBlankLineEnd) && endsAt(tableEnd - kNewLine.size(), kBetweenColumns))
+            columns = tableEnd - kNewLine.size();
+        else if (!readImageBackward(tableEnd, kImageStart, kCellImageEnd, columns))
+            return changed(image);
+        if (!endsAt(columns, kBetweenColumns))
+            return changed(table);
+        std::size_t linksStart = 0;
+        return readLinks(columns - kBetweenColumns.size(), Column::Left, linksStart)
+            && readMiddle(a, linksStart, TextEnd::Blank);
+    }
+
+    // The image cell on the left, text on the right.
+    spec.layout = LayoutStyle::TableImageLeft;
+    if (at(p, kImageStart)) {
+        std::size_t end = 0;
+        if (!readImageForward(p, kImageStart, kCellImageEnd, end) || !at(end, kNewLine))
+            return changed(image);
+        p = end + kNewLine.size();
+    } else if (at(p, kNewLine)) {
+        p += kNewLine.size();
+    } else {
+        return changed(image);
+    }
+    if (!at(p, kBetweenColumns) || !at(p + kBetweenColumns.size(), kPageTextStart))
+        return changed(table);
+    const std::size_t a = front = p + kBetweenColumns.size() + kPageTextStart.size();
+    std::size_t linksStart = 0;
+    return readLinks(tableEnd, Column::Right, linksStart) && readMiddle(a, linksStart, TextEnd::Plain);
+}
+
+// Name, height and width from the tag between its opening and its closing. The name may hold anything of the tag
+// itself, so the attributes after it are found from the end.
+bool Reader::readImageAttributes(string_view tag)
+{
+    if (!tag.ends_with(kImageAlt))
+        return false;
+    tag.remove_suffix(kImageAlt.size());
+    const std::size_t width = tag.rfind(kImageWidth);
+    if (width == npos)
+        return false;
+    const std::size_t height = tag.rfind(kImageHeight, width);
+    if (height == npos || height == 0 || height + kImageHeight.size() > width)
+        return false;
+    spec.pageImage = tag.substr(0, height);
+    spec.imageHeight = tag.substr(height + kImageHeight.size(), width - height - kImageHeight.size());
+    spec.imageWidth = tag.substr(width + kImageWidth.size());
+    return true;
+}
+
+bool Reader::readImageForward(std::size_t p, string_view opening, string_view closing, std::size_t& end)
+{
+    const std::size_t onLine = closing.find(kNewLine);
+    const std::size_t tagStart = p + opening.size();
+    const std::size_t tagLineEnd = lineEnd(tagStart);
+    if (!at(p, opening) || tagLineEnd == npos || tagLineEnd < tagStart + onLine || !at(tagLineEnd - onLine, closing))
+        return false;
+    end = tagLineEnd - onLine + closing.size();
+    return readImageAttributes(span(tagStart, tagLineEnd - onLine));
+}
+
+bool Reader::readImageBackward(std::size_t e, string_view opening, string_view closing, std::size_t& start)
+{
+    if (!endsAt(e, closing))
+        return false;
+    const std::size_t closingStart = e - closing.size();
+    const std::size_t tagLine = lineStart(closingStart + closing.find(kNewLine));
+    const std::size_t openingLines = opening.rfind(kNewLine) + kNewLine.size();
+    if (tagLine < front + openingLines)
+        return false;
+    start = tagLine - openingLines;
+    if (!at(start, opening) || start + opening.size() > closingStart)
+        return false;
+    return readImageAttributes(span(start + opening.size(), closingStart));
+}
+
+// A menu option line as its link entry: the address, a TAB, the description.
+bool Reader::readOption(string_view line, std::string& entry)
+{
+    constexpr string_view close = kOptionEnd.substr(0, kOptionEnd.size() - kNewLine.size());
+    if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
+        return false;
+    const string_view both = line.substr(kOptionStart.size(), line.size() - kOptionStart.size() - close.size());
+    const std::size_t middle = both.find(kAnchorMiddle);
+    if (middle == npos)
+        return false;
+    entry.reserve(both.size() - kAnchorMiddle.size() + 1);
+    if (!unescapeScript(both.substr(0, middle), entry))
+        return false;
+    entry += '\t';
+    return unescapeScript(both.substr(middle + kAnchorMiddle.size()), entry);
+}
+
+// The link list block ending at e: up from its last line to the first line that is not a link, counting, then down
+// again, reading each; start is where the block begins.
+bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
+{
+    spec.links.clear();
+    spec.linkStyle = LinkStyle::Default;
+    constexpr string_view menu = "the jump menu of the link list is not as Larkspan writes it."sv;
+    const bool combo = endsAt(e, kMenuEnd);
+    std::size_t linesEnd = e;
+    if (combo) {
+        spec.linkStyle = LinkStyle::ComboBox;
+        const string_view go = column == Column::Left ? kGoButtonSpaced : kGoButtonFlush;
+        linesEnd -= kMenuEnd.size();
+        if (!endsAt(linesEnd, go) || !endsAt(linesEnd - go.size(), kSelectEnd))
+            return changed(menu);
+        linesEnd -= go.size() + kSelectEnd.size();
+    } else if (endsAt(e, kBlankLineEnd)) {
+        start = e - kNewLine.size();
+        if (headScript)
+            return changed("the script in its head does not fit its link list."sv);
+        return true;
+    } else if (!endsAt(e, kAnchorEnd)) {
+        return changed("the link list does not end as Larkspan writes it."sv);
+    }
+
+    const string_view opening = combo ? kOptionStart : kAnchorStart;
+    std::size_t first = linesEnd;
+    lineStarts.clear();
+    while (first >= front + kNewLine.size()) {
+        const std::size_t line = lineStart(first - kNewLine.size());
+        if (line < front || !at(line, opening))
+            break;
+        first = line;
+        lineStarts.push_back(line);
+    }
+    const std::size_t count = lineStarts.size();
+    std::size_t p = first;
+    if (combo) {
+        if (count == 0 || !endsAt(p, kMenuStart))
+            return changed(menu);
+        p -= kMenuStart.size();
+    }
+    if (count == 0 || !endsAt(p, kLinksStart))
+        return changed("the link list does not begin as Larkspan writes it."sv);
+    start = p - kLinksStart.size();
+
+    spec.links.reserve(count);
+    for (std::size_t i = count; i-- > 0;) {
+        const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
+        const string_view text = span(lineStarts[i], end);
+        if (combo) {
+            if (!readOption(text, spec.links.emplace_back()))
+                return changed(menu);
+        } else {
+            constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
+            const std::size_t middle = text.find(kAnchorMiddle, kAnchorStart.size());
+            if (!text.ends_with(close) || middle == npos || middle + kAnchorMiddle.size() + close.size() > text.size())
+                return changed("a link of the link list is not as Larkspan writes it."sv);
+            const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
+            const string_view description = text.substr(middle + kAnchorMiddle.size(),
+                                                        text.size() - middle - kAnchorMiddle.size() - close.size());
+            std::string& entry = spec.links.emplace_back();
+            entry.reserve(address.size() + 1 + description.size());
+            entry.append(address).append(1, '\t').append(description);
+        }
+    }
+    if (headScript != combo)
+        return changed("the script in its head does not fit its link list."sv);
+    return true;
+}
+
+// The page text from a, then the bullet list block up to linksStart.
+bool Reader::readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd)
+{
+    spec.bulletItems.clear();
+    spec.bulletStyle = 0;
+    if (linksStart < a)
+        return changed("the page text does not end as Larkspan writes it."sv);
+    if (endsAt(linksStart, kBulletsEnd)) {
+        const std::size_t itemsEnd = linksStart - kBulletsEnd.size();
+        for (std::size_t p = find(kBulletsStart, a); p != npos && p < itemsEnd; p = find(kBulletsStart, p + 1)) {
+            std::size_t q = p + kBulletsStart.size();
+            int type = 0;
+            while (type < 3 && !at(q, kBulletTypes[type]))
+                ++type;
+            if (type == 3)
+                continue;
+            q += kBulletTypes[type].size();
+            if (q + kBulletItem.size() + kNewLine.size() > itemsEnd || !at(q, kBulletItem)
+                || !at(itemsEnd - kNewLine.size(), kNewLine) || !pageTextEndsAt(a, p, textEnd))
+                continue;
+            spec.bulletStyle = type;
+            readItems(q + kBulletItem.size(), itemsEnd - kNewLine.size());
+            return true;
+        }
+        return changed("the bullet list does not begin as Larkspan writes it."sv);
+    }
+    if (!endsAt(linksStart, kBlankLineEnd))
+        return changed("the bullet list does not end as Larkspan writes it."sv);
+    if (!pageTextEndsAt(a, linksStart - kNewLine.size(), textEnd))
+        return changed("the page text does not end as Larkspan writes it."sv);
+    return true;
+}
+
+bool Reader::pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd)
+{
+    const auto plain = [&](std::size_t end) {
+        if (end < a + kPageTextEnd.size() || !at(end - kPageTextEnd.size(), kPageTextEnd))
+            return false;
+        spec.pageText = span(a, end - kPageTextEnd.size());
+        return true;
+    };
+    const auto blank = [&] { return e >= kNewLine.size() && at(e - kNewLine.size(), kNewLine) && plain(e - 2); };
+    switch (textEnd) {
+    case TextEnd::Plain: return plain(e);
+    case TextEnd::Blank: return blank();
+    case TextEnd::BasicStyle:
+        if (blank()) {
+            spec.pageImage.clear();
+            return true;
+        }
+        std::size_t tag = 0;
+        const std::size_t saved = front;
+        front = a;
+        const bool image = readImageBackward(e, kCentredImageStart, kCentredEnd, tag) && plain(tag);
+        front = saved;
+        if (!image)
+            spec.pageImage.clear();
+        return image;
+    }
+    return false;
+}
+
+void Reader::readItems(std::size_t start, std::size_t end)
+{
+    for (std::size_t p = start;;) {
+        const std::size_t next = find(kItemSeparator, p);
+        if (next == npos || next >= end) {
+            spec.bulletItems.emplace_back(span(p, end));
+            return;
+        }
+        spec.bulletItems.emplace_back(span(p, next));
+        p = next + kItemSeparator.size();
+    }
+}
+
+} // namespace larkspan::reading
