@@ -297,8 +297,7 @@ void tst_ColourMenus::menuOpensUnderTheButton()
 
 void tst_ColourMenus::poppedUpMenuChoosesByAccessKey()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Colors);
+    WizardFixture f(WizardPage::Colors);
     ColourPage& page = f.wiz->colourPage();
     f.wiz->optRadio[OptCustomColors]->click();
     f.wiz->chkBox[ChkFirstColour + int(A::VisitedLink)]->click();

@@ -46,8 +46,7 @@ private slots:
 
 void tst_ImagePage::startState()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Image);
+    WizardFixture f(WizardPage::Image);
     QVERIFY(!f.wiz->chkBox[ChkPageImage]->isChecked());
     QCOMPARE(f.wiz->chkBox[ChkPageImage]->text(), QStringLiteral("Include I&mage"));
     QVERIFY(!f.wiz->txtBox[TxtPageImage]->isEnabled());

@@ -155,9 +155,8 @@ void tst_Finish::repeatedRequestIsDropped_data()
 void tst_Finish::repeatedRequestIsDropped()
 {
     QFETCH(bool, sourceBrowser);
-    FinishFixture f;
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     QTemporaryDir folder;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     int nested = 0;
     if (sourceBrowser) {
         f.platform.whileModal = [&](QDialog*) {
@@ -191,8 +190,7 @@ void tst_Finish::repeatedRequestIsDropped()
 
 void tst_Finish::cancellingTheSaveDialog()
 {
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
     const QStringList before = QDir::current().entryList(QDir::Files);
     f.platform.calls.clear();
 
