@@ -28,7 +28,6 @@ inline qsizetype checkedCount(const QMenu* menu)
 }
 
 // A colour button face as the drawing of that name gives it at the button's size and pixel ratio.
-// A colour button face as the drawing of that name gives it at the button's size and pixel ratio.
 inline QImage drawnFace(const char* name, qreal ratio)
 {
     return drawnPicture(QStringLiteral(":/colours/") + QLatin1String(name), QSize(18, 18) * ratio);
@@ -110,6 +109,13 @@ struct ColourFixture : WizardFixture {
     {
         goTo(WizardPage::Colors);
         page().popupMenu = [this](QMenu* menu, const QPoint& clientPoint) { popups.push_back({menu, clientPoint}); };
+    }
+
+    // With "Custom Colors" chosen and the box of that attribute ticked.
+    explicit ColourFixture(A ticked) : ColourFixture()
+    {
+        chooseCustom();
+        tick(ticked);
     }
 
     ColourPage& page() const { return wiz->colourPage(); }

@@ -94,9 +94,7 @@ void tst_ColourMenus::namedColourIntoEverySlot()
     QFETCH(QString, slot);
     QFETCH(QColor, preview);
 
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(attribute);
+    ColourFixture f(attribute);
     f.pick(attribute, item);
 
     QCOMPARE(f.slot(attribute), slot);
@@ -121,9 +119,7 @@ void tst_ColourMenus::namedColourIntoEverySlot()
 
 void tst_ColourMenus::separatorOnlyRemovesCheckMarks()
 {
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(A::Link);
+    ColourFixture f(A::Link);
     f.pick(A::Link, NavyItem);
     f.page().mnuColors2_Click(1);
     QCOMPARE(f.checkedItem(A::Link), -1);
@@ -157,9 +153,7 @@ void tst_ColourMenus::customColour()
     QFETCH(QString, slot);
     QFETCH(QColor, preview);
 
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(attribute);
+    ColourFixture f(attribute);
     f.pick(attribute, NavyItem);
     const CustomColors before = f.wiz->colourPage().customColors;
     const CustomColors edited = numberedSlots(0x00101010);
@@ -247,9 +241,7 @@ void tst_ColourMenus::colourButtonMouse()
     QFETCH(QString, faces);
     QFETCH(bool, menuOpens);
 
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(A::Link);
+    ColourFixture f(A::Link);
     ColourButton& button = f.button(A::Link);
     QCOMPARE(button.size(), QSize(18, 18));
     QString replaced;
@@ -280,9 +272,7 @@ void tst_ColourMenus::menuOpensUnderTheButton()
 {
     QFETCH(A, attribute);
 
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(attribute);
+    ColourFixture f(attribute);
     ColourButton& button = f.button(attribute);
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 6));
 
@@ -297,8 +287,7 @@ void tst_ColourMenus::menuOpensUnderTheButton()
 
 void tst_ColourMenus::poppedUpMenuChoosesByAccessKey()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Colors);
+    WizardFixture f(WizardPage::Colors);
     ColourPage& page = f.wiz->colourPage();
     f.wiz->optRadio[OptCustomColors]->click();
     f.wiz->chkBox[ChkFirstColour + int(A::VisitedLink)]->click();
@@ -317,9 +306,7 @@ void tst_ColourMenus::poppedUpMenuChoosesByAccessKey()
 
 void tst_ColourMenus::keyboardOpensTheMenu()
 {
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(A::Background);
+    ColourFixture f(A::Background);
     ColourButton& button = f.button(A::Background);
     f.box(A::Background)->setFocus();
     QTest::keyClick(f.box(A::Background), Qt::Key_Tab);

@@ -87,9 +87,7 @@ void tst_Colours::tickStep()
     QFETCH(A, attribute);
     QFETCH(int, defaultItem);
 
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(attribute);
+    ColourFixture f(attribute);
 
     QVERIFY(f.button(attribute).isEnabled());
     QCOMPARE(f.checkedItem(attribute), defaultItem);
@@ -167,9 +165,7 @@ void tst_Colours::defaultKeepsCheckMarksCustomRemovesThem()
 
 void tst_Colours::disabledBoxChangeIsSilent()
 {
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(A::Text);
+    ColourFixture f(A::Text);
     f.pick(A::Text, NavyItem);
 
     f.box(A::Text)->setEnabled(false);
@@ -230,9 +226,7 @@ void tst_Colours::previewColoursAfterReset()
 
 void tst_Colours::resetForAnotherPage()
 {
-    ColourFixture f;
-    f.chooseCustom();
-    f.tick(A::Text);
+    ColourFixture f(A::Text);
     f.pick(A::Text, NavyItem);
     f.tick(A::Link);
     const CustomColors defined = numberedSlots(0x00400000);

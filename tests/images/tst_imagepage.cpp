@@ -34,20 +34,18 @@ private slots:
     void cancelChangesNothing();
     void unreadablePictureKeepsThePage_data();
     void unreadablePictureKeepsThePage();
-    void untickClearsEverything();
     void propertiesMenu_data();
     void propertiesMenu();
     void propertiesCommand_data();
     void propertiesCommand();
-    void resetForAnotherPage_data();
-    void resetForAnotherPage();
+    void clearingLeavesNoPicture_data();
+    void clearingLeavesNoPicture();
     void propertiesSheet();
 };
 
 void tst_ImagePage::startState()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Image);
+    WizardFixture f(WizardPage::Image);
     QVERIFY(!f.wiz->chkBox[ChkPageImage]->isChecked());
     QCOMPARE(f.wiz->chkBox[ChkPageImage]->text(), QStringLiteral("Include I&mage"));
     QVERIFY(!f.wiz->txtBox[TxtPageImage]->isEnabled());
@@ -234,41 +232,7 @@ void tst_ImagePage::unreadablePictureKeepsThePage()
     QVERIFY2(args[0].startsWith(u"The picture %1 cannot be shown: "_s.arg(QDir::toNativeSeparators(path))),
              qPrintable(args[0]));
     QVERIFY2(args[0].contains(reason), qPrintable(args[0]));
-    QCOMPARE(args[1], u"ok"_s);
-    QCOMPARE(args[2], u"critical"_s);
-    QCOMPARE(args[3], u"Larkspan"_s);
-    QCOMPARE(args[4], u"frmWiz"_s);
-}
-
-void tst_ImagePage::untickClearsEverything()
-{
-    ImageFixture f;
-    f.choose(makePicture(f.dir, u"logo.gif"_s, f.innerSize() + QSize(50, 50)));
-    QVERIFY(f.hsb()->isVisible() && f.vsb()->isVisible());
-
-    f.wiz->chkBox[ChkPageImage]->click();
-
-    QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
-    QVERIFY(!f.wiz->txtBox[TxtPageImage]->isEnabled());
-    QVERIFY(!f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
-    QVERIFY(f.image()->isHidden());
-    QVERIFY(f.image()->pixmap().isNull());
-    QVERIFY(f.hsb()->isHidden());
-    QVERIFY(f.vsb()->isHidden());
-    QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString());
-    QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString());
-    QCOMPARE(f.wiz->imagePage().pageImagePath, QString());
-    const PageSpec spec = f.wiz->pageSpec();
-    QVERIFY(spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty());
-
-    f.click(f.inner());
-    QCOMPARE(f.menusShown, 1);
-    QVERIFY(!f.propertiesEnabled);
-
-    f.wiz->chkBox[ChkPageImage]->click();
-    QVERIFY(f.wiz->txtBox[TxtPageImage]->isEnabled());
-    QVERIFY(f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
-    QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
+    QCOMPARE(args.mid(1), QStringList({u"ok"_s, u"critical"_s, u"Larkspan"_s, u"frmWiz"_s}));
 }
 
 void tst_ImagePage::propertiesMenu_data()
@@ -361,36 +325,57 @@ void tst_ImagePage::propertiesCommand()
     QCOMPARE(f.state(), shown);
 }
 
-void tst_ImagePage::resetForAnotherPage_data()
+void tst_ImagePage::clearingLeavesNoPicture_data()
 {
-    QTest::addColumn<bool>("withPicture");
+    QTest::addColumn<bool>("withPicture"); // larger than the viewport, so that both bars show
     QTest::addColumn<bool>("ticked");
-    QTest::newRow("with a picture") << true << true;
-    QTest::newRow("ticked, no picture") << false << true;
-    QTest::newRow("never ticked") << false << false;
+    QTest::addColumn<bool>("byUntick"); // else by the reset for another page
+    QTest::newRow("unticking clears everything") << true << true << true;
+    QTest::newRow("reset with a picture") << true << true << false;
+    QTest::newRow("reset, ticked, no picture") << false << true << false;
+    QTest::newRow("reset, never ticked") << false << false << false;
 }
 
-void tst_ImagePage::resetForAnotherPage()
+void tst_ImagePage::clearingLeavesNoPicture()
 {
     QFETCH(bool, withPicture);
     QFETCH(bool, ticked);
+    QFETCH(bool, byUntick);
     ImageFixture f;
-    if (withPicture)
-        f.choose(makePicture(f.dir, u"logo.gif"_s, f.innerSize() + QSize(10, 10)));
+    if (withPicture) {
+        f.choose(makePicture(f.dir, u"logo.gif"_s, f.innerSize() + QSize(50, 50)));
+        QVERIFY(f.hsb()->isVisible() && f.vsb()->isVisible());
+    }
     if (!ticked)
         f.wiz->chkBox[ChkPageImage]->click();
 
-    f.page().resetForAnotherPage();
+    if (byUntick)
+        f.wiz->chkBox[ChkPageImage]->click();
+    else
+        f.page().resetForAnotherPage();
 
     QVERIFY(!f.wiz->chkBox[ChkPageImage]->isChecked());
+    QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
     QVERIFY(!f.wiz->txtBox[TxtPageImage]->isEnabled());
     QVERIFY(!f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
-    QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
-    QCOMPARE(f.wiz->imagePage().pageImagePath, QString());
+    QVERIFY(f.image()->isHidden());
+    QVERIFY(f.image()->pixmap().isNull());
+    QVERIFY(f.hsb()->isHidden());
+    QVERIFY(f.vsb()->isHidden());
     QCOMPARE(f.wiz->lblLabel[LblImageWidth]->text(), QString());
     QCOMPARE(f.wiz->lblLabel[LblImageHeight]->text(), QString());
-    QVERIFY(f.image()->isHidden() && f.image()->pixmap().isNull());
-    QVERIFY(f.hsb()->isHidden() && f.vsb()->isHidden());
+    QCOMPARE(f.wiz->imagePage().pageImagePath, QString());
+    const PageSpec spec = f.wiz->pageSpec();
+    QVERIFY(spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty());
+
+    f.click(f.inner());
+    QCOMPARE(f.menusShown, 1);
+    QVERIFY(!f.propertiesEnabled);
+
+    f.wiz->chkBox[ChkPageImage]->click();
+    QVERIFY(f.wiz->txtBox[TxtPageImage]->isEnabled());
+    QVERIFY(f.wiz->cmdButton[CmdBrowseImage]->isEnabled());
+    QCOMPARE(f.wiz->boxText(TxtPageImage), QString());
 }
 
 void tst_ImagePage::propertiesSheet()

@@ -151,8 +151,10 @@ void TestPageWriter::fragments_data()
 {
     QTest::addColumn<PageSpec>("spec");
     QTest::addColumn<QByteArray>("present");
-    QTest::addColumn<QByteArray>("absent");
+    QTest::addColumn<QByteArray>("absent"); // empty: nothing looked for
 
+    const auto row = [](const char* name, const PageSpec& spec, const QByteArray& present,
+                        const QByteArray& absent = {}) { QTest::newRow(name) << spec << present << absent; };
     const auto basic = LayoutStyle::BasicStyle;
     const auto tableLeft = LayoutStyle::TableImageLeft;
     const auto tableRight = LayoutStyle::TableImageRight;
@@ -160,85 +162,66 @@ void TestPageWriter::fragments_data()
     const auto menu = LinkStyle::ComboBox;
 
     // Head and BODY tag.
-    QTest::newRow("empty title gives Untitled, whatever the heading")
-        << PageSpec{.layout = basic, .heading = "Welcome"} << QByteArray("   <TITLE>Untitled</TITLE>\r\n</HEAD>")
-        << QByteArray("Welcome</TITLE>");
-    QTest::newRow("title with mark-up, quotes and UTF-8 unchanged")
-        << PageSpec{.layout = basic, .title = "Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac"}
-        << QByteArray("   <TITLE>Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac</TITLE>\r\n") << QByteArray();
-    QTest::newRow("background image comes before the colour slots")
-        << PageSpec{.layout = basic, .backgroundImage = "my back.gif"}
-        << QByteArray("<BODY BACKGROUND=\"my back.gif\" BGCOLOR=\"#FFFFFF\">\r\n") << QByteArray();
-    QTest::newRow("colour slots in order, empty ones leave nothing")
-        << PageSpec{.layout = basic, .bgColorAttr = "", .textColorAttr = " TEXT=1", .linkColorAttr = " LINK=2",
-                    .visitedLinkColorAttr = "", .activeLinkColorAttr = " ALINK=3"}
-        << QByteArray("<BODY TEXT=1 LINK=2 ALINK=3>\r\n") << QByteArray();
-    QTest::newRow("links without the menu style write no script")
-        << linksPage(basic, anchors, {"a\tb"}) << QByteArray("</TITLE>\r\n</HEAD>\r\n\r\n<BODY")
-        << QByteArray("<SCRIPT");
-    QTest::newRow("menu style without links writes no script")
-        << linksPage(basic, menu, {}) << QByteArray("</TITLE>\r\n</HEAD>\r\n\r\n<BODY") << QByteArray("SCRIPT");
+    row("empty title gives Untitled, whatever the heading", PageSpec{.layout = basic, .heading = "Welcome"},
+        "   <TITLE>Untitled</TITLE>\r\n</HEAD>", "Welcome</TITLE>");
+    row("title with mark-up, quotes and UTF-8 unchanged",
+        PageSpec{.layout = basic, .title = "Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac"},
+        "   <TITLE>Tom's \"<B>Caf\xc3\xa9</B>\" & \xe6\x97\xa5\xe6\x9c\xac</TITLE>\r\n");
+    row("background image comes before the colour slots", PageSpec{.layout = basic, .backgroundImage = "my back.gif"},
+        "<BODY BACKGROUND=\"my back.gif\" BGCOLOR=\"#FFFFFF\">\r\n");
+    row("colour slots in order, empty ones leave nothing",
+        PageSpec{.layout = basic, .bgColorAttr = "", .textColorAttr = " TEXT=1", .linkColorAttr = " LINK=2",
+                 .visitedLinkColorAttr = "", .activeLinkColorAttr = " ALINK=3"},
+        "<BODY TEXT=1 LINK=2 ALINK=3>\r\n");
+    row("links without the menu style write no script", linksPage(basic, anchors, {"a\tb"}),
+        "</TITLE>\r\n</HEAD>\r\n\r\n<BODY", "<SCRIPT");
+    row("menu style without links writes no script", linksPage(basic, menu, {}), "</TITLE>\r\n</HEAD>\r\n\r\n<BODY",
+        "SCRIPT");
 
     // Page header.
     const char* const headings[] = {"H1", "H2", "H3", "H4", "H5"};
     for (int size = 0; size < 5; ++size)
-        QTest::newRow(qPrintable(QStringLiteral("heading size %1 gives %2").arg(size).arg(headings[size])))
-            << headingPage(size)
-            << QByteArray("<CENTER><") + headings[size] + ">Welcome</" + headings[size] + "></CENTER>\r\n"
-            << QByteArray();
-    QTest::newRow("heading size -1 gives H6")
-        << headingPage(-1) << QByteArray("<CENTER><H6>Welcome</H6></CENTER>\r\n") << QByteArray();
-    QTest::newRow("heading size 5 gives H6")
-        << headingPage(5) << QByteArray("<CENTER><H6>Welcome</H6></CENTER>\r\n") << QByteArray();
-    QTest::newRow("heading block sits between BODY and the page text")
-        << headingPage(1)
-        << QByteArray("\">\r\n\r\n<!-- Page Header -->\r\n<CENTER><H2>Welcome</H2></CENTER>\r\n\r\n<P>\r\n\r\n"
-                      "<!-- Page Text -->\r\n")
-        << QByteArray();
-    QTest::newRow("empty heading drops the header and its <P>")
-        << PageSpec{.layout = basic, .headingSize = 0}
-        << QByteArray("<BODY BGCOLOR=\"#FFFFFF\">\r\n<!-- Page Text -->\r\n") << QByteArray("Page Header");
-    QTest::newRow("empty heading: the table follows BODY directly")
-        << PageSpec{.layout = tableRight} << QByteArray("<BODY BGCOLOR=\"#FFFFFF\">\r\n<TABLE WIDTH")
-        << QByteArray("Page Header");
+        row(qPrintable(QStringLiteral("heading size %1 gives %2").arg(size).arg(headings[size])), headingPage(size),
+            QByteArray("<CENTER><") + headings[size] + ">Welcome</" + headings[size] + "></CENTER>\r\n");
+    for (const int size : {-1, 5})
+        row(qPrintable(QStringLiteral("heading size %1 gives H6").arg(size)), headingPage(size),
+            "<CENTER><H6>Welcome</H6></CENTER>\r\n");
+    row("heading block sits between BODY and the page text", headingPage(1),
+        "\">\r\n\r\n<!-- Page Header -->\r\n<CENTER><H2>Welcome</H2></CENTER>\r\n\r\n<P>\r\n\r\n"
+        "<!-- Page Text -->\r\n");
+    row("empty heading drops the header and its <P>", PageSpec{.layout = basic, .headingSize = 0},
+        "<BODY BGCOLOR=\"#FFFFFF\">\r\n<!-- Page Text -->\r\n", "Page Header");
+    row("empty heading: the table follows BODY directly", PageSpec{.layout = tableRight},
+        "<BODY BGCOLOR=\"#FFFFFF\">\r\n<TABLE WIDTH", "Page Header");
 
     // Page text and the missing image.
-    QTest::newRow("page text with mark-up, quotes, CR LF and UTF-8 unchanged")
-        << PageSpec{.layout = basic, .pageText = "<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n"}
-        << QByteArray("<!-- Page Text -->\r\n<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n\r\n<P>\r\n")
-        << QByteArray();
-    QTest::newRow("layout 2 without an image leaves no line for it")
-        << PageSpec{.layout = LayoutStyle::BasicImageLeft}
-        << QByteArray("\">\r\n<!-- Page Text -->\r\n\r\n<P>\r\n\r\n\r\n\r\n<HR") << QByteArray("Image");
-    QTest::newRow("layout 1 without an image keeps one empty line for it")
-        << PageSpec{.layout = basic} << QByteArray("<P>\r\n\r\n\r\n\r\n\r\n<HR") << QByteArray("Image");
-    QTest::newRow("image name and sizes with quotes and mark-up unchanged")
-        << PageSpec{.layout = tableLeft, .pageImage = "a\"b<c>.gif", .imageWidth = "<w>", .imageHeight = "\"h\""}
-        << QByteArray("<IMG SRC=\"a\"b<c>.gif\" BORDER=0 HEIGHT=\"h\" WIDTH=<w> ALT=\"Image\">\r\n") << QByteArray();
+    row("page text with mark-up, quotes, CR LF and UTF-8 unchanged",
+        PageSpec{.layout = basic, .pageText = "<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n"},
+        "<!-- Page Text -->\r\n<B>\"Gr\xc3\xbc\xc3\x9f\"</B> 'x' &amp;\r\nline two<BR>\r\n\r\n<P>\r\n");
+    row("layout 2 without an image leaves no line for it", PageSpec{.layout = LayoutStyle::BasicImageLeft},
+        "\">\r\n<!-- Page Text -->\r\n\r\n<P>\r\n\r\n\r\n\r\n<HR", "Image");
+    row("layout 1 without an image keeps one empty line for it", PageSpec{.layout = basic},
+        "<P>\r\n\r\n\r\n\r\n\r\n<HR", "Image");
+    row("image name and sizes with quotes and mark-up unchanged",
+        PageSpec{.layout = tableLeft, .pageImage = "a\"b<c>.gif", .imageWidth = "<w>", .imageHeight = "\"h\""},
+        "<IMG SRC=\"a\"b<c>.gif\" BORDER=0 HEIGHT=\"h\" WIDTH=<w> ALT=\"Image\">\r\n");
 
     // Empty image sizes still write both attributes.
-    QTest::newRow("empty size, centred image")
-        << imagePage(basic) << QByteArray("<CENTER><IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\"></CENTER>")
-        << QByteArray();
-    QTest::newRow("empty size, floating image")
-        << imagePage(LayoutStyle::BasicImageRight)
-        << QByteArray("<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\" ALIGN=\"RIGHT\" HSPACE=5 VSPACE=5>")
-        << QByteArray();
-    QTest::newRow("empty size, table image")
-        << imagePage(tableRight) << QByteArray("<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\">\r\n\r\n</TD>")
-        << QByteArray();
+    row("empty size, centred image", imagePage(basic),
+        "<CENTER><IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\"></CENTER>");
+    row("empty size, floating image", imagePage(LayoutStyle::BasicImageRight),
+        "<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\" ALIGN=\"RIGHT\" HSPACE=5 VSPACE=5>");
+    row("empty size, table image", imagePage(tableRight),
+        "<IMG SRC=\"a.gif\" BORDER=0 HEIGHT= WIDTH= ALT=\"Image\">\r\n\r\n</TD>");
 
     // Bullets.
-    QTest::newRow("bullet style 0 gives disc") << bulletPage(0) << QByteArray("<UL TYPE=\"disc\">\r\n") << QByteArray();
-    QTest::newRow("bullet style 1 gives square")
-        << bulletPage(1) << QByteArray("<UL TYPE=\"square\">\r\n") << QByteArray();
-    QTest::newRow("bullet style 2 gives circle")
-        << bulletPage(2) << QByteArray("<UL TYPE=\"circle\">\r\n") << QByteArray();
-    QTest::newRow("bullet style -1 gives circle")
-        << bulletPage(-1) << QByteArray("<UL TYPE=\"circle\">\r\n") << QByteArray();
-    QTest::newRow("bullet items with mark-up and a TAB unchanged, in order")
-        << PageSpec{.layout = basic, .bulletItems = {"<I>first</I>", "a\tb \"c\""}}
-        << QByteArray("<UL TYPE=\"disc\">\r\n   <LI><I>first</I>\r\n   <LI>a\tb \"c\"\r\n</UL>\r\n") << QByteArray();
+    const std::pair<int, const char*> bulletTypes[] = {{0, "disc"}, {1, "square"}, {2, "circle"}, {-1, "circle"}};
+    for (const auto& [style, type] : bulletTypes)
+        row(qPrintable(QStringLiteral("bullet style %1 gives %2").arg(style).arg(type)), bulletPage(style),
+            QByteArray("<UL TYPE=\"") + type + "\">\r\n");
+    row("bullet items with mark-up and a TAB unchanged, in order",
+        PageSpec{.layout = basic, .bulletItems = {"<I>first</I>", "a\tb \"c\""}},
+        "<UL TYPE=\"disc\">\r\n   <LI><I>first</I>\r\n   <LI>a\tb \"c\"\r\n</UL>\r\n");
     {
         // Every length around the block sizes in which the writer copies short texts.
         PageSpec spec{.layout = basic};
@@ -250,63 +233,52 @@ void TestPageWriter::fragments_data()
             spec.bulletItems.push_back(item);
             lines += "   <LI>" + bytes(item) + "\r\n";
         }
-        QTest::newRow("bullet items of every length from 0 to 70 unchanged") << spec << lines + "</UL>\r\n"
-                                                                              << QByteArray();
+        row("bullet items of every length from 0 to 70 unchanged", spec, lines + "</UL>\r\n");
     }
 
     // Link entries.
-    QTest::newRow("anchor: two TABs keep the second in the description")
-        << linksPage(basic, anchors, {"http://x.example/\tPart one\tPart two"})
-        << QByteArray("<A HREF=\"http://x.example/\">Part one\tPart two</A><BR>\r\n") << QByteArray();
-    QTest::newRow("menu: two TABs keep the second in the description")
-        << linksPage(basic, menu, {"http://x.example/\tPart one\tPart two"})
-        << QByteArray("document.write('<option value=\"http://x.example/\">Part one\tPart two');\r\n")
-        << QByteArray();
-    QTest::newRow("anchor: no TAB gives the address and an empty description")
-        << linksPage(basic, anchors, {"http://x.example/"}) << QByteArray("<A HREF=\"http://x.example/\"></A><BR>\r\n")
-        << QByteArray();
-    QTest::newRow("menu: no TAB gives the address and an empty description")
-        << linksPage(basic, menu, {"http://x.example/"})
-        << QByteArray("document.write('<option value=\"http://x.example/\">');\r\n") << QByteArray();
-    QTest::newRow("menu: quote, backslash, line breaks and </ escaped in both texts, mark-up kept")
-        << linksPage(basic, menu, {"C:\\My Pages\\Bob's.htm\t<B>Bob's</B>\r\n\"x\"</SCRIPT>\\"})
-        << QByteArray("document.write('<option value=\"C:\\\\My Pages\\\\Bob\\'s.htm\">"
-                      "<B>Bob\\'s<\\/B>\\r\\n\"x\"<\\/SCRIPT>\\\\');\r\n")
-        << QByteArray("</SCRIPT>\\");
-    QTest::newRow("menu: a < before the TAB and a / after it are not one </")
-        << linksPage(basic, menu, {"a<\t/b"}) << QByteArray("<option value=\"a<\">/b');\r\n") << QByteArray();
-    QTest::newRow("anchor: quote, backslash and </ unchanged outside the script")
-        << linksPage(basic, anchors, {"C:\\Bob's\t</B>it's"})
-        << QByteArray("<A HREF=\"C:\\Bob's\"></B>it's</A><BR>\r\n") << QByteArray();
-    QTest::newRow("anchor: description with mark-up and quotes unchanged")
-        << linksPage(basic, anchors, {"a.html?q=\"1\"\t<B>Bold</B> & \"more\""})
-        << QByteArray("<A HREF=\"a.html?q=\"1\"\"><B>Bold</B> & \"more\"</A><BR>\r\n") << QByteArray();
+    row("anchor: two TABs keep the second in the description",
+        linksPage(basic, anchors, {"http://x.example/\tPart one\tPart two"}),
+        "<A HREF=\"http://x.example/\">Part one\tPart two</A><BR>\r\n");
+    row("menu: two TABs keep the second in the description",
+        linksPage(basic, menu, {"http://x.example/\tPart one\tPart two"}),
+        "document.write('<option value=\"http://x.example/\">Part one\tPart two');\r\n");
+    row("anchor: no TAB gives the address and an empty description", linksPage(basic, anchors, {"http://x.example/"}),
+        "<A HREF=\"http://x.example/\"></A><BR>\r\n");
+    row("menu: no TAB gives the address and an empty description", linksPage(basic, menu, {"http://x.example/"}),
+        "document.write('<option value=\"http://x.example/\">');\r\n");
+    row("menu: quote, backslash, line breaks and </ escaped in both texts, mark-up kept",
+        linksPage(basic, menu, {"C:\\My Pages\\Bob's.htm\t<B>Bob's</B>\r\n\"x\"</SCRIPT>\\"}),
+        "document.write('<option value=\"C:\\\\My Pages\\\\Bob\\'s.htm\">"
+        "<B>Bob\\'s<\\/B>\\r\\n\"x\"<\\/SCRIPT>\\\\');\r\n",
+        "</SCRIPT>\\");
+    row("menu: a < before the TAB and a / after it are not one </", linksPage(basic, menu, {"a<\t/b"}),
+        "<option value=\"a<\">/b');\r\n");
+    row("anchor: quote, backslash and </ unchanged outside the script",
+        linksPage(basic, anchors, {"C:\\Bob's\t</B>it's"}), "<A HREF=\"C:\\Bob's\"></B>it's</A><BR>\r\n");
+    row("anchor: description with mark-up and quotes unchanged",
+        linksPage(basic, anchors, {"a.html?q=\"1\"\t<B>Bold</B> & \"more\""}),
+        "<A HREF=\"a.html?q=\"1\"\"><B>Bold</B> & \"more\"</A><BR>\r\n");
 
     // The Go button in each column.
-    QTest::newRow("layout 4: right text column drops the blank before Go")
-        << linksPage(tableLeft, menu, {"a\tb"})
-        << QByteArray("document.write('</select>');\r\ndocument.write('<INPUT TYPE=\"button\" VALUE=\"Go\"")
-        << QByteArray("&nbsp;");
-    QTest::newRow("layout 5: left text column keeps the blank before Go, image on the right")
-        << PageSpec{.layout = tableRight, .pageImage = "a.gif", .links = {"a\tb"}, .linkStyle = menu}
-        << QByteArray("document.write('</select>');\r\ndocument.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\"")
-        << QByteArray("document.write('<INPUT");
+    row("layout 4: right text column drops the blank before Go", linksPage(tableLeft, menu, {"a\tb"}),
+        "document.write('</select>');\r\ndocument.write('<INPUT TYPE=\"button\" VALUE=\"Go\"", "&nbsp;");
+    row("layout 5: left text column keeps the blank before Go, image on the right",
+        PageSpec{.layout = tableRight, .pageImage = "a.gif", .links = {"a\tb"}, .linkStyle = menu},
+        "document.write('</select>');\r\ndocument.write('&nbsp; <INPUT TYPE=\"button\" VALUE=\"Go\"",
+        "document.write('<INPUT");
 
     // Table cells.
-    QTest::newRow("layout 4 with text only: three empty lines before </TD>")
-        << PageSpec{.layout = tableLeft, .pageText = "Hi"} << QByteArray("Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n</TR>")
-        << QByteArray();
-    QTest::newRow("layout 5 with text only: three empty lines before </TD>")
-        << PageSpec{.layout = tableRight, .pageText = "Hi"}
-        << QByteArray("Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n\r\n<!-- Right hand column -->") << QByteArray();
+    row("layout 4 with text only: three empty lines before </TD>", PageSpec{.layout = tableLeft, .pageText = "Hi"},
+        "Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n</TR>");
+    row("layout 5 with text only: three empty lines before </TD>", PageSpec{.layout = tableRight, .pageText = "Hi"},
+        "Hi\r\n<P>\r\n\r\n\r\n\r\n</TD>\r\n\r\n<!-- Right hand column -->");
 
     // Footer.
-    QTest::newRow("author e-mail adds its line before the credit")
-        << PageSpec{.layout = basic, .authorEmail = "a\"b@example.org"}
-        << QByteArray("<HR NOSHADE SIZE=1>\r\n\r\nEmail the author of this page at "
-                      "<A HREF=\"mailto:a\"b@example.org\">a\"b@example.org</A><BR>\r\n"
-                      "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> \r\n")
-        << QByteArray();
+    row("author e-mail adds its line before the credit", PageSpec{.layout = basic, .authorEmail = "a\"b@example.org"},
+        "<HR NOSHADE SIZE=1>\r\n\r\nEmail the author of this page at "
+        "<A HREF=\"mailto:a\"b@example.org\">a\"b@example.org</A><BR>\r\n"
+        "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> \r\n");
 }
 
 void TestPageWriter::fragments()

@@ -81,8 +81,8 @@ private slots:
 
     void messageBox_data();
     void messageBox();
-    void openExistingFile();
-    void openReturnsLinkItself();
+    void openReturnsThePathChosen_data();
+    void openReturnsThePathChosen();
     void openMissingFile_data();
     void openMissingFile();
     void fileTypesShownAsDescribed_data();
@@ -115,21 +115,19 @@ void tst_QtPlatform::messageBox_data()
 {
     QTest::addColumn<MessageCase>("message");
 
-    QTest::newRow("ok with information")
-        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Information), int(QMessageBox::Ok),
-                       int(MessageResult::Ok), int(QMessageBox::Information), false};
-    QTest::newRow("yes without icon")
-        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
-                       int(MessageResult::Yes), int(QMessageBox::NoIcon), false};
-    QTest::newRow("no")
-        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::No), int(MessageResult::No),
-                       int(QMessageBox::NoIcon), false};
-    QTest::newRow("escape is no answer")
-        << MessageCase{int(MessageButtons::YesNo), int(MessageIcon::None), int(QMessageBox::Yes),
-                       int(MessageResult::Yes), int(QMessageBox::NoIcon), true};
-    QTest::newRow("critical")
-        << MessageCase{int(MessageButtons::Ok), int(MessageIcon::Critical), int(QMessageBox::Ok),
-                       int(MessageResult::Ok), int(QMessageBox::Critical), false};
+    const auto row = [](const char* name, MessageButtons buttons, MessageIcon icon, QMessageBox::StandardButton click,
+                        MessageResult expected, QMessageBox::Icon expectedIcon, bool escapeFirst) {
+        QTest::newRow(name) << MessageCase{int(buttons), int(icon), int(click), int(expected), int(expectedIcon),
+                                           escapeFirst};
+    };
+    using B = MessageButtons;
+    using I = MessageIcon;
+    using R = MessageResult;
+    row("ok with information", B::Ok, I::Information, QMessageBox::Ok, R::Ok, QMessageBox::Information, false);
+    row("yes without icon", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, false);
+    row("no", B::YesNo, I::None, QMessageBox::No, R::No, QMessageBox::NoIcon, false);
+    row("escape is no answer", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, true);
+    row("critical", B::Ok, I::Critical, QMessageBox::Ok, R::Ok, QMessageBox::Critical, false);
 }
 
 void tst_QtPlatform::messageBox()
@@ -161,11 +159,21 @@ void tst_QtPlatform::messageBox()
     QCOMPARE(seenIcon, expectedIcon);
 }
 
-void tst_QtPlatform::openExistingFile()
+void tst_QtPlatform::openReturnsThePathChosen_data()
 {
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("an existing file") << QStringLiteral("notes.txt");
+    QTest::newRow("a link is returned itself, not what it points to") << QStringLiteral("shortcut.txt");
+}
+
+void tst_QtPlatform::openReturnsThePathChosen()
+{
+    QFETCH(QString, chosen);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeAll(path, "a"));
+    const QString target = dir.filePath(QStringLiteral("notes.txt"));
+    QVERIFY(writeAll(target, "a"));
+    QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("shortcut.txt"))));
+    const QString path = dir.filePath(chosen);
 
     QString title;
     whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
@@ -179,26 +187,8 @@ void tst_QtPlatform::openExistingFile()
     const auto result = platform.openFile(request);
     QVERIFY(result);
     QCOMPARE(result->fullPath, path);
-    QCOMPARE(result->fileName, QStringLiteral("notes.txt"));
+    QCOMPARE(result->fileName, chosen);
     QCOMPARE(title, QStringLiteral("Import a Text File"));
-}
-
-void tst_QtPlatform::openReturnsLinkItself()
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("notes.txt"));
-    const QString link = dir.filePath(QStringLiteral("shortcut.txt"));
-    QVERIFY(writeAll(target, "a"));
-    QVERIFY(QFile::link(target, link));
-
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, link); });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Import a Text File");
-    request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")}};
-    const auto result = platform.openFile(request);
-    QVERIFY(result);
-    QCOMPARE(result->fullPath, link);
-    QCOMPARE(result->fileName, QStringLiteral("shortcut.txt"));
 }
 
 void tst_QtPlatform::openMissingFile_data()

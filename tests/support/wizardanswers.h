@@ -42,6 +42,7 @@ inline QLocale german()
 // machine.
 struct FinishFixture : WizardFixture {
     FinishFixture() { wiz->finishPage().setCalendar([] { return FixedDay; }, english()); }
+    FinishFixture(WizardPage page, int layout) : FinishFixture() { goTo(page, layout); }
 };
 
 // Colour menu items, written out here rather than taken from the code's own tables.

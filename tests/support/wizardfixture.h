@@ -23,6 +23,9 @@ struct WizardFixture {
             qFatal("The wizard window did not become active.");
     }
 
+    // The wizard on that page, reached as goTo() reaches it.
+    explicit WizardFixture(WizardPage page, int layout = 1) : WizardFixture() { goTo(page, layout); }
+
     void press(int button) { wiz->cmdButton[button]->click(); }
     void forward() { press(CmdForward); }
     void backward() { press(CmdBackward); }

@@ -134,13 +134,11 @@ void tst_Finish::summary()
     fillWizard(f, a, folder.path());
 
     // Back to the colours, where the answers under test are given, and forward again to fill the summary anew.
-    while (f.wiz->CurrentPage() != int(WizardPage::Colors))
-        f.backward();
+    walkTo(f, WizardPage::Colors);
     f.wiz->optRadio[customColours ? OptCustomColors : OptDefaultColors]->setChecked(true);
     f.wiz->chkBox[ChkBackgroundImage]->setChecked(backgroundTicked);
     f.wiz->setBoxText(TxtBackgroundImage, background);
-    while (f.wiz->CurrentPage() != int(WizardPage::Finish))
-        f.forward();
+    walkTo(f, WizardPage::Finish);
 
     QCOMPARE(summaryLines(*f.wiz), expected);
 }
@@ -155,9 +153,8 @@ void tst_Finish::repeatedRequestIsDropped_data()
 void tst_Finish::repeatedRequestIsDropped()
 {
     QFETCH(bool, sourceBrowser);
-    FinishFixture f;
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     QTemporaryDir folder;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     int nested = 0;
     if (sourceBrowser) {
         f.platform.whileModal = [&](QDialog*) {
@@ -191,8 +188,7 @@ void tst_Finish::repeatedRequestIsDropped()
 
 void tst_Finish::cancellingTheSaveDialog()
 {
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
     const QStringList before = QDir::current().entryList(QDir::Files);
     f.platform.calls.clear();
 
@@ -407,8 +403,7 @@ void tst_Finish::anotherPageUndoesEveryChoice()
     f.backward();
     f.backward();
     f.wiz->optRadio[OptCustomColors]->setChecked(true);
-    while (f.wiz->CurrentPage() != int(WizardPage::Finish))
-        f.forward();
+    walkTo(f, WizardPage::Finish);
     f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
     f.platform.messageAnswers.push_back(MessageResult::Yes);
 

@@ -205,8 +205,7 @@ void tst_frmWiz::navigation()
     const auto& [from, forward, to, caption, bitmap, forwardCaption, backwardCaption, buttons, cancelButton,
                  focus] = step;
 
-    WizardFixture f;
-    f.goTo(WizardPage(from));
+    WizardFixture f{WizardPage(from)};
     QCOMPARE(f.wiz->CurrentPage(), from);
 
     forward ? f.forward() : f.backward();
@@ -236,8 +235,7 @@ void tst_frmWiz::escapeEndsTheProgram_data()
 void tst_frmWiz::escapeEndsTheProgram()
 {
     QFETCH(int, page);
-    WizardFixture f;
-    f.goTo(WizardPage(page));
+    WizardFixture f{WizardPage(page)};
     QVERIFY(f.wiz->isVisible());
     QTest::keyClick(f.wiz.get(), Qt::Key_Escape);
     QVERIFY(!f.wiz->isVisible());
@@ -271,8 +269,7 @@ void tst_frmWiz::aboutAndOk()
 
 void tst_frmWiz::selectAllOnFocus()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Layout);
+    WizardFixture f(WizardPage::Layout);
     auto* title = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtTitle]);
     auto* heading = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtHeading]);
     auto* pageText = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[TxtPageText]);

@@ -168,8 +168,7 @@ void tst_ListPages::addButtonFollowsItsBox()
     QFETCH(int, backspaces);
     QFETCH(bool, enabled);
 
-    WizardFixture f;
-    f.goTo(button == CmdAddItem ? WizardPage::BulletList : WizardPage::Links);
+    WizardFixture f(button == CmdAddItem ? WizardPage::BulletList : WizardPage::Links);
     f.wiz->txtBox[box]->setFocus();
     QTest::keyClicks(f.wiz->txtBox[box], typed);
     for (int i = 0; i < backspaces; ++i)
@@ -194,8 +193,7 @@ void tst_ListPages::addItems()
     QFETCH(QStringList, items);
     QFETCH(QStringList, shown);
 
-    WizardFixture f;
-    f.goTo(WizardPage::BulletList);
+    WizardFixture f(WizardPage::BulletList);
     for (const QString& item : items) {
         f.wiz->setBoxText(TxtBulletItem, item);
         f.press(CmdAddItem);
@@ -213,8 +211,7 @@ void tst_ListPages::addItems()
 // Adding puts the focus back into the item box, wherever it was.
 void tst_ListPages::addItemFocusesTheBox()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::BulletList);
+    WizardFixture f(WizardPage::BulletList);
     f.wiz->setBoxText(TxtBulletItem, QStringLiteral("item"));
     f.wiz->cmdButton[CmdAddItem]->setFocus();
     QTRY_COMPARE(f.focusName(), QStringLiteral("cmdButton_%1").arg(CmdAddItem));
@@ -239,8 +236,7 @@ void tst_ListPages::enterInItemBox()
     QFETCH(QString, typed);
     QFETCH(int, modifier);
 
-    WizardFixture f;
-    f.goTo(WizardPage::BulletList);
+    WizardFixture f(WizardPage::BulletList);
     QWidget* box = f.wiz->txtBox[TxtBulletItem];
     QTest::keyClicks(box, typed);
     QTest::keyClick(box, Qt::Key_Return, Qt::KeyboardModifiers(modifier));
@@ -276,8 +272,7 @@ void tst_ListPages::addLink()
     QFETCH(QString, description);
     QFETCH(QString, entry);
 
-    WizardFixture f;
-    f.goTo(WizardPage::Links);
+    WizardFixture f(WizardPage::Links);
     // Pasted, as a user brings an address from elsewhere.
     for (const auto& [box, text] : {std::pair{TxtLinkAddress, address}, std::pair{TxtLinkDescription, description}}) {
         QGuiApplication::clipboard()->setText(text);
@@ -322,8 +317,7 @@ void tst_ListPages::removal()
 {
     QFETCH(ListControls, page);
 
-    WizardFixture f;
-    f.goTo(page.page);
+    WizardFixture f(page.page);
     for (const char* text : {"a", "b", "c"})
         addThroughPage(f, page, QString::fromLatin1(text));
     QListWidget* list = f.wiz->lstBox[page.list];
@@ -366,8 +360,7 @@ void tst_ListPages::capacity()
     QFETCH(bool, byEnter);
     QFETCH(QString, message);
 
-    WizardFixture f;
-    f.goTo(page.page);
+    WizardFixture f(page.page);
     QListWidget* list = f.wiz->lstBox[page.list];
     for (int i = 1; i < entrylist::Capacity; ++i)
         entrylist::append(list, QStringLiteral("filler"), QStringLiteral("filler"));
@@ -394,8 +387,7 @@ void tst_ListPages::capacity()
 
 void tst_ListPages::resetForAnotherPage()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::BulletList);
+    WizardFixture f(WizardPage::BulletList);
     addThroughPage(f, bulletItems, QStringLiteral("item"));
     addThroughPage(f, links, QStringLiteral("link"));
     f.wiz->cbBox[CbBulletStyle]->setCurrentIndex(2);
@@ -426,8 +418,7 @@ void tst_ListPages::resetForAnotherPage()
 
 void tst_ListPages::descriptionsInOneColumn()
 {
-    WizardFixture f;
-    f.goTo(WizardPage::Links);
+    WizardFixture f(WizardPage::Links);
     QListWidget* list = f.wiz->lstBox[LstLinks];
     // 50 dialog units: a dialog unit across is a quarter of the font's average letter width, the 52 Latin letters
     // measured together.
@@ -464,8 +455,7 @@ void tst_ListPages::longEntriesShownWhole()
 {
     QFETCH(int, list);
     const ListControls& page = list == LstItems ? bulletItems : links;
-    WizardFixture f;
-    f.goTo(page.page);
+    WizardFixture f(page.page);
     QListWidget* box = f.wiz->lstBox[page.list];
     const QString longText = QStringLiteral("A description long enough to run well past the right edge of the list, whatever font and style draw it");
     addThroughPage(f, page, longText);

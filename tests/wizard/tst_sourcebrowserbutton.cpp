@@ -77,8 +77,7 @@ void tst_SourceBrowserButton::sourceBrowserShowsTheDocument()
 
 void tst_SourceBrowserButton::sourceBrowserRegeneratesEachTime()
 {
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageRight));
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageRight));
     std::vector<std::string> documents;
     std::vector<QPointer<frmEdit>> windows;
     f.platform.whileModal = [&](QDialog* window) {
@@ -124,8 +123,7 @@ void tst_SourceBrowserButton::footerDate()
     QFETCH(QDate, day);
     QFETCH(QLocale, settings);
     QFETCH(QString, footer);
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     f.wiz->finishPage().setCalendar([day] { return day; }, settings);
     std::string held;
     f.platform.whileModal = [&](QDialog*) { held = f.wiz->sourceBrowser().pageDocument(); };
@@ -141,8 +139,7 @@ void tst_SourceBrowserButton::footerDate()
 void tst_SourceBrowserButton::footerDateIsReadAtEachGeneration()
 {
     // A wizard left open over midnight dates the next page with the new day.
-    FinishFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
+    FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
     QDate day(2026, 12, 31);
     f.wiz->finishPage().setCalendar([&day] { return day; }, english());
     std::vector<std::string> documents;
@@ -161,8 +158,7 @@ void tst_SourceBrowserButton::footerDateIsReadAtEachGeneration()
 void tst_SourceBrowserButton::footerDateUnfixedIsTodayInTheSystemSettings()
 {
     // initMain() gave this program German regional settings, unlike those of the C locale.
-    WizardFixture f;
-    f.goTo(WizardPage::Finish, int(LayoutStyle::BasicStyle));
+    WizardFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
     std::string held;
     f.platform.whileModal = [&](QDialog*) { held = f.wiz->sourceBrowser().pageDocument(); };
     const auto footerOf = [](QDate day) { return german().toString(day, QStringLiteral("dddd, MMMM dd, yyyy")); };
