@@ -34,6 +34,15 @@ sameAsLibrary() {
     }
 }
 
+# From the Layout page to Finish by Next alone.
+nextToFinish() {
+    for _ in 1 2 3 4 5 6; do
+        xdotool key alt+n
+        step "Next"
+    done
+    [ "$(title)" = 'Larkspan 1.1- Final Step: Finish your page' ] || fail "Next by Next led to \"$(title)\", not Finish"
+}
+
 # Types into the focused file dialog's name box and takes it.
 chooseFile() {
     window "$1" >/dev/null || fail "the dialog \"$1\" did not open"
@@ -164,10 +173,7 @@ step "Start"
 xdotool key Down
 click 375 216
 xdotool type --delay 10 'Second'
-for _ in 1 2 3 4 5 6; do
-    xdotool key alt+n
-    step "Next"
-done
+nextToFinish
 xdotool key alt+f
 chooseFile 'Save your web page' second
 focused 'Larkspan'
@@ -188,10 +194,7 @@ startWizard
 xdotool key alt+s
 step "Start"
 xdotool key Down
-for _ in 1 2 3 4 5 6; do
-    xdotool key alt+n
-    step "Next"
-done
+nextToFinish
 xdotool key alt+f
 window 'Save your web page' >/dev/null || fail "the save dialog did not open"
 xdotool key Escape
@@ -210,10 +213,7 @@ startWizard garden.htm
 [ "$(title)" = 'Larkspan 1.1' ] || fail "an opened page shows \"$(title)\", not the Welcome page"
 xdotool key alt+s
 step "Start with garden.htm opened"
-for _ in 1 2 3 4 5 6; do
-    xdotool key alt+n
-    step "Next"
-done
+nextToFinish
 xdotool key alt+f
 window 'Save your web page' >/dev/null || fail "the save dialog did not open"
 # The dialog holds the opened page's name in its folder: Return and one Yes save over it.
