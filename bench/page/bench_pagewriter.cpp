@@ -100,20 +100,26 @@ void write(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int
     reportBytes(state, size);
 }
 
-// Reading the document the writer makes of the same page, as the wizard would on opening the saved file.
-void read(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+// Reads input back to the answers, each time; decoded first when it is the page file's bytes.
+void readBack(benchmark::State& state, const std::string& input, bool pageFile)
 {
-    std::string document;
-    writePage(page(layout, linkStyle, items), document);
     for (auto _ : state) {
-        ReadResult result = ReadPage(document);
+        ReadResult result = pageFile ? ReadPage(DecodePageFile(input)) : ReadPage(input);
         if (!result.ok) {
             state.SkipWithError(result.error.c_str());
             break;
         }
         benchmark::DoNotOptimize(result.spec.links.data());
     }
-    reportBytes(state, document.size());
+    reportBytes(state, input.size());
+}
+
+// Reading the document the writer makes of the same page, as the wizard would on opening the saved file.
+void read(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
+{
+    std::string document;
+    writePage(page(layout, linkStyle, items), document);
+    readBack(state, document, false);
 }
 
 // The page file's bytes as saving makes them (the document in ASCII and a last CR LF), and back to the answers as
@@ -137,16 +143,7 @@ void openFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, 
 {
     std::string document;
     writePage(page(layout, linkStyle, items), document);
-    const std::string bytes = EncodeAsAscii(document) + "\r\n";
-    for (auto _ : state) {
-        ReadResult result = ReadPage(DecodePageFile(bytes));
-        if (!result.ok) {
-            state.SkipWithError(result.error.c_str());
-            break;
-        }
-        benchmark::DoNotOptimize(result.spec.links.data());
-    }
-    reportBytes(state, bytes.size());
+    readBack(state, EncodeAsAscii(document) + "\r\n", true);
 }
 
 // The reader's floor: a fresh copy of the page description, which allocates each item and link as the reader must
