@@ -7,17 +7,9 @@
 
 namespace larkspan {
 
-// The side pictures, by their resource numbers.
-enum class SidePicture : int {
-    Welcome = 2,
-    Colors = 3,
-    Image = 4,
-    Text = 5,
-    BulletList = 6,
-    Links = 7,
-    Finish = 8,
-    Layout = 9
-};
+// The side pictures, by their resource numbers, which run on from 2.
+enum class SidePicture : int { Welcome = 2, Colors, Image, Text, BulletList, Links, Finish, Layout };
+static_assert(int(SidePicture::Layout) == 9);
 
 enum class StepDirection { Next, Previous };
 
