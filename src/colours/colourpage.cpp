@@ -187,9 +187,7 @@ void ColourPage::buildPage()
     imageRow->addWidget(imageBox, 1);
     imageRow->addWidget(browse);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addSpacing(4);
     column->addLayout(top, 1);
     column->addSpacing(6);

@@ -155,9 +155,7 @@ ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
     body->addLayout(choice, 1);
     body->addWidget(frame, 0, Qt::AlignTop);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addLayout(body, 1);
 }
 

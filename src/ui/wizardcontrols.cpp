@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace larkspan {
 
@@ -72,6 +73,14 @@ QLabel* WizardControls::addInstruction(QWidget* panel, const QString& text)
     auto* label = new QLabel(text, panel);
     label->setWordWrap(true);
     return label;
+}
+
+QVBoxLayout* WizardControls::addColumn(QWidget* panel, QWidget* top)
+{
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(4, 0, 4, 0);
+    column->addWidget(top);
+    return column;
 }
 
 WizardControls::CaptionedBox WizardControls::addLineBox(QWidget* panel, int index, const QString& caption)

@@ -15,6 +15,7 @@ class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace larkspan {
@@ -60,6 +61,9 @@ public:
     QRadioButton* addRadio(QWidget* panel, int index, const QString& caption);
     // Makes a page's word-wrapped instruction at its top.
     static QLabel* addInstruction(QWidget* panel, const QString& text);
+    // Lays a page's panel out as one column inset at the sides, top (its instruction or heading) first; the page
+    // adds the rest below.
+    static QVBoxLayout* addColumn(QWidget* panel, QWidget* top);
     // Makes element index of txtBox as a one-line box with its caption, the caption's buddy.
     struct CaptionedBox {
         QLabel* caption;

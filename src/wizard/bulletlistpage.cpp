@@ -30,7 +30,8 @@ constexpr int ItemBoxLines = 3;
 
 } // namespace
 
-BulletListPage::BulletListPage(WizardControls& wiz) : wiz(wiz)
+BulletListPage::BulletListPage(WizardControls& wiz)
+    : wiz(wiz), rows(wiz, {CmdAddItem, LblItemCounter, LstItems, CmdRemoveItem}, tr("Current List Items: %1"))
 {
     QWidget* panel = wiz.panel(WizardPage::BulletList);
 
@@ -54,13 +55,7 @@ BulletListPage::BulletListPage(WizardControls& wiz) : wiz(wiz)
     wiz.txtBox[TxtBulletItem] = item;
     itemBox = item;
 
-    QPushButton* add = wiz.addButton(panel, CmdAddItem, tr("&Add Item"), false);
-
-    QLabel* counter = wiz.addLabel(panel, LblItemCounter, tr("Current List Items: 0"));
-    QListWidget* list = wiz.addList(panel, LstItems, tr("Bullet items"));
-    entrylist::prepare(list);
-
-    QPushButton* remove = wiz.addButton(panel, CmdRemoveItem, tr("&Remove Item"), false);
+    rows.make(panel, tr("&Add Item"), tr("Bullet items"), tr("&Remove Item"));
 
     auto* entry = new QGridLayout;
     entry->addWidget(styleLabel, 0, 0);
@@ -69,11 +64,9 @@ BulletListPage::BulletListPage(WizardControls& wiz) : wiz(wiz)
     entry->addWidget(item, 1, 1);
     entry->setColumnStretch(1, 1);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addLayout(entry);
-    entrylist::layOut(column, add, counter, list, remove);
+    rows.layOut(column);
 }
 
 void BulletListPage::formLoad()
@@ -86,7 +79,7 @@ void BulletListPage::formLoad()
 
 bool BulletListPage::addItem()
 {
-    QListWidget* list = wiz.lstBox[LstItems];
+    QListWidget* list = rows.list();
     if (entrylist::isFull(list)) {
         wiz.platform.messageBox(&wiz.window, tr("The list can hold at most %1 items.").arg(entrylist::Capacity),
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
@@ -97,16 +90,8 @@ bool BulletListPage::addItem()
     entrylist::append(list, item, shownText(item));
     wiz.setBoxText(TxtBulletItem, {});
     wiz.txtBox[TxtBulletItem]->setFocus();
-    updateCounter();
+    rows.updateCounter();
     return true;
-}
-
-void BulletListPage::removeItem()
-{
-    QListWidget* list = wiz.lstBox[LstItems];
-    entrylist::removeSelected(list);
-    wiz.cmdButton[CmdRemoveItem]->setEnabled(entrylist::hasSelection(list));
-    updateCounter();
 }
 
 void BulletListPage::txtBox_Change(int)
@@ -125,13 +110,12 @@ bool BulletListPage::txtBox_KeyPress(int index, int keyAscii)
 
 void BulletListPage::lstBox_Click(int)
 {
-    wiz.cmdButton[CmdRemoveItem]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstItems]));
+    rows.selectionChanged();
 }
 
 void BulletListPage::resetForAnotherPage()
 {
-    entrylist::clearKeepingButtons(wiz.lstBox[LstItems]);
-    updateCounter();
+    rows.clear();
     wiz.cbBox[CbBulletStyle]->setCurrentIndex(0);
     wiz.setBoxText(TxtBulletItem, {});
 }
@@ -159,25 +143,20 @@ void BulletListPage::cmdButton_Click(int index)
     if (index == CmdAddItem)
         addItem();
     else if (index == CmdRemoveItem)
-        removeItem();
+        rows.removeSelected();
 }
 
 void BulletListPage::restore(const PageSpec& spec, const QString&)
 {
-    entrylist::appendAll(wiz.lstBox[LstItems], spec.bulletItems, shownText);
+    entrylist::appendAll(rows.list(), spec.bulletItems, shownText);
     wiz.cbBox[CbBulletStyle]->setCurrentIndex(std::clamp(spec.bulletStyle, 0, wiz.cbBox[CbBulletStyle]->count() - 1));
-    updateCounter();
+    rows.updateCounter();
 }
 
 void BulletListPage::describe(PageSpec& spec) const
 {
-    spec.bulletItems = entrylist::entries(wiz.lstBox[LstItems]);
+    spec.bulletItems = entrylist::entries(rows.list());
     spec.bulletStyle = wiz.cbBox[CbBulletStyle]->currentIndex();
-}
-
-void BulletListPage::updateCounter()
-{
-    wiz.lblLabel[LblItemCounter]->setText(tr("Current List Items: %1").arg(wiz.lstBox[LstItems]->count()));
 }
 
 } // namespace larkspan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/wizardpagebase.h"
+#include "wizard/entrylist.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +24,6 @@ public:
     void formLoad() override;
     // Returns false when the list is full; the item box then keeps its text.
     bool addItem();
-    void removeItem();
     // Any text box changed: "Add Item" follows the item box.
     void txtBox_Change(int index) override;
     // Enter in the item box; returns true when the key is to be swallowed.
@@ -39,9 +39,8 @@ public:
     static QString shownText(const QString& item);
 
 private:
-    void updateCounter();
-
     WizardControls& wiz;
+    entrylist::Rows rows;
     QPlainTextEdit* itemBox = nullptr;
 };
 

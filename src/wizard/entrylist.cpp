@@ -1,6 +1,7 @@
 #include "wizard/entrylist.h"
 
 #include "ui/stringconvert.h"
+#include "ui/wizardcontrols.h"
 #include "wizard/tabstopdelegate.h"
 
 #include <QBoxLayout>
@@ -10,21 +11,6 @@
 #include <QSignalBlocker>
 
 namespace larkspan::entrylist {
-
-void layOut(QVBoxLayout* column, QPushButton* add, QLabel* counter, QListWidget* list, QPushButton* remove)
-{
-    auto* addRow = new QHBoxLayout;
-    addRow->addWidget(add);
-    addRow->addWidget(counter, 1);
-    column->addLayout(addRow);
-
-    column->addWidget(list, 1);
-
-    auto* removeRow = new QHBoxLayout;
-    removeRow->addWidget(remove);
-    removeRow->addStretch();
-    column->addLayout(removeRow);
-}
 
 void prepare(QListWidget* list)
 {
@@ -85,6 +71,62 @@ void clearKeepingButtons(QListWidget* list)
     // Kept as is: starting another page leaves "Remove Item" and "Remove Link" enabled or disabled as they were.
     const QSignalBlocker quiet(list);
     list->clear();
+}
+
+Rows::Rows(WizardControls& wiz, Elements elements, const QString& counterText)
+    : wiz(wiz), elements(elements), counterText(counterText)
+{
+}
+
+void Rows::make(QWidget* panel, const QString& addCaption, const QString& listName, const QString& removeCaption)
+{
+    wiz.addButton(panel, elements.add, addCaption, false);
+    wiz.addLabel(panel, elements.counter, counterText.arg(0));
+    prepare(wiz.addList(panel, elements.list, listName));
+    wiz.addButton(panel, elements.remove, removeCaption, false);
+}
+
+void Rows::layOut(QVBoxLayout* column) const
+{
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(wiz.cmdButton[elements.add]);
+    addRow->addWidget(wiz.lblLabel[elements.counter], 1);
+    column->addLayout(addRow);
+
+    column->addWidget(list(), 1);
+
+    auto* removeRow = new QHBoxLayout;
+    removeRow->addWidget(wiz.cmdButton[elements.remove]);
+    removeRow->addStretch();
+    column->addLayout(removeRow);
+}
+
+QListWidget* Rows::list() const
+{
+    return wiz.lstBox[elements.list];
+}
+
+void Rows::updateCounter() const
+{
+    wiz.lblLabel[elements.counter]->setText(counterText.arg(list()->count()));
+}
+
+void Rows::removeSelected() const
+{
+    entrylist::removeSelected(list());
+    selectionChanged();
+    updateCounter();
+}
+
+void Rows::selectionChanged() const
+{
+    wiz.cmdButton[elements.remove]->setEnabled(hasSelection(list()));
+}
+
+void Rows::clear() const
+{
+    clearKeepingButtons(list());
+    updateCounter();
 }
 
 } // namespace larkspan::entrylist

@@ -92,9 +92,7 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
     sourceRow->addWidget(hint, 1);
     sourceRow->addWidget(source, 0, Qt::AlignVCenter);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(heading);
+    QVBoxLayout* column = wiz.addColumn(panel, heading);
     column->addWidget(summary);
     column->addSpacing(6);
     column->addWidget(emailLabel);

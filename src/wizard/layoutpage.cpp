@@ -110,9 +110,7 @@ LayoutPage::LayoutPage(WizardControls& wiz) : wiz(wiz)
     headingRow->addWidget(size, 1, 1);
     headingRow->setColumnStretch(0, 1);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addLayout(top);
     column->addWidget(titleLabel);
     column->addWidget(title);

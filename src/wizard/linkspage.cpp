@@ -16,7 +16,8 @@
 
 namespace larkspan {
 
-LinksPage::LinksPage(WizardControls& wiz) : wiz(wiz)
+LinksPage::LinksPage(WizardControls& wiz)
+    : wiz(wiz), rows(wiz, {CmdAddLink, LblLinkCounter, LstLinks, CmdRemoveLink}, tr("Current Links: %1"))
 {
     QWidget* panel = wiz.panel(WizardPage::Links);
 
@@ -36,33 +37,25 @@ LinksPage::LinksPage(WizardControls& wiz) : wiz(wiz)
     const auto [descriptionLabel, description] =
         wiz.addLineBox(panel, TxtLinkDescription, tr("Link Description: eg. Click here"));
 
-    QPushButton* add = wiz.addButton(panel, CmdAddLink, tr("&Add Link"), false);
-
-    QLabel* counter = wiz.addLabel(panel, LblLinkCounter, tr("Current Links: 0"));
-    QListWidget* list = wiz.addList(panel, LstLinks, tr("Links"));
-    entrylist::prepare(list);
-
-    QPushButton* remove = wiz.addButton(panel, CmdRemoveLink, tr("&Remove Link"), false);
+    rows.make(panel, tr("&Add Link"), tr("Links"), tr("&Remove Link"));
 
     auto* styles = new QHBoxLayout;
     styles->addWidget(plain);
     styles->addWidget(combo);
     styles->addStretch();
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addLayout(styles);
     column->addWidget(addressLabel);
     column->addWidget(address);
     column->addWidget(descriptionLabel);
     column->addWidget(description);
-    entrylist::layOut(column, add, counter, list, remove);
+    rows.layOut(column);
 }
 
 void LinksPage::formLoad()
 {
-    QListWidget* list = wiz.lstBox[LstLinks];
+    QListWidget* list = rows.list();
     if (auto* columns = qobject_cast<TabStopDelegate*>(list->itemDelegate()))
         columns->setTabStop(TabStopDelegate::dialogUnitsToPixels(DescriptionColumn, list->fontMetrics()));
 }
@@ -77,7 +70,7 @@ void LinksPage::addLink()
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
         return;
     }
-    QListWidget* list = wiz.lstBox[LstLinks];
+    QListWidget* list = rows.list();
     if (entrylist::isFull(list)) {
         wiz.platform.messageBox(&wiz.window, tr("The list can hold at most %1 links.").arg(entrylist::Capacity),
                                 MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
@@ -88,15 +81,7 @@ void LinksPage::addLink()
     entrylist::append(list, entry, entry);
     wiz.setBoxText(TxtLinkAddress, {});
     wiz.setBoxText(TxtLinkDescription, {});
-    updateCounter();
-}
-
-void LinksPage::removeLink()
-{
-    QListWidget* list = wiz.lstBox[LstLinks];
-    entrylist::removeSelected(list);
-    wiz.cmdButton[CmdRemoveLink]->setEnabled(entrylist::hasSelection(list));
-    updateCounter();
+    rows.updateCounter();
 }
 
 void LinksPage::txtBox_Change(int)
@@ -106,13 +91,12 @@ void LinksPage::txtBox_Change(int)
 
 void LinksPage::lstBox_Click(int)
 {
-    wiz.cmdButton[CmdRemoveLink]->setEnabled(entrylist::hasSelection(wiz.lstBox[LstLinks]));
+    rows.selectionChanged();
 }
 
 void LinksPage::resetForAnotherPage()
 {
-    entrylist::clearKeepingButtons(wiz.lstBox[LstLinks]);
-    updateCounter();
+    rows.clear();
     wiz.optRadio[OptDefaultLinkStyle]->setChecked(true);
     wiz.setBoxText(TxtLinkAddress, {});
     wiz.setBoxText(TxtLinkDescription, {});
@@ -123,26 +107,21 @@ void LinksPage::cmdButton_Click(int index)
     if (index == CmdAddLink)
         addLink();
     else if (index == CmdRemoveLink)
-        removeLink();
+        rows.removeSelected();
 }
 
 void LinksPage::restore(const PageSpec& spec, const QString&)
 {
-    entrylist::appendAll(wiz.lstBox[LstLinks], spec.links);
+    entrylist::appendAll(rows.list(), spec.links);
     if (spec.linkStyle == LinkStyle::ComboBox)
         wiz.optRadio[OptComboLinkStyle]->setChecked(true);
-    updateCounter();
+    rows.updateCounter();
 }
 
 void LinksPage::describe(PageSpec& spec) const
 {
-    spec.links = entrylist::entries(wiz.lstBox[LstLinks]);
+    spec.links = entrylist::entries(rows.list());
     spec.linkStyle = wiz.optRadio[OptComboLinkStyle]->isChecked() ? LinkStyle::ComboBox : LinkStyle::Default;
-}
-
-void LinksPage::updateCounter()
-{
-    wiz.lblLabel[LblLinkCounter]->setText(tr("Current Links: %1").arg(wiz.lstBox[LstLinks]->count()));
 }
 
 } // namespace larkspan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/wizardpagebase.h"
+#include "wizard/entrylist.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +24,6 @@ public:
     // Gives the link list its description column.
     void formLoad() override;
     void addLink();
-    void removeLink();
     // Any text box changed: "Add Link" follows the description box.
     void txtBox_Change(int index) override;
     // Either list was clicked: "Remove Link" follows this list's selection.
@@ -34,9 +34,8 @@ public:
     void restore(const PageSpec& spec, const QString& pageFolder) override;
 
 private:
-    void updateCounter();
-
     WizardControls& wiz;
+    entrylist::Rows rows;
 };
 
 } // namespace larkspan

@@ -79,9 +79,7 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
     bottom->addWidget(frame, 1);
     bottom->addLayout(buttons);
 
-    auto* column = new QVBoxLayout(panel);
-    column->setContentsMargins(4, 0, 4, 0);
-    column->addWidget(instruction);
+    QVBoxLayout* column = wiz.addColumn(panel, instruction);
     column->addWidget(text, 1);
     column->addLayout(bottom);
 }
