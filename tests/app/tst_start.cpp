@@ -22,101 +22,97 @@ class tst_Start : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandLine_data();
-    void commandLine();
-    void helpFile_data();
-    void helpFile();
-};
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // the first line of the standard output
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("page"); // the page the wizard opens
 
-void tst_Start::commandLine_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // the first line of the standard output
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QString>("page"); // the page the wizard opens
-
-    const QString helpLine = QStringLiteral("Usage: larkspan [OPTION] [PAGE]");
-    const QString versionLine = QStringLiteral("Larkspan 1.1");
-    const QString none;
-    QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << none << none << none;
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << none << none;
-    QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << none << none;
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << none << none;
-    QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << none << none;
-    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << none << none;
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << none << Usage << none;
-    QTest::newRow("a Qt option is unknown too") << QStringList{"-platform", "offscreen"} << 2 << none << Usage << none;
-    QTest::newRow("a page opens") << QStringList{"mypage.htm"} << StartsWizard << none << none << "mypage.htm";
-    QTest::newRow("help wins over a page") << QStringList{"--help", "mypage.htm"} << 0 << helpLine << none << none;
-    QTest::newRow("a page after the end of options") << QStringList{"--", "-page.htm"} << StartsWizard << none
-                                                     << none << "-page.htm";
-    QTest::newRow("two pages") << QStringList{"a.htm", "b.htm"} << 2 << none << Usage << none;
-    QTest::newRow("empty argument") << QStringList{""} << 2 << none << Usage << none;
-}
-
-void tst_Start::commandLine()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QFETCH(QString, error);
-    QFETCH(QString, page);
-
-    const CommandLineOutcome outcome = readCommandLine(QStringList{QStringLiteral("larkspan")} + arguments);
-    QCOMPARE(outcome.exitCode.value_or(StartsWizard), exitCode);
-    QCOMPARE(outcome.output.section(QLatin1Char('\n'), 0, 0), output);
-    QCOMPARE(outcome.error, error);
-    QCOMPARE(outcome.pageFile, page);
-    if (exitCode == StartsWizard)
-        return; // the wizard's own start is what every other test drives
-
-    // The program prints it and exits so, without opening a window: here it has no screen at all.
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(LARKSPAN_BINARY), arguments);
-    QVERIFY(program.waitForFinished(10000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), outcome.output);
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
-}
-
-void tst_Start::helpFile_data()
-{
-    QTest::addColumn<bool>("installed"); // a help document under share/ beside bin/
-    QTest::addColumn<QString>("built");
-    QTest::addColumn<QString>("expected"); // "installed" stands for the installed document's path
-
-    const QString built = QStringLiteral("/build/help/index.html");
-    QTest::newRow("installed help is found beside the program") << true << built << QStringLiteral("installed");
-    QTest::newRow("built help when nothing is installed") << false << built << built;
-    QTest::newRow("no help built, none opened") << true << QString() << QString();
-}
-
-void tst_Start::helpFile()
-{
-    QFETCH(bool, installed);
-    QFETCH(QString, built);
-    QFETCH(QString, expected);
-
-    QTemporaryDir prefix;
-    QVERIFY(prefix.isValid());
-    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-    const QString installedFile = prefix.filePath(QStringLiteral("share/larkspan/help/index.html"));
-    if (installed) {
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/larkspan/help")));
-        QFile file(installedFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString helpLine = QStringLiteral("Usage: larkspan [OPTION] [PAGE]");
+        const QString versionLine = QStringLiteral("Larkspan 1.1");
+        const QString none;
+        QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << none << none << none;
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << none << none;
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << none << none;
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << none << none;
+        QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << none << none;
+        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << none << none;
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << none << Usage << none;
+        QTest::newRow("a Qt option is unknown too")
+            << QStringList{"-platform", "offscreen"} << 2 << none << Usage << none;
+        QTest::newRow("a page opens") << QStringList{"mypage.htm"} << StartsWizard << none << none << "mypage.htm";
+        QTest::newRow("help wins over a page") << QStringList{"--help", "mypage.htm"} << 0 << helpLine << none << none;
+        QTest::newRow("a page after the end of options") << QStringList{"--", "-page.htm"} << StartsWizard << none
+                                                         << none << "-page.htm";
+        QTest::newRow("two pages") << QStringList{"a.htm", "b.htm"} << 2 << none << Usage << none;
+        QTest::newRow("empty argument") << QStringList{""} << 2 << none << Usage << none;
     }
-    if (expected == QLatin1String("installed"))
-        expected = installedFile;
-    QCOMPARE(helpContentsFile(prefix.filePath(QStringLiteral("bin")), built), expected);
-}
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QFETCH(QString, error);
+        QFETCH(QString, page);
+
+        const CommandLineOutcome outcome = readCommandLine(QStringList{QStringLiteral("larkspan")} + arguments);
+        QCOMPARE(outcome.exitCode.value_or(StartsWizard), exitCode);
+        QCOMPARE(outcome.output.section(QLatin1Char('\n'), 0, 0), output);
+        QCOMPARE(outcome.error, error);
+        QCOMPARE(outcome.pageFile, page);
+        if (exitCode == StartsWizard)
+            return; // the wizard's own start is what every other test drives
+
+        // The program prints it and exits so, without opening a window: here it has no screen at all.
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(LARKSPAN_BINARY), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), outcome.output);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
+    }
+
+    void helpFile_data()
+    {
+        QTest::addColumn<bool>("installed"); // a help document under share/ beside bin/
+        QTest::addColumn<QString>("built");
+        QTest::addColumn<QString>("expected"); // "installed" stands for the installed document's path
+
+        const QString built = QStringLiteral("/build/help/index.html");
+        QTest::newRow("installed help is found beside the program") << true << built << QStringLiteral("installed");
+        QTest::newRow("built help when nothing is installed") << false << built << built;
+        QTest::newRow("no help built, none opened") << true << QString() << QString();
+    }
+
+    void helpFile()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, built);
+        QFETCH(QString, expected);
+
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        const QString installedFile = prefix.filePath(QStringLiteral("share/larkspan/help/index.html"));
+        if (installed) {
+            QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/larkspan/help")));
+            QFile file(installedFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        if (expected == QLatin1String("installed"))
+            expected = installedFile;
+        QCOMPARE(helpContentsFile(prefix.filePath(QStringLiteral("bin")), built), expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Start)
 #include "tst_start.moc"

@@ -145,184 +145,177 @@ class TestPageReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void goldenDocuments_data();
-    void goldenDocuments();
-    void generatedPages_data();
-    void generatedPages();
-    void otherDocuments_data();
-    void otherDocuments();
-    void pageFileDecoding_data();
-    void pageFileDecoding();
-};
-
-void TestPageReader::goldenDocuments_data()
-{
-    QTest::addColumn<QString>("path");
-    const QString marker = QFINDTESTDATA("../data/" + kGoldenMarker);
-    QVERIFY2(!marker.isEmpty(), "golden files not found");
-    const QDir folder = QFileInfo(marker).dir();
-    const QStringList names = folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-    QVERIFY(names.size() >= 13);
-    for (const QString& name : names)
-        QTest::newRow(qPrintable(name)) << folder.filePath(name);
-}
-
-void TestPageReader::goldenDocuments()
-{
-    QFETCH(QString, path);
-    const std::string document = readFile(path);
-    QVERIFY(!document.empty());
-    QByteArray failure = roundTripFailure(document, document);
-    QVERIFY2(failure.isEmpty(), failure.constData());
-    failure = roundTripFailure(document + "\r\n", document);
-    QVERIFY2(failure.isEmpty(), failure.constData());
-    QCOMPARE(ReadPage(document).createdOn, kCreatedOn);
-}
-
-void TestPageReader::generatedPages_data()
-{
-    QTest::addColumn<LayoutStyle>("layout");
-    QTest::addColumn<LinkStyle>("linkStyle");
-    for (int layout = 1; layout <= 5; ++layout) {
-        QTest::newRow(qPrintable(QStringLiteral("layout %1, anchors").arg(layout)))
-            << LayoutStyle(layout) << LinkStyle::Default;
-        QTest::newRow(qPrintable(QStringLiteral("layout %1, jump menu").arg(layout)))
-            << LayoutStyle(layout) << LinkStyle::ComboBox;
+    void goldenDocuments_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QString marker = QFINDTESTDATA("../data/" + kGoldenMarker);
+        QVERIFY2(!marker.isEmpty(), "golden files not found");
+        const QDir folder = QFileInfo(marker).dir();
+        const QStringList names = folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+        QVERIFY(names.size() >= 13);
+        for (const QString& name : names)
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
     }
-}
 
-void TestPageReader::generatedPages()
-{
-    QFETCH(LayoutStyle, layout);
-    QFETCH(LinkStyle, linkStyle);
-    constexpr int kPages = 400;
-    TextSource source(unsigned(layout) * 2 + unsigned(linkStyle));
-    for (int i = 0; i < kPages; ++i) {
-        const PageSpec spec = randomPage(source, layout, linkStyle);
-        const std::string createdOn = source.pick(3) == 0 ? source.text(true) : kCreatedOn;
-        const std::string document = write(spec, createdOn);
+    void goldenDocuments()
+    {
+        QFETCH(QString, path);
+        const std::string document = readFile(path);
+        QVERIFY(!document.empty());
         QByteArray failure = roundTripFailure(document, document);
-        if (failure.isEmpty())
-            failure = roundTripFailure(document + "\r\n", document);
-        // Saved as ASCII and opened again: the same file once more.
-        const std::string file = EncodeAsAscii(document);
-        if (failure.isEmpty())
-            failure = roundTripFailure(DecodePageFile(file + "\r\n"), file, true);
-        QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(i) + failure));
+        QVERIFY2(failure.isEmpty(), failure.constData());
+        failure = roundTripFailure(document + "\r\n", document);
+        QVERIFY2(failure.isEmpty(), failure.constData());
+        QCOMPARE(ReadPage(document).createdOn, kCreatedOn);
     }
-}
 
-void TestPageReader::otherDocuments_data()
-{
-    QTest::addColumn<std::string>("document");
-    QTest::addColumn<QString>("expected"); // part of the error; empty: the page reads
-    QTest::addColumn<std::string>("rewritten");
-
-    const std::string menu = readFile(QFINDTESTDATA("../data/table_image_left_menu.html"));
-    const std::string basic = readFile(QFINDTESTDATA("../data/basic_style_anchors.html"));
-    const std::string imageLeft = readFile(QFINDTESTDATA("../data/basic_image_left_anchors.html"));
-    QVERIFY(!menu.empty() && !basic.empty() && !imageLeft.empty());
-    const std::string otherMaker = replaced(replaced(replaced(menu, "Larkspan 1.1 -->", "Another Build 2.0 -->"),
-                                                     "http://www.larkspan.example/lks or contact the author at "
-                                                     "larkspan@larkspan.example-->",
-                                                     "http://lks.example.org/lks or contact the author at x@y-->"),
-                                            "\"http://www.larkspan.example/lks/\"", "\"http://lks.example.org/lks/\"");
-    QVERIFY(!otherMaker.empty() && otherMaker != menu);
-
-    const QString notOurs = QStringLiteral("not a page made by Larkspan");
-    const QString changed = QStringLiteral("changed after Larkspan saved it");
-    const auto rejected = [](const char* name, const std::string& document, const QString& part) {
-        QTest::newRow(name) << document << part << std::string();
-    };
-    QTest::newRow("another maker's addresses read, ours written") << otherMaker << QString() << menu;
-    // Saved in the ANSI code page before the pages became ASCII.
-    const std::string ansi = DecodePageFile(replaced(menu, "My Home Page", "Caf\xE9 \x93Home\x94"));
-    QTest::newRow("a page in Windows-1252 reads once decoded") << ansi << QString() << ansi;
-    rejected("empty file", std::string(), QStringLiteral("empty"));
-    rejected("a line end alone", std::string("\r\n"), QStringLiteral("empty"));
-    rejected("another HTML file",
-             std::string("<!DOCTYPE html>\r\n<html><head><title>x</title></head><body></body></html>\r\n"),
-             notOurs);
-    rejected("our comment lines, another head", replaced(basic, "HTML 3.2", "HTML 4.01"), notOurs);
-    rejected("first comment line missing", basic.substr(basic.find("\r\n") + 2), notOurs);
-    rejected("cut in the middle", basic.substr(0, basic.size() / 2), changed);
-    rejected("cut before </HTML>", basic.substr(0, basic.size() - 3), QStringLiteral("does not end"));
-    rejected("title line broken", replaced(basic, "</TITLE>", "</TITEL>"), QStringLiteral("title line"));
-    rejected("BODY tag broken", replaced(basic, "\">\r\n\r\n<!-- Page Header", "\r\n\r\n<!-- Page Header"),
-             QStringLiteral("BODY tag"));
-    rejected("bullet type in capitals", replaced(basic, "\"square\"", "\"SQUARE\""), QStringLiteral("bullet list"));
-    rejected("end of bullet list removed", replaced(basic, "</UL>\r\n", ""), QStringLiteral("bullet list"));
-    rejected("a link without its <BR>", replaced(basic, "</A><BR>\r\n\r\n<HR", "</A>\r\n\r\n<HR"),
-             QStringLiteral("link list"));
-    rejected("jump menu's script gone from the head",
-             replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"),
-             QStringLiteral("head"));
-    rejected("an escape the menu never writes", replaced(menu, "Bob\\'s", "Bob\\x"), QStringLiteral("jump menu"));
-    rejected("table cell closed twice", replaced(menu, "</TD>\r\n</TR>", "</TD>\r\n</TD>\r\n</TR>"),
-             QStringLiteral("link list"));
-    rejected("table cell aligned otherwise", replaced(menu, "VALIGN=\"TOP\"", "VALIGN=\"MIDDLE\""),
-             QStringLiteral("table"));
-    rejected("e-mail address changed in one place", replaced(basic, ">me@example.net<", ">you@example.net<"),
-             QStringLiteral("e-mail line"));
-    const std::string blankLine = replaced(basic, "<!-- Page Text -->\r\n", "<!-- Page Text -->\r\n\r\n");
-    QTest::newRow("a blank line added to the page text reads") << blankLine << QString() << blankLine;
-    rejected("heading size that does not exist", replaced(basic, "<H2>", "<H7>"), QStringLiteral("heading"));
-    rejected("floating image aligned otherwise", replaced(imageLeft, "ALIGN=\"LEFT\"", "ALIGN=\"CENTER\""),
-             QStringLiteral("page image"));
-    // Layout 2 without an image writes the whole block as page text.
-    const std::string centredImage = replaced(basic, " ALT=\"Image\"></CENTER>", " ALT=\"Image\" ID=1></CENTER>");
-    QTest::newRow("attribute added to the centred image reads") << centredImage << QString() << centredImage;
-}
-
-void TestPageReader::otherDocuments()
-{
-    QFETCH(std::string, document);
-    QFETCH(QString, expected);
-    QFETCH(std::string, rewritten);
-    const ReadResult result = ReadPage(document);
-    if (expected.isEmpty()) {
-        QVERIFY2(result.ok, result.error.c_str());
-        QVERIFY(write(result.spec, result.createdOn) == rewritten);
-        return;
+    void generatedPages_data()
+    {
+        QTest::addColumn<LayoutStyle>("layout");
+        QTest::addColumn<LinkStyle>("linkStyle");
+        for (int layout = 1; layout <= 5; ++layout) {
+            QTest::newRow(qPrintable(QStringLiteral("layout %1, anchors").arg(layout)))
+                << LayoutStyle(layout) << LinkStyle::Default;
+            QTest::newRow(qPrintable(QStringLiteral("layout %1, jump menu").arg(layout)))
+                << LayoutStyle(layout) << LinkStyle::ComboBox;
+        }
     }
-    QVERIFY2(!result.ok, "read a page it should not have read");
-    QVERIFY2(QString::fromStdString(result.error).contains(expected), result.error.c_str());
-    QVERIFY(result.error.ends_with('.'));
-}
 
-void TestPageReader::pageFileDecoding_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("ASCII unchanged") << QByteArray("<P>Hello\r\n") << QByteArray("<P>Hello\r\n");
-    QTest::newRow("references above 127") << QByteArray("caf&#233; &#26085;&#128512;")
-                                          << QByteArray("caf\xC3\xA9 \xE6\x97\xA5\xF0\x9F\x98\x80");
-    QTest::newRow("replacement character") << QByteArray("&#65533;") << QByteArray("\xEF\xBF\xBD");
-    QTest::newRow("first and last above ASCII") << QByteArray("&#128;&#1114111;")
-                                                << QByteArray("\xC2\x80\xF4\x8F\xBF\xBF");
-    QTest::newRow("typed references stay") << QByteArray("&#60;&amp;&#127;&#38;")
-                                           << QByteArray("&#60;&amp;&#127;&#38;");
-    QTest::newRow("other spellings stay") << QByteArray("&#0233;&#xE9;&#233 &#;&#")
-                                          << QByteArray("&#0233;&#xE9;&#233 &#;&#");
-    QTest::newRow("surrogate and beyond the last stay") << QByteArray("&#55296;&#1114112;&#99999999;")
-                                                        << QByteArray("&#55296;&#1114112;&#99999999;");
-    QTest::newRow("Windows-1252 bytes") << QByteArray("caf\xE9 \x80 \x93x\x94 \x9F")
-                                        << QByteArray("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D \xC5\xB8");
-    QTest::newRow("unassigned Windows-1252 bytes as C1 controls")
-        << QByteArray("\x81\x8D\x8F\x90\x9D") << QByteArray("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
-    QTest::newRow("a byte then a reference") << QByteArray("\xFF&#255;") << QByteArray("\xC3\xBF\xC3\xBF");
-}
+    void generatedPages()
+    {
+        QFETCH(LayoutStyle, layout);
+        QFETCH(LinkStyle, linkStyle);
+        constexpr int kPages = 400;
+        TextSource source(unsigned(layout) * 2 + unsigned(linkStyle));
+        for (int i = 0; i < kPages; ++i) {
+            const PageSpec spec = randomPage(source, layout, linkStyle);
+            const std::string createdOn = source.pick(3) == 0 ? source.text(true) : kCreatedOn;
+            const std::string document = write(spec, createdOn);
+            QByteArray failure = roundTripFailure(document, document);
+            if (failure.isEmpty())
+                failure = roundTripFailure(document + "\r\n", document);
+            // Saved as ASCII and opened again: the same file once more.
+            const std::string file = EncodeAsAscii(document);
+            if (failure.isEmpty())
+                failure = roundTripFailure(DecodePageFile(file + "\r\n"), file, true);
+            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(i) + failure));
+        }
+    }
 
-void TestPageReader::pageFileDecoding()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, text);
-    const std::string decoded = DecodePageFile(bytes.toStdString());
-    QCOMPARE(QByteArray::fromStdString(decoded), text);
-    // A file that is ASCII already is saved again as it was.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        QCOMPARE(QByteArray::fromStdString(EncodeAsAscii(decoded)), bytes);
-}
+    void otherDocuments_data()
+    {
+        QTest::addColumn<std::string>("document");
+        QTest::addColumn<QString>("expected"); // part of the error; empty: the page reads
+        QTest::addColumn<std::string>("rewritten");
+
+        const std::string menu = readFile(QFINDTESTDATA("../data/table_image_left_menu.html"));
+        const std::string basic = readFile(QFINDTESTDATA("../data/basic_style_anchors.html"));
+        const std::string imageLeft = readFile(QFINDTESTDATA("../data/basic_image_left_anchors.html"));
+        QVERIFY(!menu.empty() && !basic.empty() && !imageLeft.empty());
+        const std::string otherMaker =
+            replaced(replaced(replaced(menu, "Larkspan 1.1 -->", "Another Build 2.0 -->"),
+                              "http://www.larkspan.example/lks or contact the author at "
+                              "larkspan@larkspan.example-->",
+                              "http://lks.example.org/lks or contact the author at x@y-->"),
+                     "\"http://www.larkspan.example/lks/\"", "\"http://lks.example.org/lks/\"");
+        QVERIFY(!otherMaker.empty() && otherMaker != menu);
+
+        const QString notOurs = QStringLiteral("not a page made by Larkspan");
+        const QString changed = QStringLiteral("changed after Larkspan saved it");
+        const auto rejected = [](const char* name, const std::string& document, const QString& part) {
+            QTest::newRow(name) << document << part << std::string();
+        };
+        QTest::newRow("another maker's addresses read, ours written") << otherMaker << QString() << menu;
+        // Saved in the ANSI code page before the pages became ASCII.
+        const std::string ansi = DecodePageFile(replaced(menu, "My Home Page", "Caf\xE9 \x93Home\x94"));
+        QTest::newRow("a page in Windows-1252 reads once decoded") << ansi << QString() << ansi;
+        rejected("empty file", std::string(), QStringLiteral("empty"));
+        rejected("a line end alone", std::string("\r\n"), QStringLiteral("empty"));
+        rejected("another HTML file",
+                 std::string("<!DOCTYPE html>\r\n<html><head><title>x</title></head><body></body></html>\r\n"),
+                 notOurs);
+        rejected("our comment lines, another head", replaced(basic, "HTML 3.2", "HTML 4.01"), notOurs);
+        rejected("first comment line missing", basic.substr(basic.find("\r\n") + 2), notOurs);
+        rejected("cut in the middle", basic.substr(0, basic.size() / 2), changed);
+        rejected("cut before </HTML>", basic.substr(0, basic.size() - 3), QStringLiteral("does not end"));
+        rejected("title line broken", replaced(basic, "</TITLE>", "</TITEL>"), QStringLiteral("title line"));
+        rejected("BODY tag broken", replaced(basic, "\">\r\n\r\n<!-- Page Header", "\r\n\r\n<!-- Page Header"),
+                 QStringLiteral("BODY tag"));
+        rejected("bullet type in capitals", replaced(basic, "\"square\"", "\"SQUARE\""), QStringLiteral("bullet list"));
+        rejected("end of bullet list removed", replaced(basic, "</UL>\r\n", ""), QStringLiteral("bullet list"));
+        rejected("a link without its <BR>", replaced(basic, "</A><BR>\r\n\r\n<HR", "</A>\r\n\r\n<HR"),
+                 QStringLiteral("link list"));
+        rejected("jump menu's script gone from the head",
+                 replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"),
+                 QStringLiteral("head"));
+        rejected("an escape the menu never writes", replaced(menu, "Bob\\'s", "Bob\\x"), QStringLiteral("jump menu"));
+        rejected("table cell closed twice", replaced(menu, "</TD>\r\n</TR>", "</TD>\r\n</TD>\r\n</TR>"),
+                 QStringLiteral("link list"));
+        rejected("table cell aligned otherwise", replaced(menu, "VALIGN=\"TOP\"", "VALIGN=\"MIDDLE\""),
+                 QStringLiteral("table"));
+        rejected("e-mail address changed in one place", replaced(basic, ">me@example.net<", ">you@example.net<"),
+                 QStringLiteral("e-mail line"));
+        const std::string blankLine = replaced(basic, "<!-- Page Text -->\r\n", "<!-- Page Text -->\r\n\r\n");
+        QTest::newRow("a blank line added to the page text reads") << blankLine << QString() << blankLine;
+        rejected("heading size that does not exist", replaced(basic, "<H2>", "<H7>"), QStringLiteral("heading"));
+        rejected("floating image aligned otherwise", replaced(imageLeft, "ALIGN=\"LEFT\"", "ALIGN=\"CENTER\""),
+                 QStringLiteral("page image"));
+        // Layout 2 without an image writes the whole block as page text.
+        const std::string centredImage = replaced(basic, " ALT=\"Image\"></CENTER>", " ALT=\"Image\" ID=1></CENTER>");
+        QTest::newRow("attribute added to the centred image reads") << centredImage << QString() << centredImage;
+    }
+
+    void otherDocuments()
+    {
+        QFETCH(std::string, document);
+        QFETCH(QString, expected);
+        QFETCH(std::string, rewritten);
+        const ReadResult result = ReadPage(document);
+        if (expected.isEmpty()) {
+            QVERIFY2(result.ok, result.error.c_str());
+            QVERIFY(write(result.spec, result.createdOn) == rewritten);
+            return;
+        }
+        QVERIFY2(!result.ok, "read a page it should not have read");
+        QVERIFY2(QString::fromStdString(result.error).contains(expected), result.error.c_str());
+        QVERIFY(result.error.ends_with('.'));
+    }
+
+    void pageFileDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("ASCII unchanged") << QByteArray("<P>Hello\r\n") << QByteArray("<P>Hello\r\n");
+        QTest::newRow("references above 127") << QByteArray("caf&#233; &#26085;&#128512;")
+                                              << QByteArray("caf\xC3\xA9 \xE6\x97\xA5\xF0\x9F\x98\x80");
+        QTest::newRow("replacement character") << QByteArray("&#65533;") << QByteArray("\xEF\xBF\xBD");
+        QTest::newRow("first and last above ASCII") << QByteArray("&#128;&#1114111;")
+                                                    << QByteArray("\xC2\x80\xF4\x8F\xBF\xBF");
+        QTest::newRow("typed references stay") << QByteArray("&#60;&amp;&#127;&#38;")
+                                               << QByteArray("&#60;&amp;&#127;&#38;");
+        QTest::newRow("other spellings stay") << QByteArray("&#0233;&#xE9;&#233 &#;&#")
+                                              << QByteArray("&#0233;&#xE9;&#233 &#;&#");
+        QTest::newRow("surrogate and beyond the last stay") << QByteArray("&#55296;&#1114112;&#99999999;")
+                                                            << QByteArray("&#55296;&#1114112;&#99999999;");
+        QTest::newRow("Windows-1252 bytes")
+            << QByteArray("caf\xE9 \x80 \x93x\x94 \x9F")
+            << QByteArray("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D \xC5\xB8");
+        QTest::newRow("unassigned Windows-1252 bytes as C1 controls")
+            << QByteArray("\x81\x8D\x8F\x90\x9D") << QByteArray("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+        QTest::newRow("a byte then a reference") << QByteArray("\xFF&#255;") << QByteArray("\xC3\xBF\xC3\xBF");
+    }
+
+    void pageFileDecoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, text);
+        const std::string decoded = DecodePageFile(bytes.toStdString());
+        QCOMPARE(QByteArray::fromStdString(decoded), text);
+        // A file that is ASCII already is saved again as it was.
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            QCOMPARE(QByteArray::fromStdString(EncodeAsAscii(decoded)), bytes);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestPageReader)
 

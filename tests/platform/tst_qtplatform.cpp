@@ -76,370 +76,351 @@ class tst_QtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        scope = std::make_unique<QObject>();
+    }
 
-    void messageBox_data();
-    void messageBox();
-    void openReturnsThePathChosen_data();
-    void openReturnsThePathChosen();
-    void openMissingFile_data();
-    void openMissingFile();
-    void fileTypesShownAsDescribed_data();
-    void fileTypesShownAsDescribed();
-    void saveStartsWithInitialNameAndFolder();
-    void saveAddsDefaultExtension();
-    void saveAsksBeforeOverwriting();
-    void colourDialogKeepsSlotsUnlessConfirmed();
-    void runModalBlocksUntilClosed();
-    void busyPointer();
-    void fileProperties();
-    void helpContents();
+    void cleanup()
+    {
+        scope.reset();
+    }
+
+    void messageBox_data()
+    {
+        QTest::addColumn<MessageCase>("message");
+
+        const auto row = [](const char* name, MessageButtons buttons, MessageIcon icon,
+                            QMessageBox::StandardButton click, MessageResult expected, QMessageBox::Icon expectedIcon,
+                            bool escapeFirst) {
+            QTest::newRow(name) << MessageCase{int(buttons), int(icon), int(click), int(expected), int(expectedIcon),
+                                               escapeFirst};
+        };
+        using B = MessageButtons;
+        using I = MessageIcon;
+        using R = MessageResult;
+        row("ok with information", B::Ok, I::Information, QMessageBox::Ok, R::Ok, QMessageBox::Information, false);
+        row("yes without icon", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, false);
+        row("no", B::YesNo, I::None, QMessageBox::No, R::No, QMessageBox::NoIcon, false);
+        row("escape is no answer", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, true);
+        row("critical", B::Ok, I::Critical, QMessageBox::Ok, R::Ok, QMessageBox::Critical, false);
+    }
+
+    void messageBox()
+    {
+        QFETCH(MessageCase, message);
+        const auto& [buttons, icon, click, expected, expectedIcon, escapeFirst] = message;
+
+        QString seenText, seenTitle;
+        int seenIcon = -1;
+        bool pressed = false;
+        whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
+            seenText = box->text();
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            if (message.escapeFirst) {
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+                if (!box->isVisible())
+                    return;
+            }
+            pressed = pressButton(box, QMessageBox::StandardButton(message.click));
+        });
+        const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
+                                                         MessageButtons(buttons), MessageIcon(icon),
+                                                         QStringLiteral("Larkspan"));
+        QVERIFY(pressed);
+        QCOMPARE(int(result), expected);
+        QCOMPARE(seenText, QStringLiteral("Line one\r\nLine two"));
+        QCOMPARE(seenTitle, QStringLiteral("Larkspan"));
+        QCOMPARE(seenIcon, expectedIcon);
+    }
+
+    void openReturnsThePathChosen_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("an existing file") << QStringLiteral("notes.txt");
+        QTest::newRow("a link is returned itself, not what it points to") << QStringLiteral("shortcut.txt");
+    }
+
+    void openReturnsThePathChosen()
+    {
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(writeAll(target, "a"));
+        QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("shortcut.txt"))));
+        const QString path = dir.filePath(chosen);
+
+        QString title;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            chooseFile(dialog, path);
+        });
+        FileDialogRequest request;
+        request.title = QStringLiteral("Import a Text File");
+        request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")}};
+        request.defaultExtension = QStringLiteral("txt");
+        const auto result = platform.openFile(request);
+        QVERIFY(result);
+        QCOMPARE(result->fullPath, path);
+        QCOMPARE(result->fileName, chosen);
+        QCOMPARE(title, QStringLiteral("Import a Text File"));
+    }
+
+    void openMissingFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+
+        QTest::newRow("yes names the new file") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no returns to the file dialog") << int(QMessageBox::No) << false;
+    }
+
+    void openMissingFile()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("new.gif"));
+        QString question;
+        bool offeredYesNo = false;
+        bool backInFileDialog = false;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+            whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
+                question = box->text();
+                offeredYesNo = box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
+                // Should the file dialog come back, the user gives up on it.
+                whenModal<QFileDialog>(scope.get(), [&](QFileDialog* again) {
+                    backInFileDialog = true;
+                    again->reject();
+                });
+                pressButton(box, QMessageBox::StandardButton(answer));
+            });
+            chooseFile(dialog, path);
+        });
+        FileDialogRequest request;
+        request.title = QStringLiteral("Select an Image");
+        request.fileTypes = {{QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+        request.mayNameMissingFile = true;
+        const auto result = platform.openFile(request);
+
+        QVERIFY2(question.contains(QStringLiteral("new.gif")), qPrintable(question));
+        QVERIFY(offeredYesNo);
+        QCOMPARE(backInFileDialog, !opened);
+        QCOMPARE(bool(result), opened);
+        if (result) {
+            QCOMPARE(result->fullPath, path);
+            QCOMPARE(result->fileName, QStringLiteral("new.gif"));
+        }
+    }
+
+    void fileTypesShownAsDescribed_data()
+    {
+        QTest::addColumn<int>("chosenType");
+        QTest::addColumn<QString>("shown");
+
+        const QString text = QStringLiteral("Plain Text Files (*.txt)");
+        const QString images = QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)");
+        QTest::newRow("first type chosen") << 0 << text;
+        QTest::newRow("second type chosen") << 1 << images;
+        QTest::newRow("type out of range shows the first") << 2 << text;
+    }
+
+    // The descriptions carry their patterns in brackets already; the user reads each exactly as written.
+    void fileTypesShownAsDescribed()
+    {
+        QFETCH(int, chosenType);
+        QFETCH(QString, shown);
+
+        ShownFileTypes seen;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+            seen = shownFileTypes(dialog);
+            dialog->reject();
+        });
+        FileDialogRequest request;
+        request.title = QStringLiteral("Select an Image");
+        request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")},
+                             {QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+        request.chosenType = chosenType;
+        QVERIFY(!platform.openFile(request));
+        QCOMPARE(seen.entries, (QStringList{QStringLiteral("Plain Text Files (*.txt)"),
+                                            QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)")}));
+        QCOMPARE(seen.current, shown);
+    }
+
+    void saveStartsWithInitialNameAndFolder()
+    {
+        QTemporaryDir dir;
+        QString name, folder;
+        QStringList selected;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+            name = shownName(dialog);
+            folder = dialog->directory().absolutePath();
+            selected = dialog->selectedFiles();
+            dialog->reject();
+        });
+        const FileDialogRequest request = pageSaveRequest(dir.path());
+        QVERIFY(!platform.saveFile(request));
+        QCOMPARE(name, QStringLiteral("Untitled"));
+        QCOMPARE(folder, QFileInfo(dir.path()).absoluteFilePath());
+        // Saving at once would write Untitled.htm there.
+        QCOMPARE(selected, QStringList{dir.filePath(QStringLiteral("Untitled.htm"))});
+    }
+
+    void saveAddsDefaultExtension()
+    {
+        QTemporaryDir dir;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, QStringLiteral("index")); });
+        const FileDialogRequest request = pageSaveRequest(dir.path());
+        const auto result = platform.saveFile(request);
+        QVERIFY(result);
+        QCOMPARE(result->fileName, QStringLiteral("index.htm"));
+        QCOMPARE(result->folder, QFileInfo(dir.path()).absoluteFilePath());
+        QCOMPARE(result->fullPath, dir.filePath(QStringLiteral("index.htm")));
+    }
+
+    void saveAsksBeforeOverwriting()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("page.htm"));
+        QVERIFY(writeAll(path, "old"));
+        bool asked = false;
+        whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
+            whenModal<QMessageBox>(scope.get(), [&](QMessageBox* question) {
+                asked = pressButton(question, QMessageBox::Yes);
+            });
+            chooseFile(dialog, path);
+        });
+        FileDialogRequest request;
+        request.title = QStringLiteral("Save your web page");
+        const auto result = platform.saveFile(request);
+        QVERIFY(asked);
+        QVERIFY(result);
+        QCOMPARE(result->fullPath, path);
+    }
+
+    void colourDialogKeepsSlotsUnlessConfirmed()
+    {
+        CustomColors custom{};
+        custom[2] = 0x00336699;
+
+        QColor offered;
+        bool ownDialog = false;
+        whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
+            ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
+            offered = QColorDialog::customColor(2);
+            QColorDialog::setCustomColor(5, QColor(1, 2, 3));
+            dialog->reject();
+        });
+        QVERIFY(!platform.chooseColor(nullptr, custom));
+        QVERIFY(ownDialog);
+        QCOMPARE(offered, QColor(0x99, 0x66, 0x33));
+        QCOMPARE(custom[5], ColorRef(0));
+
+        QColor offeredAgain;
+        whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
+            offeredAgain = QColorDialog::customColor(5);
+            QColorDialog::setCustomColor(5, QColor(1, 2, 3));
+            dialog->setCurrentColor(QColor(10, 11, 12));
+            QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        });
+        const auto chosen = platform.chooseColor(nullptr, custom);
+        QCOMPARE(offeredAgain, QColor(Qt::black));
+        QVERIFY(chosen);
+        QCOMPARE(*chosen, ColorRef(0x000C0B0A));
+        QCOMPARE(custom[5], ColorRef(0x00030201));
+        QCOMPARE(custom[2], ColorRef(0x00336699));
+    }
+
+    // While the window is up no other window of the application can be used, and the call waits for it to close.
+    void runModalBlocksUntilClosed()
+    {
+        QDialog window;
+        QWidget* modal = nullptr;
+        Qt::WindowModality modality = Qt::NonModal;
+        whenModal<QDialog>(scope.get(), [&](QDialog* shown) {
+            modal = QApplication::activeModalWidget();
+            modality = shown->windowModality();
+            shown->close();
+        });
+        platform.runModal(&window);
+        QCOMPARE(modal, &window);
+        QCOMPARE(modality, Qt::ApplicationModal);
+        QVERIFY(!window.isVisible());
+    }
+
+    void busyPointer()
+    {
+        QWidget window;
+        {
+            BusyPointer busy(platform, &window, BusyScope::Application);
+            QVERIFY(QApplication::overrideCursor());
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        QVERIFY(!QApplication::overrideCursor());
+        {
+            BusyPointer busy(platform, &window, BusyScope::Window);
+            QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+        }
+        QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void fileProperties()
+    {
+        QWidget owner;
+        QTemporaryDir dir;
+        const QString path = makePicture(dir, QStringLiteral("logo.gif"), QSize(7, 5));
+        QVERIFY(!path.isEmpty());
+
+        QVERIFY(platform.showFileProperties(&owner, dir.filePath(QStringLiteral("gone.gif"))) <= 32);
+        QVERIFY(owner.findChildren<FilePropertiesWindow*>().isEmpty());
+
+        QVERIFY(platform.showFileProperties(&owner, path) > 32);
+        const auto sheets = owner.findChildren<FilePropertiesWindow*>();
+        QCOMPARE(sheets.size(), 1);
+        QStringList texts;
+        for (const QLabel* label : sheets.first()->findChildren<QLabel*>())
+            texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("logo.gif")));
+        QVERIFY(texts.contains(QStringLiteral("7 x 5 pixels")));
+    }
+
+    void helpContents()
+    {
+        QWidget owner;
+        const Outcome missing = platform.showHelpContents(&owner, QStringLiteral("/nowhere/index.html"));
+        QVERIFY(!missing.ok);
+        QVERIFY(!missing.reason.isEmpty());
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("index.html"));
+        QByteArray page = "<html><body><h1>Contents</h1>";
+        for (int i = 0; i < 200; ++i)
+            page += "<p>A paragraph of help.</p>";
+        QVERIFY(writeAll(path, page + "</body></html>"));
+        const Outcome shown = platform.showHelpContents(&owner, path);
+        QVERIFY2(shown.ok, qPrintable(shown.reason));
+        const auto windows = owner.findChildren<HelpWindow*>();
+        QCOMPARE(windows.size(), 1);
+        HelpWindow* help = windows.first();
+        QVERIFY(help->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+
+        // A long page opens at its top, and the scroll bar says so.
+        const QScrollBar* scroll = help->findChild<QTextBrowser*>()->verticalScrollBar();
+        QTRY_VERIFY(scroll->maximum() > 0);
+        QCOMPARE(scroll->value(), scroll->minimum());
+
+        // Escape puts it away.
+        QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
 
 private:
     QtPlatform platform;
     std::unique_ptr<QObject> scope; // the running test's dialog pollers die with it
 };
-
-void tst_QtPlatform::init()
-{
-    scope = std::make_unique<QObject>();
-}
-
-void tst_QtPlatform::cleanup()
-{
-    scope.reset();
-}
-
-void tst_QtPlatform::messageBox_data()
-{
-    QTest::addColumn<MessageCase>("message");
-
-    const auto row = [](const char* name, MessageButtons buttons, MessageIcon icon, QMessageBox::StandardButton click,
-                        MessageResult expected, QMessageBox::Icon expectedIcon, bool escapeFirst) {
-        QTest::newRow(name) << MessageCase{int(buttons), int(icon), int(click), int(expected), int(expectedIcon),
-                                           escapeFirst};
-    };
-    using B = MessageButtons;
-    using I = MessageIcon;
-    using R = MessageResult;
-    row("ok with information", B::Ok, I::Information, QMessageBox::Ok, R::Ok, QMessageBox::Information, false);
-    row("yes without icon", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, false);
-    row("no", B::YesNo, I::None, QMessageBox::No, R::No, QMessageBox::NoIcon, false);
-    row("escape is no answer", B::YesNo, I::None, QMessageBox::Yes, R::Yes, QMessageBox::NoIcon, true);
-    row("critical", B::Ok, I::Critical, QMessageBox::Ok, R::Ok, QMessageBox::Critical, false);
-}
-
-void tst_QtPlatform::messageBox()
-{
-    QFETCH(MessageCase, message);
-    const auto& [buttons, icon, click, expected, expectedIcon, escapeFirst] = message;
-
-    QString seenText, seenTitle;
-    int seenIcon = -1;
-    bool pressed = false;
-    whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
-        seenText = box->text();
-        seenTitle = box->windowTitle();
-        seenIcon = box->icon();
-        if (message.escapeFirst) {
-            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
-            if (!box->isVisible())
-                return;
-        }
-        pressed = pressButton(box, QMessageBox::StandardButton(message.click));
-    });
-    const MessageResult result = platform.messageBox(nullptr, QStringLiteral("Line one\r\nLine two"),
-                                                     MessageButtons(buttons), MessageIcon(icon),
-                                                     QStringLiteral("Larkspan"));
-    QVERIFY(pressed);
-    QCOMPARE(int(result), expected);
-    QCOMPARE(seenText, QStringLiteral("Line one\r\nLine two"));
-    QCOMPARE(seenTitle, QStringLiteral("Larkspan"));
-    QCOMPARE(seenIcon, expectedIcon);
-}
-
-void tst_QtPlatform::openReturnsThePathChosen_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::newRow("an existing file") << QStringLiteral("notes.txt");
-    QTest::newRow("a link is returned itself, not what it points to") << QStringLiteral("shortcut.txt");
-}
-
-void tst_QtPlatform::openReturnsThePathChosen()
-{
-    QFETCH(QString, chosen);
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("notes.txt"));
-    QVERIFY(writeAll(target, "a"));
-    QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("shortcut.txt"))));
-    const QString path = dir.filePath(chosen);
-
-    QString title;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-        title = dialog->windowTitle();
-        chooseFile(dialog, path);
-    });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Import a Text File");
-    request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")}};
-    request.defaultExtension = QStringLiteral("txt");
-    const auto result = platform.openFile(request);
-    QVERIFY(result);
-    QCOMPARE(result->fullPath, path);
-    QCOMPARE(result->fileName, chosen);
-    QCOMPARE(title, QStringLiteral("Import a Text File"));
-}
-
-void tst_QtPlatform::openMissingFile_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("opened");
-
-    QTest::newRow("yes names the new file") << int(QMessageBox::Yes) << true;
-    QTest::newRow("no returns to the file dialog") << int(QMessageBox::No) << false;
-}
-
-void tst_QtPlatform::openMissingFile()
-{
-    QFETCH(int, answer);
-    QFETCH(bool, opened);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("new.gif"));
-    QString question;
-    bool offeredYesNo = false;
-    bool backInFileDialog = false;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-        whenModal<QMessageBox>(scope.get(), [&](QMessageBox* box) {
-            question = box->text();
-            offeredYesNo = box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
-            // Should the file dialog come back, the user gives up on it.
-            whenModal<QFileDialog>(scope.get(), [&](QFileDialog* again) {
-                backInFileDialog = true;
-                again->reject();
-            });
-            pressButton(box, QMessageBox::StandardButton(answer));
-        });
-        chooseFile(dialog, path);
-    });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Select an Image");
-    request.fileTypes = {{QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
-    request.mayNameMissingFile = true;
-    const auto result = platform.openFile(request);
-
-    QVERIFY2(question.contains(QStringLiteral("new.gif")), qPrintable(question));
-    QVERIFY(offeredYesNo);
-    QCOMPARE(backInFileDialog, !opened);
-    QCOMPARE(bool(result), opened);
-    if (result) {
-        QCOMPARE(result->fullPath, path);
-        QCOMPARE(result->fileName, QStringLiteral("new.gif"));
-    }
-}
-
-void tst_QtPlatform::fileTypesShownAsDescribed_data()
-{
-    QTest::addColumn<int>("chosenType");
-    QTest::addColumn<QString>("shown");
-
-    const QString text = QStringLiteral("Plain Text Files (*.txt)");
-    const QString images = QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)");
-    QTest::newRow("first type chosen") << 0 << text;
-    QTest::newRow("second type chosen") << 1 << images;
-    QTest::newRow("type out of range shows the first") << 2 << text;
-}
-
-// The descriptions carry their patterns in brackets already; the user reads each exactly as written.
-void tst_QtPlatform::fileTypesShownAsDescribed()
-{
-    QFETCH(int, chosenType);
-    QFETCH(QString, shown);
-
-    ShownFileTypes seen;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-        seen = shownFileTypes(dialog);
-        dialog->reject();
-    });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Select an Image");
-    request.fileTypes = {{QStringLiteral("Plain Text Files (*.txt)"), QStringLiteral("*.txt")},
-                         {QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
-    request.chosenType = chosenType;
-    QVERIFY(!platform.openFile(request));
-    QCOMPARE(seen.entries, (QStringList{QStringLiteral("Plain Text Files (*.txt)"),
-                                        QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)")}));
-    QCOMPARE(seen.current, shown);
-}
-
-void tst_QtPlatform::saveStartsWithInitialNameAndFolder()
-{
-    QTemporaryDir dir;
-    QString name, folder;
-    QStringList selected;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-        name = shownName(dialog);
-        folder = dialog->directory().absolutePath();
-        selected = dialog->selectedFiles();
-        dialog->reject();
-    });
-    const FileDialogRequest request = pageSaveRequest(dir.path());
-    QVERIFY(!platform.saveFile(request));
-    QCOMPARE(name, QStringLiteral("Untitled"));
-    QCOMPARE(folder, QFileInfo(dir.path()).absoluteFilePath());
-    // Saving at once would write Untitled.htm there.
-    QCOMPARE(selected, QStringList{dir.filePath(QStringLiteral("Untitled.htm"))});
-}
-
-void tst_QtPlatform::saveAddsDefaultExtension()
-{
-    QTemporaryDir dir;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) { chooseFile(dialog, QStringLiteral("index")); });
-    const FileDialogRequest request = pageSaveRequest(dir.path());
-    const auto result = platform.saveFile(request);
-    QVERIFY(result);
-    QCOMPARE(result->fileName, QStringLiteral("index.htm"));
-    QCOMPARE(result->folder, QFileInfo(dir.path()).absoluteFilePath());
-    QCOMPARE(result->fullPath, dir.filePath(QStringLiteral("index.htm")));
-}
-
-void tst_QtPlatform::saveAsksBeforeOverwriting()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("page.htm"));
-    QVERIFY(writeAll(path, "old"));
-    bool asked = false;
-    whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-        whenModal<QMessageBox>(scope.get(), [&](QMessageBox* question) {
-            asked = pressButton(question, QMessageBox::Yes);
-        });
-        chooseFile(dialog, path);
-    });
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save your web page");
-    const auto result = platform.saveFile(request);
-    QVERIFY(asked);
-    QVERIFY(result);
-    QCOMPARE(result->fullPath, path);
-}
-
-void tst_QtPlatform::colourDialogKeepsSlotsUnlessConfirmed()
-{
-    CustomColors custom{};
-    custom[2] = 0x00336699;
-
-    QColor offered;
-    bool ownDialog = false;
-    whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
-        ownDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
-        offered = QColorDialog::customColor(2);
-        QColorDialog::setCustomColor(5, QColor(1, 2, 3));
-        dialog->reject();
-    });
-    QVERIFY(!platform.chooseColor(nullptr, custom));
-    QVERIFY(ownDialog);
-    QCOMPARE(offered, QColor(0x99, 0x66, 0x33));
-    QCOMPARE(custom[5], ColorRef(0));
-
-    QColor offeredAgain;
-    whenModal<QColorDialog>(scope.get(), [&](QColorDialog* dialog) {
-        offeredAgain = QColorDialog::customColor(5);
-        QColorDialog::setCustomColor(5, QColor(1, 2, 3));
-        dialog->setCurrentColor(QColor(10, 11, 12));
-        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-    });
-    const auto chosen = platform.chooseColor(nullptr, custom);
-    QCOMPARE(offeredAgain, QColor(Qt::black));
-    QVERIFY(chosen);
-    QCOMPARE(*chosen, ColorRef(0x000C0B0A));
-    QCOMPARE(custom[5], ColorRef(0x00030201));
-    QCOMPARE(custom[2], ColorRef(0x00336699));
-}
-
-// While the window is up no other window of the application can be used, and the call waits for it to close.
-void tst_QtPlatform::runModalBlocksUntilClosed()
-{
-    QDialog window;
-    QWidget* modal = nullptr;
-    Qt::WindowModality modality = Qt::NonModal;
-    whenModal<QDialog>(scope.get(), [&](QDialog* shown) {
-        modal = QApplication::activeModalWidget();
-        modality = shown->windowModality();
-        shown->close();
-    });
-    platform.runModal(&window);
-    QCOMPARE(modal, &window);
-    QCOMPARE(modality, Qt::ApplicationModal);
-    QVERIFY(!window.isVisible());
-}
-
-void tst_QtPlatform::busyPointer()
-{
-    QWidget window;
-    {
-        BusyPointer busy(platform, &window, BusyScope::Application);
-        QVERIFY(QApplication::overrideCursor());
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    QVERIFY(!QApplication::overrideCursor());
-    {
-        BusyPointer busy(platform, &window, BusyScope::Window);
-        QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
-    }
-    QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-}
-
-void tst_QtPlatform::fileProperties()
-{
-    QWidget owner;
-    QTemporaryDir dir;
-    const QString path = makePicture(dir, QStringLiteral("logo.gif"), QSize(7, 5));
-    QVERIFY(!path.isEmpty());
-
-    QVERIFY(platform.showFileProperties(&owner, dir.filePath(QStringLiteral("gone.gif"))) <= 32);
-    QVERIFY(owner.findChildren<FilePropertiesWindow*>().isEmpty());
-
-    QVERIFY(platform.showFileProperties(&owner, path) > 32);
-    const auto sheets = owner.findChildren<FilePropertiesWindow*>();
-    QCOMPARE(sheets.size(), 1);
-    QStringList texts;
-    for (const QLabel* label : sheets.first()->findChildren<QLabel*>())
-        texts << label->text();
-    QVERIFY(texts.contains(QStringLiteral("logo.gif")));
-    QVERIFY(texts.contains(QStringLiteral("7 x 5 pixels")));
-}
-
-void tst_QtPlatform::helpContents()
-{
-    QWidget owner;
-    const Outcome missing = platform.showHelpContents(&owner, QStringLiteral("/nowhere/index.html"));
-    QVERIFY(!missing.ok);
-    QVERIFY(!missing.reason.isEmpty());
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("index.html"));
-    QByteArray page = "<html><body><h1>Contents</h1>";
-    for (int i = 0; i < 200; ++i)
-        page += "<p>A paragraph of help.</p>";
-    QVERIFY(writeAll(path, page + "</body></html>"));
-    const Outcome shown = platform.showHelpContents(&owner, path);
-    QVERIFY2(shown.ok, qPrintable(shown.reason));
-    const auto windows = owner.findChildren<HelpWindow*>();
-    QCOMPARE(windows.size(), 1);
-    HelpWindow* help = windows.first();
-    QVERIFY(help->isVisible());
-    QVERIFY(QTest::qWaitForWindowExposed(help));
-
-    // A long page opens at its top, and the scroll bar says so.
-    const QScrollBar* scroll = help->findChild<QTextBrowser*>()->verticalScrollBar();
-    QTRY_VERIFY(scroll->maximum() > 0);
-    QCOMPARE(scroll->value(), scroll->minimum());
-
-    // Escape puts it away.
-    QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
-    QVERIFY(!help->isVisible());
-}
 
 QTEST_MAIN(tst_QtPlatform)
 #include "tst_qtplatform.moc"

@@ -90,60 +90,57 @@ class tst_Accessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyPage_data();
-    void everyPage();
+    void everyPage_data()
+    {
+        QTest::addColumn<WizardPage>("page");
+
+        QTest::newRow("Welcome") << WizardPage::Welcome;
+        QTest::newRow("About") << WizardPage::About;
+        QTest::newRow("Layout") << WizardPage::Layout;
+        QTest::newRow("Colors") << WizardPage::Colors;
+        QTest::newRow("Image") << WizardPage::Image;
+        QTest::newRow("Text") << WizardPage::Text;
+        QTest::newRow("Bullet List") << WizardPage::BulletList;
+        QTest::newRow("Links") << WizardPage::Links;
+        QTest::newRow("Finish") << WizardPage::Finish;
+    }
+
+    void everyPage()
+    {
+        QFETCH(WizardPage, page);
+
+        WizardFixture f;
+        if (page == WizardPage::About)
+            f.press(CmdAbout);
+        else
+            f.goTo(page);
+        QCOMPARE(WizardPage(f.wiz->CurrentPage()), page);
+        // Tab passes over a disabled control, but it is named and placed all the same once enabled (the colour
+        // buttons, Browse, Add and Remove): enable every one, so that none escapes the check.
+        for (QWidget* control : f.wiz->findChildren<QWidget*>())
+            control->setEnabled(true);
+
+        const QList<QWidget*> order = tabOrder(f.wiz.get());
+        const QString shown = describe(order);
+        QVERIFY2(!order.isEmpty(), "nothing takes the focus");
+        for (QWidget* control : order) {
+            QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName() + " has no name in:\n" + shown));
+            // A picture button is called what its tool tip says.
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            if (button && button->text().isEmpty())
+                QCOMPARE(spokenName(control), button->toolTip());
+            // The colour buttons open their menus as buttons do, and are announced as buttons.
+            if (control->objectName().startsWith(QLatin1String("imgWiz_")))
+                QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), QAccessible::Button);
+        }
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QVERIFY2(!readsBefore(order[i], order[i - 1]),
+                     qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
+                                    .arg(order[i - 1]->objectName(), order[i]->objectName()) +
+                                shown));
+        }
+    }
 };
-
-void tst_Accessibility::everyPage_data()
-{
-    QTest::addColumn<WizardPage>("page");
-
-    QTest::newRow("Welcome") << WizardPage::Welcome;
-    QTest::newRow("About") << WizardPage::About;
-    QTest::newRow("Layout") << WizardPage::Layout;
-    QTest::newRow("Colors") << WizardPage::Colors;
-    QTest::newRow("Image") << WizardPage::Image;
-    QTest::newRow("Text") << WizardPage::Text;
-    QTest::newRow("Bullet List") << WizardPage::BulletList;
-    QTest::newRow("Links") << WizardPage::Links;
-    QTest::newRow("Finish") << WizardPage::Finish;
-}
-
-void tst_Accessibility::everyPage()
-{
-    QFETCH(WizardPage, page);
-
-    WizardFixture f;
-    if (page == WizardPage::About)
-        f.press(CmdAbout);
-    else
-        f.goTo(page);
-    QCOMPARE(WizardPage(f.wiz->CurrentPage()), page);
-    // Tab passes over a disabled control, but it is named and placed all the same once enabled (the colour
-    // buttons, Browse, Add and Remove): enable every one, so that none escapes the check.
-    for (QWidget* control : f.wiz->findChildren<QWidget*>())
-        control->setEnabled(true);
-
-    const QList<QWidget*> order = tabOrder(f.wiz.get());
-    const QString shown = describe(order);
-    QVERIFY2(!order.isEmpty(), "nothing takes the focus");
-    for (QWidget* control : order) {
-        QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName() + " has no name in:\n" + shown));
-        // A picture button is called what its tool tip says.
-        const auto* button = qobject_cast<QAbstractButton*>(control);
-        if (button && button->text().isEmpty())
-            QCOMPARE(spokenName(control), button->toolTip());
-        // The colour buttons open their menus as buttons do, and are announced as buttons.
-        if (control->objectName().startsWith(QLatin1String("imgWiz_")))
-            QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), QAccessible::Button);
-    }
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QVERIFY2(!readsBefore(order[i], order[i - 1]),
-                 qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
-                                .arg(order[i - 1]->objectName(), order[i]->objectName()) +
-                            shown));
-    }
-}
 
 QTEST_MAIN(tst_Accessibility)
 #include "tst_accessibility.moc"

@@ -38,418 +38,406 @@ class tst_Finish : public KeepsCurrentFolder {
     Q_OBJECT
 
 private slots:
-    void pageAsCreated();
-    void summary_data();
-    void summary();
-    void repeatedRequestIsDropped_data();
-    void repeatedRequestIsDropped();
+    void pageAsCreated()
+    {
+        FinishFixture f;
+        QWidget* panel = f.wiz->panel(WizardPage::Finish);
+        QStringList texts;
+        for (const QLabel* label : panel->findChildren<QLabel*>())
+            texts << label->text();
+        QVERIFY(texts.contains(QStringLiteral("Finish up your web page!")));
+        QVERIFY(texts.contains(QStringLiteral("If you'd like to see what your web page looks like behind the scenes, "
+                                              "select the Source Browser button.")));
 
-    void cancellingTheSaveDialog();
-    void finishWithoutTheSourceBrowser();
-    void saveFailure_data();
-    void saveFailure();
+        const auto* frame = panel->findChild<QGroupBox*>();
+        QVERIFY(frame);
+        QCOMPARE(frame->title(), QStringLiteral("Larkspan Summary"));
+        QCOMPARE(summaryLines(*f.wiz),
+                 (QStringList{"Layout Style:", "Page Colors:   Default", "Background Image:   None",
+                              "Page Image:   None", "Number of Lists:   0", "Number of Links:   0"}));
+        for (int i = 0; i < LblSummaryCount; ++i)
+            QCOMPARE(f.wiz->lblLabel[LblFirstSummary + i]->parentWidget(), frame);
 
-    void wholeWizard_data();
-    void wholeWizard();
-    void anotherPageUndoesEveryChoice();
-};
+        // The e-mail label names its box for screen readers; its text has no access key.
+        const auto* email = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtEmail]);
+        QVERIFY(email);
+        const auto labels = panel->findChildren<QLabel*>();
+        const auto emailLabel =
+            std::find_if(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() == email; });
+        QVERIFY(emailLabel != labels.end());
+        QCOMPARE((*emailLabel)->text(), QStringLiteral("Include your email address: eg. someone@example.com"));
 
-void tst_Finish::pageAsCreated()
-{
-    FinishFixture f;
-    QWidget* panel = f.wiz->panel(WizardPage::Finish);
-    QStringList texts;
-    for (const QLabel* label : panel->findChildren<QLabel*>())
-        texts << label->text();
-    QVERIFY(texts.contains(QStringLiteral("Finish up your web page!")));
-    QVERIFY(texts.contains(QStringLiteral("If you'd like to see what your web page looks like behind the scenes, "
-                                          "select the Source Browser button.")));
+        const QPushButton* source = f.wiz->cmdButton[CmdSourceBrowser];
+        QCOMPARE(source->parentWidget(), panel);
+        QCOMPARE(source->objectName(), QStringLiteral("cmdButton_13"));
+        QCOMPARE(source->text(), QString());
+        QCOMPARE(source->toolTip(), QStringLiteral("Source Browser"));
+        QCOMPARE(source->accessibleName(), QStringLiteral("Source Browser"));
+        QCOMPARE(source->iconSize(), QSize(32, 32));
+        QVERIFY(!source->icon().pixmap(source->iconSize()).isNull());
+    }
 
-    const auto* frame = panel->findChild<QGroupBox*>();
-    QVERIFY(frame);
-    QCOMPARE(frame->title(), QStringLiteral("Larkspan Summary"));
-    QCOMPARE(summaryLines(*f.wiz), (QStringList{"Layout Style:", "Page Colors:   Default", "Background Image:   None",
-                                           "Page Image:   None", "Number of Lists:   0", "Number of Links:   0"}));
-    for (int i = 0; i < LblSummaryCount; ++i)
-        QCOMPARE(f.wiz->lblLabel[LblFirstSummary + i]->parentWidget(), frame);
+    void summary_data()
+    {
+        QTest::addColumn<SummaryCase>("answers");
 
-    // The e-mail label names its box for screen readers; its text has no access key.
-    const auto* email = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtEmail]);
-    QVERIFY(email);
-    const auto labels = panel->findChildren<QLabel*>();
-    const auto emailLabel = std::find_if(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() == email; });
-    QVERIFY(emailLabel != labels.end());
-    QCOMPARE((*emailLabel)->text(), QStringLiteral("Include your email address: eg. someone@example.com"));
+        QTest::newRow("table left, custom colours, three items, no links")
+            << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
+                           QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom",
+                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   3",
+                                       "Number of Links:   0"}};
+        QTest::newRow("basic style, both pictures included, links counted")
+            << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
+                           QStringList{"Layout Style:   Basic Style", "Page Colors:   Default",
+                                       "Background Image:   paper.gif", "Page Image:   photo.jpg",
+                                       "Number of Lists:   0", "Number of Links:   2"}};
+        QTest::newRow("background ticked but empty is none")
+            << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
+                           QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
+                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
+                                       "Number of Links:   1"}};
+        QTest::newRow("background named but not ticked is none")
+            << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
+                           QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
+                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
+                                       "Number of Links:   0"}};
+    }
 
-    const QPushButton* source = f.wiz->cmdButton[CmdSourceBrowser];
-    QCOMPARE(source->parentWidget(), panel);
-    QCOMPARE(source->objectName(), QStringLiteral("cmdButton_13"));
-    QCOMPARE(source->text(), QString());
-    QCOMPARE(source->toolTip(), QStringLiteral("Source Browser"));
-    QCOMPARE(source->accessibleName(), QStringLiteral("Source Browser"));
-    QCOMPARE(source->iconSize(), QSize(32, 32));
-    QVERIFY(!source->icon().pixmap(source->iconSize()).isNull());
-}
+    void summary()
+    {
+        QFETCH(SummaryCase, answers);
+        const auto& [layout, customColours, background, backgroundTicked, pageImage, items, links, expected] = answers;
+        QTemporaryDir folder;
+        FinishFixture f;
 
-void tst_Finish::summary_data()
-{
-    QTest::addColumn<SummaryCase>("answers");
+        Answers a;
+        a.layout = LayoutStyle(layout);
+        a.pageImage = pageImage;
+        for (int i = 0; i < items; ++i)
+            a.items << QStringLiteral("item %1").arg(i);
+        for (int i = 0; i < links; ++i)
+            a.links.push_back({QStringLiteral("http://example.com/%1").arg(i), QStringLiteral("link %1").arg(i)});
+        fillWizard(f, a, folder.path());
 
-    QTest::newRow("table left, custom colours, three items, no links")
-        << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
-                       QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom",
-                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   3",
-                                   "Number of Links:   0"}};
-    QTest::newRow("basic style, both pictures included, links counted")
-        << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
-                       QStringList{"Layout Style:   Basic Style", "Page Colors:   Default",
-                                   "Background Image:   paper.gif", "Page Image:   photo.jpg", "Number of Lists:   0",
-                                   "Number of Links:   2"}};
-    QTest::newRow("background ticked but empty is none")
-        << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
-                       QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
-                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
-                                   "Number of Links:   1"}};
-    QTest::newRow("background named but not ticked is none")
-        << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
-                       QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
-                                   "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
-                                   "Number of Links:   0"}};
-}
+        // Back to the colours, where the answers under test are given, and forward again to fill the summary anew.
+        walkTo(f, WizardPage::Colors);
+        f.wiz->optRadio[customColours ? OptCustomColors : OptDefaultColors]->setChecked(true);
+        f.wiz->chkBox[ChkBackgroundImage]->setChecked(backgroundTicked);
+        f.wiz->setBoxText(TxtBackgroundImage, background);
+        walkTo(f, WizardPage::Finish);
 
-void tst_Finish::summary()
-{
-    QFETCH(SummaryCase, answers);
-    const auto& [layout, customColours, background, backgroundTicked, pageImage, items, links, expected] = answers;
-    QTemporaryDir folder;
-    FinishFixture f;
+        QCOMPARE(summaryLines(*f.wiz), expected);
+    }
 
-    Answers a;
-    a.layout = LayoutStyle(layout);
-    a.pageImage = pageImage;
-    for (int i = 0; i < items; ++i)
-        a.items << QStringLiteral("item %1").arg(i);
-    for (int i = 0; i < links; ++i)
-        a.links.push_back({QStringLiteral("http://example.com/%1").arg(i), QStringLiteral("link %1").arg(i)});
-    fillWizard(f, a, folder.path());
+    void repeatedRequestIsDropped_data()
+    {
+        QTest::addColumn<bool>("sourceBrowser"); // else finish, pressed again during its congratulation
+        QTest::newRow("Source Browser pressed while its window is shown") << true;
+        QTest::newRow("Finish pressed while the congratulation is shown") << false;
+    }
 
-    // Back to the colours, where the answers under test are given, and forward again to fill the summary anew.
-    walkTo(f, WizardPage::Colors);
-    f.wiz->optRadio[customColours ? OptCustomColors : OptDefaultColors]->setChecked(true);
-    f.wiz->chkBox[ChkBackgroundImage]->setChecked(backgroundTicked);
-    f.wiz->setBoxText(TxtBackgroundImage, background);
-    walkTo(f, WizardPage::Finish);
-
-    QCOMPARE(summaryLines(*f.wiz), expected);
-}
-
-void tst_Finish::repeatedRequestIsDropped_data()
-{
-    QTest::addColumn<bool>("sourceBrowser"); // else finish, pressed again during its congratulation
-    QTest::newRow("Source Browser pressed while its window is shown") << true;
-    QTest::newRow("Finish pressed while the congratulation is shown") << false;
-}
-
-void tst_Finish::repeatedRequestIsDropped()
-{
-    QFETCH(bool, sourceBrowser);
-    FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
-    QTemporaryDir folder;
-    int nested = 0;
-    if (sourceBrowser) {
-        f.platform.whileModal = [&](QDialog*) {
-            ++nested;
+    void repeatedRequestIsDropped()
+    {
+        QFETCH(bool, sourceBrowser);
+        FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
+        QTemporaryDir folder;
+        int nested = 0;
+        if (sourceBrowser) {
+            f.platform.whileModal = [&](QDialog*) {
+                ++nested;
+                f.press(CmdSourceBrowser);
+            };
             f.press(CmdSourceBrowser);
-        };
-        f.press(CmdSourceBrowser);
-        QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
-        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
-        QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
-        // The mark is cleared: the next press is served again.
-        f.press(CmdSourceBrowser);
-        QCOMPARE(f.platform.count(QStringLiteral("runModal")), 2);
-        QCOMPARE(nested, 2);
-    } else {
-        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
-        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("second.htm")));
+            QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
+            QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
+            QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
+            // The mark is cleared: the next press is served again.
+            f.press(CmdSourceBrowser);
+            QCOMPARE(f.platform.count(QStringLiteral("runModal")), 2);
+            QCOMPARE(nested, 2);
+        } else {
+            f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+            f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("second.htm")));
+            f.platform.whileMessage = [&](const ScriptedPlatform::Call&) {
+                ++nested;
+                f.wiz->NextStep(int(WizardPage::Finish));
+            };
+            f.platform.messageAnswers.push_back(MessageResult::No);
+            f.forward();
+            QCOMPARE(nested, 1);
+            QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 1);
+            QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
+            QVERIFY(!QFile::exists(QDir(folder.path()).filePath(QStringLiteral("second.htm"))));
+            QVERIFY(!f.wiz->finishPage().finishBusy);
+        }
+    }
+
+    void cancellingTheSaveDialog()
+    {
+        FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
+        const QStringList before = QDir::current().entryList(QDir::Files);
+        f.platform.calls.clear();
+
+        f.forward();
+
+        QCOMPARE(f.platform.fileRequests.size(), size_t(1));
+        const FileDialogRequest& request = f.platform.fileRequests[0];
+        QCOMPARE(request.owner, f.wiz.get());
+        QCOMPARE(request.title, QStringLiteral("Save your web page"));
+        QCOMPARE(request.fileTypes.size(), 3);
+        const QStringList types = {request.fileTypes[0].description + u'|' + request.fileTypes[0].patterns,
+                                   request.fileTypes[1].description + u'|' + request.fileTypes[1].patterns,
+                                   request.fileTypes[2].description + u'|' + request.fileTypes[2].patterns};
+        QCOMPARE(types, (QStringList{"HTML Files (*.htm,*.html)|*.htm;*.html", "Plain Text Files (*.txt)|*.txt",
+                                     "All Files (*.*)|*.*"}));
+        QCOMPARE(request.chosenType, 0);
+        QCOMPARE(request.initialName, QStringLiteral("Untitled"));
+        QCOMPARE(request.initialFolder, QDir::currentPath());
+        QCOMPARE(request.defaultExtension, QStringLiteral("htm"));
+
+        // Nothing generated, written or said; the page stays.
+        QCOMPARE(f.platform.calls.size(), size_t(1));
+        QVERIFY(!f.wiz->hasSourceBrowser());
+        QCOMPARE(QDir::current().entryList(QDir::Files), before);
+        QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
+        QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
+        QVERIFY(!f.wiz->finishPage().finishBusy);
+
+        // The mark was cleared on the way out: the next Finish asks again.
+        f.forward();
+        QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 2);
+    }
+
+    void finishWithoutTheSourceBrowser()
+    {
+        FinishFixture f;
+        QTemporaryDir folder;
+        const Answers a = answersFor(LayoutStyle::TableImageLeft);
+        fillWizard(f, a, folder.path());
+        QVERIFY(!f.wiz->hasSourceBrowser());
+        const QString saved = QDir(folder.path()).filePath(QStringLiteral("club.htm"));
+        QVERIFY(writeAll(saved, QByteArray(200'000, 'x')));
+        f.platform.calls.clear();
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("club.htm")));
+        f.platform.messageAnswers.push_back(MessageResult::No);
+        bool browserLoaded = false;
+        bool browserHidden = false;
+        std::string held;
         f.platform.whileMessage = [&](const ScriptedPlatform::Call&) {
-            ++nested;
-            f.wiz->NextStep(int(WizardPage::Finish));
+            browserLoaded = f.wiz->hasSourceBrowser();
+            browserHidden = f.wiz->sourceBrowser().isHidden();
+            held = f.wiz->sourceBrowser().pageDocument();
         };
+
+        f.forward();
+
+        const std::string document = documentFor(a);
+        QCOMPARE(visible(readAll(saved)), visible(pageFileOf(document)));
+        // The chosen folder is the current one now.
+        QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+        // Written through the source browser, loaded and never shown, holding the document until the end.
+        QCOMPARE(f.platform.count(QStringLiteral("runModal")), 0);
+        QVERIFY(browserLoaded);
+        QVERIFY(browserHidden);
+        QCOMPARE(held, document);
+        QVERIFY(!f.wiz->isVisible());
+        QVERIFY(!f.wiz->hasSourceBrowser());
+
+        QStringList order;
+        for (const auto& call : f.platform.calls)
+            order << call.what;
+        QCOMPARE(order, (QStringList{"saveFile", "beginBusy", "endBusy", "beep", "messageBox"}));
+        QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args,
+                 (QStringList{Congratulation, "yesno", "none", "Larkspan", "frmWiz"}));
+    }
+
+    void saveFailure_data()
+    {
+        QTest::addColumn<QString>("folder"); // under the temporary folder, which holds the file "old.htm"
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("diskFull");
+
+        QTest::newRow("the chosen folder is gone") << QStringLiteral("gone") << QStringLiteral("page.htm") << false;
+        QTest::newRow("a file where the folder should be") << QStringLiteral("old.htm") << QStringLiteral("page.htm")
+                                                           << false;
+        QTest::newRow("the disk fills up over an existing page") << QString() << QStringLiteral("old.htm") << true;
+    }
+
+    void saveFailure()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(bool, diskFull);
+        FinishFixture f;
+        QTemporaryDir temporary;
+        const QDir root(temporary.path());
+        const QString old = root.filePath(QStringLiteral("old.htm"));
+        QVERIFY(writeAll(old, "the page saved last time\r\n"));
+        const Answers a = answersFor(LayoutStyle::BasicStyle);
+        fillWizard(f, a, temporary.path());
+        const QString chosenFolder = root.filePath(folder);
+        const QString chosenPath = QDir(chosenFolder).filePath(name);
+        f.platform.saveAnswers.push_back(SaveFileResult{chosenFolder, name, chosenPath});
+        f.platform.calls.clear();
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+
+        {
+            std::optional<FileSizeLimit> limit;
+            if (diskFull)
+                limit.emplace(100);
+            f.forward();
+        }
+        // A folder that refused the page does not become the one the next dialog opens in.
+        QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+
+        const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        QCOMPARE(boxes.size(), size_t(1));
+        const QStringList& box = boxes[0].args;
+        const QString opening = QStringLiteral("Your web page could not be saved as\r\n%1\r\n\r\n")
+                                    .arg(QDir::toNativeSeparators(chosenPath));
+        QVERIFY2(box[0].startsWith(opening), qPrintable(box[0]));
+        QVERIFY2(box[0].size() > opening.size(), "the system's reason follows");
+        QCOMPARE(box.mid(1), (QStringList{"ok", "critical", "Larkspan", "frmWiz"}));
+        QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
+
+        // The old page is as it was, nothing else appeared, and the wizard keeps every answer on its last page.
+        QCOMPARE(readAll(old), QByteArray("the page saved last time\r\n"));
+        QCOMPARE(root.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.htm")});
+        QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
+        QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
+        QVERIFY(!f.wiz->finishPage().finishBusy);
+        QCOMPARE(f.wiz->boxText(TxtTitle), a.title);
+        QCOMPARE(f.wiz->boxText(TxtEmail), a.email);
+        QCOMPARE(f.wiz->lstBox[LstItems]->count(), a.items.size());
+
+        // Another place works, and the page then holds everything typed before.
+        f.platform.saveAnswers.push_back(saveAs(temporary.path(), QStringLiteral("second.htm")));
         f.platform.messageAnswers.push_back(MessageResult::No);
         f.forward();
-        QCOMPARE(nested, 1);
-        QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 1);
-        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
-        QVERIFY(!QFile::exists(QDir(folder.path()).filePath(QStringLiteral("second.htm"))));
-        QVERIFY(!f.wiz->finishPage().finishBusy);
+        QCOMPARE(visible(readAll(root.filePath(QStringLiteral("second.htm")))),
+                 visible(pageFileOf(documentFor(a))));
+        QCOMPARE(f.platform.messages().last(), Congratulation);
     }
-}
 
-void tst_Finish::cancellingTheSaveDialog()
-{
-    FinishFixture f(WizardPage::Finish, int(LayoutStyle::TableImageLeft));
-    const QStringList before = QDir::current().entryList(QDir::Files);
-    f.platform.calls.clear();
-
-    f.forward();
-
-    QCOMPARE(f.platform.fileRequests.size(), size_t(1));
-    const FileDialogRequest& request = f.platform.fileRequests[0];
-    QCOMPARE(request.owner, f.wiz.get());
-    QCOMPARE(request.title, QStringLiteral("Save your web page"));
-    QCOMPARE(request.fileTypes.size(), 3);
-    const QStringList types = {request.fileTypes[0].description + u'|' + request.fileTypes[0].patterns,
-                               request.fileTypes[1].description + u'|' + request.fileTypes[1].patterns,
-                               request.fileTypes[2].description + u'|' + request.fileTypes[2].patterns};
-    QCOMPARE(types, (QStringList{"HTML Files (*.htm,*.html)|*.htm;*.html", "Plain Text Files (*.txt)|*.txt",
-                                 "All Files (*.*)|*.*"}));
-    QCOMPARE(request.chosenType, 0);
-    QCOMPARE(request.initialName, QStringLiteral("Untitled"));
-    QCOMPARE(request.initialFolder, QDir::currentPath());
-    QCOMPARE(request.defaultExtension, QStringLiteral("htm"));
-
-    // Nothing generated, written or said; the page stays.
-    QCOMPARE(f.platform.calls.size(), size_t(1));
-    QVERIFY(!f.wiz->hasSourceBrowser());
-    QCOMPARE(QDir::current().entryList(QDir::Files), before);
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
-    QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
-    QVERIFY(!f.wiz->finishPage().finishBusy);
-
-    // The mark was cleared on the way out: the next Finish asks again.
-    f.forward();
-    QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 2);
-}
-
-void tst_Finish::finishWithoutTheSourceBrowser()
-{
-    FinishFixture f;
-    QTemporaryDir folder;
-    const Answers a = answersFor(LayoutStyle::TableImageLeft);
-    fillWizard(f, a, folder.path());
-    QVERIFY(!f.wiz->hasSourceBrowser());
-    const QString saved = QDir(folder.path()).filePath(QStringLiteral("club.htm"));
-    QVERIFY(writeAll(saved, QByteArray(200'000, 'x')));
-    f.platform.calls.clear();
-    f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("club.htm")));
-    f.platform.messageAnswers.push_back(MessageResult::No);
-    bool browserLoaded = false;
-    bool browserHidden = false;
-    std::string held;
-    f.platform.whileMessage = [&](const ScriptedPlatform::Call&) {
-        browserLoaded = f.wiz->hasSourceBrowser();
-        browserHidden = f.wiz->sourceBrowser().isHidden();
-        held = f.wiz->sourceBrowser().pageDocument();
-    };
-
-    f.forward();
-
-    const std::string document = documentFor(a);
-    QCOMPARE(visible(readAll(saved)), visible(pageFileOf(document)));
-    // The chosen folder is the current one now.
-    QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
-    // Written through the source browser, loaded and never shown, holding the document until the end.
-    QCOMPARE(f.platform.count(QStringLiteral("runModal")), 0);
-    QVERIFY(browserLoaded);
-    QVERIFY(browserHidden);
-    QCOMPARE(held, document);
-    QVERIFY(!f.wiz->isVisible());
-    QVERIFY(!f.wiz->hasSourceBrowser());
-
-    QStringList order;
-    for (const auto& call : f.platform.calls)
-        order << call.what;
-    QCOMPARE(order, (QStringList{"saveFile", "beginBusy", "endBusy", "beep", "messageBox"}));
-    QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args,
-             (QStringList{Congratulation, "yesno", "none", "Larkspan", "frmWiz"}));
-}
-
-void tst_Finish::saveFailure_data()
-{
-    QTest::addColumn<QString>("folder"); // under the temporary folder, which holds the file "old.htm"
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("diskFull");
-
-    QTest::newRow("the chosen folder is gone") << QStringLiteral("gone") << QStringLiteral("page.htm") << false;
-    QTest::newRow("a file where the folder should be") << QStringLiteral("old.htm") << QStringLiteral("page.htm")
-                                                       << false;
-    QTest::newRow("the disk fills up over an existing page") << QString() << QStringLiteral("old.htm") << true;
-}
-
-void tst_Finish::saveFailure()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    QFETCH(bool, diskFull);
-    FinishFixture f;
-    QTemporaryDir temporary;
-    const QDir root(temporary.path());
-    const QString old = root.filePath(QStringLiteral("old.htm"));
-    QVERIFY(writeAll(old, "the page saved last time\r\n"));
-    const Answers a = answersFor(LayoutStyle::BasicStyle);
-    fillWizard(f, a, temporary.path());
-    const QString chosenFolder = root.filePath(folder);
-    const QString chosenPath = QDir(chosenFolder).filePath(name);
-    f.platform.saveAnswers.push_back(SaveFileResult{chosenFolder, name, chosenPath});
-    f.platform.calls.clear();
-    QVERIFY(QDir::setCurrent(QDir::tempPath()));
-
+    void wholeWizard_data()
     {
-        std::optional<FileSizeLimit> limit;
-        if (diskFull)
-            limit.emplace(100);
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<bool>("another");
+        const std::pair<LayoutStyle, const char*> layouts[] = {
+            {LayoutStyle::BasicStyle, "basic style"},
+            {LayoutStyle::BasicImageLeft, "basic style image left"},
+            {LayoutStyle::BasicImageRight, "basic style image right"},
+            {LayoutStyle::TableImageLeft, "table style image left"},
+            {LayoutStyle::TableImageRight, "table style image right"},
+        };
+        for (const auto& [layout, name] : layouts) {
+            QTest::addRow("%s, then another page", name) << int(layout) << true;
+            QTest::addRow("%s, then the end", name) << int(layout) << false;
+        }
+    }
+
+    void wholeWizard()
+    {
+        QFETCH(int, layout);
+        QFETCH(bool, another);
+        FinishFixture f;
+        QTemporaryDir folder;
+        const Answers a = answersFor(LayoutStyle(layout));
+        fillWizard(f, a, folder.path());
+        frmWiz& wiz = *f.wiz;
+        QCOMPARE(summaryLines(wiz), summaryOf(a));
+
+        // Back to the first question and forward again, as a user looking over the answers would. The summary is
+        // emptied behind the wizard's back, so that only filling it on arrival can bring it back.
+        walkTo(f, WizardPage::Layout);
+        for (int i = 0; i < LblSummaryCount; ++i)
+            wiz.lblLabel[LblFirstSummary + i]->clear();
+        walkTo(f, WizardPage::Finish);
+        QCOMPARE(summaryLines(wiz), summaryOf(a));
+        QCOMPARE(wiz.boxText(TxtEmail), a.email);
+        const bool dialogUsed =
+            std::ranges::any_of(a.colours, [](const ColourPick& p) { return p.item == CustomItem; });
+        QCOMPARE(wiz.colourPage().customColors, dialogUsed ? definedSlots() : CustomColors{});
+
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("index.htm"));
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("index.htm")));
+        f.platform.messageAnswers.push_back(another ? MessageResult::Yes : MessageResult::No);
+        QByteArray atQuestion;
+        f.platform.whileMessage = [&](const ScriptedPlatform::Call&) { atQuestion = readAll(path); };
+
         f.forward();
+
+        const QByteArray expected = pageFileOf(documentFor(a));
+        QCOMPARE(visible(atQuestion), visible(expected));
+        QCOMPARE(f.platform.messages(), QStringList{Congratulation});
+        QCOMPARE(wiz.isVisible(), another);
+        if (another)
+            QCOMPARE(wiz.CurrentPage(), int(WizardPage::Welcome));
     }
-    // A folder that refused the page does not become the one the next dialog opens in.
-    QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
 
-    const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
-    QCOMPARE(boxes.size(), size_t(1));
-    const QStringList& box = boxes[0].args;
-    const QString opening = QStringLiteral("Your web page could not be saved as\r\n%1\r\n\r\n")
-                                .arg(QDir::toNativeSeparators(chosenPath));
-    QVERIFY2(box[0].startsWith(opening), qPrintable(box[0]));
-    QVERIFY2(box[0].size() > opening.size(), "the system's reason follows");
-    QCOMPARE(box.mid(1), (QStringList{"ok", "critical", "Larkspan", "frmWiz"}));
-    QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
+    void anotherPageUndoesEveryChoice()
+    {
+        FinishFixture f;
+        QTemporaryDir folder;
+        fillWizard(f, answersFor(LayoutStyle::TableImageLeft), folder.path());
+        // Every choice away from its start, going back through the pages.
+        f.wiz->optRadio[OptComboLinkStyle]->setChecked(true);
+        f.backward();
+        f.wiz->cbBox[CbBulletStyle]->setCurrentIndex(2);
+        f.backward();
+        f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+        f.wiz->optRadio[OptEnterParagraph]->setChecked(true);
+        f.backward();
+        f.backward();
+        f.wiz->optRadio[OptCustomColors]->setChecked(true);
+        walkTo(f, WizardPage::Finish);
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+        f.platform.messageAnswers.push_back(MessageResult::Yes);
 
-    // The old page is as it was, nothing else appeared, and the wizard keeps every answer on its last page.
-    QCOMPARE(readAll(old), QByteArray("the page saved last time\r\n"));
-    QCOMPARE(root.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.htm")});
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
-    QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Finish"));
-    QVERIFY(!f.wiz->finishPage().finishBusy);
-    QCOMPARE(f.wiz->boxText(TxtTitle), a.title);
-    QCOMPARE(f.wiz->boxText(TxtEmail), a.email);
-    QCOMPARE(f.wiz->lstBox[LstItems]->count(), a.items.size());
+        f.forward();
 
-    // Another place works, and the page then holds everything typed before.
-    f.platform.saveAnswers.push_back(saveAs(temporary.path(), QStringLiteral("second.htm")));
-    f.platform.messageAnswers.push_back(MessageResult::No);
-    f.forward();
-    QCOMPARE(visible(readAll(root.filePath(QStringLiteral("second.htm")))),
-             visible(pageFileOf(documentFor(a))));
-    QCOMPARE(f.platform.messages().last(), Congratulation);
-}
-
-void tst_Finish::wholeWizard_data()
-{
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<bool>("another");
-    const std::pair<LayoutStyle, const char*> layouts[] = {
-        {LayoutStyle::BasicStyle, "basic style"},
-        {LayoutStyle::BasicImageLeft, "basic style image left"},
-        {LayoutStyle::BasicImageRight, "basic style image right"},
-        {LayoutStyle::TableImageLeft, "table style image left"},
-        {LayoutStyle::TableImageRight, "table style image right"},
-    };
-    for (const auto& [layout, name] : layouts) {
-        QTest::addRow("%s, then another page", name) << int(layout) << true;
-        QTest::addRow("%s, then the end", name) << int(layout) << false;
-    }
-}
-
-void tst_Finish::wholeWizard()
-{
-    QFETCH(int, layout);
-    QFETCH(bool, another);
-    FinishFixture f;
-    QTemporaryDir folder;
-    const Answers a = answersFor(LayoutStyle(layout));
-    fillWizard(f, a, folder.path());
-    frmWiz& wiz = *f.wiz;
-    QCOMPARE(summaryLines(wiz), summaryOf(a));
-
-    // Back to the first question and forward again, as a user looking over the answers would. The summary is
-    // emptied behind the wizard's back, so that only filling it on arrival can bring it back.
-    walkTo(f, WizardPage::Layout);
-    for (int i = 0; i < LblSummaryCount; ++i)
-        wiz.lblLabel[LblFirstSummary + i]->clear();
-    walkTo(f, WizardPage::Finish);
-    QCOMPARE(summaryLines(wiz), summaryOf(a));
-    QCOMPARE(wiz.boxText(TxtEmail), a.email);
-    const bool dialogUsed = std::ranges::any_of(a.colours, [](const ColourPick& p) { return p.item == CustomItem; });
-    QCOMPARE(wiz.colourPage().customColors, dialogUsed ? definedSlots() : CustomColors{});
-
-    const QString path = QDir(folder.path()).filePath(QStringLiteral("index.htm"));
-    f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("index.htm")));
-    f.platform.messageAnswers.push_back(another ? MessageResult::Yes : MessageResult::No);
-    QByteArray atQuestion;
-    f.platform.whileMessage = [&](const ScriptedPlatform::Call&) { atQuestion = readAll(path); };
-
-    f.forward();
-
-    const QByteArray expected = pageFileOf(documentFor(a));
-    QCOMPARE(visible(atQuestion), visible(expected));
-    QCOMPARE(f.platform.messages(), QStringList{Congratulation});
-    QCOMPARE(wiz.isVisible(), another);
-    if (another)
+        frmWiz& wiz = *f.wiz;
         QCOMPARE(wiz.CurrentPage(), int(WizardPage::Welcome));
-}
+        QCOMPARE(wiz.windowTitle(), QStringLiteral("Larkspan 1.1"));
+        QCOMPARE(wiz.sideImage()->property("bitmap").toInt(), 2);
+        QCOMPARE(wiz.cmdButton[CmdForward]->text(), QStringLiteral("&Start >"));
+        QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
+        QCOMPARE(wiz.cmdButton[CmdBackward]->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(wiz.cancelButton(), wiz.cmdButton[CmdBackward]);
+        QVERIFY(wiz.cmdButton[CmdCancel]->isHidden());
+        QVERIFY(!wiz.cmdButton[CmdAbout]->isHidden());
 
-void tst_Finish::anotherPageUndoesEveryChoice()
-{
-    FinishFixture f;
-    QTemporaryDir folder;
-    fillWizard(f, answersFor(LayoutStyle::TableImageLeft), folder.path());
-    // Every choice away from its start, going back through the pages.
-    f.wiz->optRadio[OptComboLinkStyle]->setChecked(true);
-    f.backward();
-    f.wiz->cbBox[CbBulletStyle]->setCurrentIndex(2);
-    f.backward();
-    f.wiz->chkBox[ChkKeyMask]->setChecked(true);
-    f.wiz->optRadio[OptEnterParagraph]->setChecked(true);
-    f.backward();
-    f.backward();
-    f.wiz->optRadio[OptCustomColors]->setChecked(true);
-    walkTo(f, WizardPage::Finish);
-    f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
-    f.platform.messageAnswers.push_back(MessageResult::Yes);
+        for (int i = 0; i < TxtBoxCount; ++i)
+            QVERIFY2(wiz.boxText(i).isEmpty(), qPrintable(QStringLiteral("text box %1").arg(i)));
+        QCOMPARE(summaryLines(wiz), QStringList(LblSummaryCount, QString()));
+        QCOMPARE(wiz.lblLabel[LblItemCounter]->text(), QStringLiteral("Current List Items: 0"));
+        QCOMPARE(wiz.lblLabel[LblLinkCounter]->text(), QStringLiteral("Current Links: 0"));
+        QCOMPARE(wiz.lstBox[LstItems]->count(), 0);
+        QCOMPARE(wiz.lstBox[LstLinks]->count(), 0);
+        QCOMPARE(wiz.cbBox[CbLayout]->currentText(), QStringLiteral("Choose a Layout"));
+        QCOMPARE(wiz.lblLabel[LblLayoutDescription]->text(), QString());
+        QCOMPARE(wiz.cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
+        QCOMPARE(wiz.cbBox[CbBulletStyle]->currentIndex(), 0);
+        QVERIFY(wiz.optRadio[OptDefaultColors]->isChecked());
+        QVERIFY(wiz.optRadio[OptEnterBreak]->isChecked());
+        QVERIFY(wiz.optRadio[OptDefaultLinkStyle]->isChecked());
+        for (int box : {ChkBackgroundImage, ChkPageImage, ChkKeyMask})
+            QVERIFY2(!wiz.chkBox[box]->isChecked(), qPrintable(QStringLiteral("check box %1").arg(box)));
+        QVERIFY(wiz.imagePage().pageImagePath.isEmpty());
 
-    f.forward();
+        // What the writers would read now is an empty page.
+        const PageSpec now = wiz.pageSpec();
+        QCOMPARE(now.layout, LayoutStyle::None);
+        QCOMPARE(documentFor(now), documentFor(PageSpec{}));
 
-    frmWiz& wiz = *f.wiz;
-    QCOMPARE(wiz.CurrentPage(), int(WizardPage::Welcome));
-    QCOMPARE(wiz.windowTitle(), QStringLiteral("Larkspan 1.1"));
-    QCOMPARE(wiz.sideImage()->property("bitmap").toInt(), 2);
-    QCOMPARE(wiz.cmdButton[CmdForward]->text(), QStringLiteral("&Start >"));
-    QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
-    QCOMPARE(wiz.cmdButton[CmdBackward]->text(), QStringLiteral("&Cancel"));
-    QCOMPARE(wiz.cancelButton(), wiz.cmdButton[CmdBackward]);
-    QVERIFY(wiz.cmdButton[CmdCancel]->isHidden());
-    QVERIFY(!wiz.cmdButton[CmdAbout]->isHidden());
-
-    for (int i = 0; i < TxtBoxCount; ++i)
-        QVERIFY2(wiz.boxText(i).isEmpty(), qPrintable(QStringLiteral("text box %1").arg(i)));
-    QCOMPARE(summaryLines(wiz), QStringList(LblSummaryCount, QString()));
-    QCOMPARE(wiz.lblLabel[LblItemCounter]->text(), QStringLiteral("Current List Items: 0"));
-    QCOMPARE(wiz.lblLabel[LblLinkCounter]->text(), QStringLiteral("Current Links: 0"));
-    QCOMPARE(wiz.lstBox[LstItems]->count(), 0);
-    QCOMPARE(wiz.lstBox[LstLinks]->count(), 0);
-    QCOMPARE(wiz.cbBox[CbLayout]->currentText(), QStringLiteral("Choose a Layout"));
-    QCOMPARE(wiz.lblLabel[LblLayoutDescription]->text(), QString());
-    QCOMPARE(wiz.cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
-    QCOMPARE(wiz.cbBox[CbBulletStyle]->currentIndex(), 0);
-    QVERIFY(wiz.optRadio[OptDefaultColors]->isChecked());
-    QVERIFY(wiz.optRadio[OptEnterBreak]->isChecked());
-    QVERIFY(wiz.optRadio[OptDefaultLinkStyle]->isChecked());
-    for (int box : {ChkBackgroundImage, ChkPageImage, ChkKeyMask})
-        QVERIFY2(!wiz.chkBox[box]->isChecked(), qPrintable(QStringLiteral("check box %1").arg(box)));
-    QVERIFY(wiz.imagePage().pageImagePath.isEmpty());
-
-    // What the writers would read now is an empty page.
-    const PageSpec now = wiz.pageSpec();
-    QCOMPARE(now.layout, LayoutStyle::None);
-    QCOMPARE(documentFor(now), documentFor(PageSpec{}));
-
-    // Going forward again finds no layout chosen, and the wizard holds there.
-    f.forward();
-    QCOMPARE(wiz.CurrentPage(), int(WizardPage::Layout));
-    f.forward();
-    QCOMPARE(wiz.CurrentPage(), int(WizardPage::Layout));
-    QCOMPARE(f.platform.messages().last(), QStringLiteral("Please select a layout style before proceeding."));
-}
+        // Going forward again finds no layout chosen, and the wizard holds there.
+        f.forward();
+        QCOMPARE(wiz.CurrentPage(), int(WizardPage::Layout));
+        f.forward();
+        QCOMPARE(wiz.CurrentPage(), int(WizardPage::Layout));
+        QCOMPARE(f.platform.messages().last(), QStringLiteral("Please select a layout style before proceeding."));
+    }
+};
 
 QTEST_MAIN(tst_Finish)
 #include "tst_finish.moc"

@@ -5,12 +5,14 @@
 #include "colours/colourpreview.h"
 #include "images/imagepage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -29,15 +31,19 @@ QStringList shownAnswers(const frmWiz& wiz)
     for (int i = 0; i < CbBoxCount; ++i)
         lines << QStringLiteral("cbBox_%1 %2").arg(i).arg(wiz.cbBox[i]->currentIndex());
     // The colour boxes are checked by their own rule below: a box ticked without a colour picked writes nothing.
+    const auto ticked = [](const QAbstractButton* b) {
+        return QStringLiteral("%1 %2").arg(b->isChecked()).arg(b->isEnabled());
+    };
     for (int i = ChkBackgroundImage; i < ChkBoxCount; ++i)
-        lines << QStringLiteral("chkBox_%1 %2 %3").arg(i).arg(wiz.chkBox[i]->isChecked()).arg(wiz.chkBox[i]->isEnabled());
+        lines << QStringLiteral("chkBox_%1 ").arg(i) + ticked(wiz.chkBox[i]);
     for (int i = OptEnterBreak; i < OptRadioCount; ++i)
-        lines << QStringLiteral("optRadio_%1 %2 %3").arg(i).arg(wiz.optRadio[i]->isChecked()).arg(wiz.optRadio[i]->isEnabled());
+        lines << QStringLiteral("optRadio_%1 ").arg(i) + ticked(wiz.optRadio[i]);
     for (int i = 0; i < LstBoxCount; ++i)
         for (int row = 0; row < wiz.lstBox[i]->count(); ++row)
             lines << QStringLiteral("lstBox_%1 '%2' '%3'")
                          .arg(i)
-                         .arg(wiz.lstBox[i]->item(row)->data(Qt::UserRole).toString(), wiz.lstBox[i]->item(row)->text());
+                         .arg(wiz.lstBox[i]->item(row)->data(Qt::UserRole).toString(),
+                              wiz.lstBox[i]->item(row)->text());
     for (int i = 0; i < LblLabelCount; ++i)
         if (wiz.lblLabel[i])
             lines << QStringLiteral("lblLabel_%1 '%2'").arg(i).arg(wiz.lblLabel[i]->text());
@@ -77,217 +83,215 @@ class tst_OpenPage : public KeepsCurrentFolder {
     Q_OBJECT
 
 private slots:
-    void reopenedAsMade_data();
-    void reopenedAsMade();
-    void refusedFileChangesNothing_data();
-    void refusedFileChangesNothing();
-    void droppedPage_data();
-    void droppedPage();
-};
-
-void tst_OpenPage::reopenedAsMade_data()
-{
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<bool>("pictureBeside"); // the page image is in the page's folder when it is opened
-    for (int layout = 1; layout <= 5; ++layout) {
-        QTest::addRow("layout %d", layout) << layout << true;
-        if (answersFor(LayoutStyle(layout)).pageImage)
-            QTest::addRow("layout %d, its picture gone", layout) << layout << false;
-    }
-}
-
-void tst_OpenPage::reopenedAsMade()
-{
-    QFETCH(int, layout);
-    QFETCH(bool, pictureBeside);
-    const Answers answers = answersFor(LayoutStyle(layout));
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("page.htm"));
-
-    // Answers that write the same page read back as one of them: without a picture the two Basic image layouts
-    // as Image Left, custom colours with none ticked as the default ones.
-    Answers reread = answers;
-    if (!answers.pageImage && answers.layout == LayoutStyle::BasicImageRight)
-        reread.layout = LayoutStyle::BasicImageLeft;
-    if (answers.colours.isEmpty())
-        reread.customColours = false;
-    QCOMPARE(documentFor(reread), documentFor(answers));
-
-    QStringList made;
-    if (reread.layout != answers.layout || reread.customColours != answers.customColours) {
-        QTemporaryDir elsewhere;
-        FinishFixture f;
-        fillWizard(f, reread, elsewhere.path());
-        made = shownAnswers(*f.wiz);
-    }
+    void reopenedAsMade_data()
     {
-        FinishFixture f;
-        fillWizard(f, answers, folder.path());
-        if (made.isEmpty())
-            made = shownAnswers(*f.wiz);
-        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
-        f.forward();
-    }
-    const QByteArray saved = readAll(path);
-    QCOMPARE(visible(saved), visible(pageFileOf(documentFor(answers))));
-    if (!pictureBeside)
-        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("photo.jpg"))));
-
-    QDir::setCurrent(QDir::tempPath());
-    FinishFixture f;
-    // Without the picture there is no preview and no path, as before any picture was chosen.
-    if (!pictureBeside)
-        made.last() = shownAnswers(*f.wiz).last();
-    // Another day: the page keeps the date it was made on.
-    f.wiz->finishPage().setCalendar([] { return QDate(2030, 1, 1); }, english());
-    QVERIFY(f.wiz->openPage(path));
-    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
-    QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
-    f.forward();
-    walkTo(f, WizardPage::Finish);
-
-    const QStringList shown = shownAnswers(*f.wiz);
-    QCOMPARE(shown.size(), made.size());
-    for (qsizetype line = 0; line < shown.size(); ++line)
-        QCOMPARE(shown[line], made[line]);
-    QCOMPARE(summaryLines(*f.wiz), summaryOf(reread));
-    // A colour is ticked when the page has one of its own; the menu checks its named colour, "Custom..." for any
-    // other. The custom slots stay as they were.
-    PageSpec spec = specFor(answers);
-    const char* const resetSlots[] = {" BGCOLOR=\"#FFFFFF\"", "", "", "", ""};
-    for (const ColorAttribute attribute : AllColorAttributes) {
-        const std::string slot = *slotOf(spec, attribute);
-        const bool ticked = slot != resetSlots[int(attribute)];
-        QCOMPARE(f.wiz->chkBox[ChkFirstColour + int(attribute)]->isChecked(), ticked);
-        int expected = -1;
-        if (ticked) {
-            expected = CustomItem;
-            for (const NamedColor& named : NamedColors)
-                if (slot.ends_with("\"" + std::string(named.colorText) + "\""))
-                    expected = named.menuIndex;
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<bool>("pictureBeside"); // the page image is in the page's folder when it is opened
+        for (int layout = 1; layout <= 5; ++layout) {
+            QTest::addRow("layout %d", layout) << layout << true;
+            if (answersFor(LayoutStyle(layout)).pageImage)
+                QTest::addRow("layout %d, its picture gone", layout) << layout << false;
         }
-        QCOMPARE(f.wiz->colourPage().menus().checkedItem(attribute), expected);
     }
-    QCOMPARE(f.wiz->colourPage().customColors, CustomColors{});
-    QCOMPARE(f.wiz->optRadio[OptCustomColors]->isChecked(),
-             std::any_of(answers.colours.begin(), answers.colours.end(),
-                         [&](const ColourPick& pick) { return pick.slot != std::string(resetSlots[int(pick.attribute)]); }));
 
-    // Saved over itself by default, and the same file again.
-    QFile::remove(path);
-    f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
-    f.platform.messageAnswers.push_back(MessageResult::Yes);
-    f.forward();
-    QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("page.htm"));
-    QCOMPARE(f.platform.fileRequests.back().initialFolder, folder.path());
-    QCOMPARE(visible(readAll(path)), visible(saved));
+    void reopenedAsMade()
+    {
+        QFETCH(int, layout);
+        QFETCH(bool, pictureBeside);
+        const Answers answers = answersFor(LayoutStyle(layout));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("page.htm"));
 
-    // Another page starts as new: "Untitled" in the current folder, today's date.
-    f.platform.saveAnswers.push_back(std::nullopt);
-    f.forward();
-    f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::BasicStyle));
-    walkTo(f, WizardPage::Finish);
-    f.forward();
-    QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("Untitled"));
-    QCOMPARE(f.platform.fileRequests.back().initialFolder, QDir::currentPath());
-}
+        // Answers that write the same page read back as one of them: without a picture the two Basic image layouts
+        // as Image Left, custom colours with none ticked as the default ones.
+        Answers reread = answers;
+        if (!answers.pageImage && answers.layout == LayoutStyle::BasicImageRight)
+            reread.layout = LayoutStyle::BasicImageLeft;
+        if (answers.colours.isEmpty())
+            reread.customColours = false;
+        QCOMPARE(documentFor(reread), documentFor(answers));
 
-void tst_OpenPage::refusedFileChangesNothing_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("content"); // empty: made by the test function
-    QTest::addColumn<QString>("reason");     // part of the message
+        QStringList made;
+        if (reread.layout != answers.layout || reread.customColours != answers.customColours) {
+            QTemporaryDir elsewhere;
+            FinishFixture f;
+            fillWizard(f, reread, elsewhere.path());
+            made = shownAnswers(*f.wiz);
+        }
+        {
+            FinishFixture f;
+            fillWizard(f, answers, folder.path());
+            if (made.isEmpty())
+                made = shownAnswers(*f.wiz);
+            f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+            f.forward();
+        }
+        const QByteArray saved = readAll(path);
+        QCOMPARE(visible(saved), visible(pageFileOf(documentFor(answers))));
+        if (!pictureBeside)
+            QVERIFY(QFile::remove(folder.filePath(QStringLiteral("photo.jpg"))));
 
-    const QByteArray page = pageFileOf(documentFor(answersFor(LayoutStyle::BasicStyle)));
-    QByteArray edited = page;
-    edited.replace("<UL TYPE=\"disc\">", "<UL TYPE=\"disc\" CLASS=\"mine\">");
-    QTest::newRow("missing") << QStringLiteral("gone.htm") << QByteArray() << QStringLiteral("does not exist");
-    QTest::newRow("a folder") << QStringLiteral("folder.htm") << QByteArray() << QStringLiteral("not a regular file");
-    QTest::newRow("a named pipe") << QStringLiteral("pipe.htm") << QByteArray() << QStringLiteral("not a regular file");
-    QTest::newRow("over 16 MB") << QStringLiteral("huge.htm") << QByteArray() << QStringLiteral("larger than 16 MB");
-    QTest::newRow("empty") << QStringLiteral("empty.htm") << QByteArray("\0", 0) << QStringLiteral("empty");
-    QTest::newRow("another web page") << QStringLiteral("other.htm")
-                                      << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
-                                      << QStringLiteral("not a page made by Larkspan");
-    QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited << QStringLiteral("Larkspan");
-    QTest::newRow("a picture") << QStringLiteral("photo.htm") << QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 14)
-                               << QStringLiteral("Larkspan");
-}
-
-void tst_OpenPage::refusedFileChangesNothing()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(name);
-    if (name == QLatin1String("folder.htm"))
-        QVERIFY(QDir(folder.path()).mkdir(name));
-    else if (name == QLatin1String("pipe.htm"))
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (name == QLatin1String("huge.htm")) {
-        QFile huge(path);
-        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(16 * 1024 * 1024 + 1));
-    } else if (name != QLatin1String("gone.htm"))
-        QVERIFY(writeAll(path, content));
-
-    FinishFixture f;
-    f.forward();
-    f.wiz->setBoxText(TxtTitle, QStringLiteral("Kept"));
-    f.wiz->cbBox[CbLayout]->setCurrentIndex(3);
-    f.backward();
-    const QStringList before = shownAnswers(*f.wiz);
-
-    QVERIFY(!f.wiz->openPage(path));
-    const QStringList messages = f.platform.messages();
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages[0].contains(path) && messages[0].contains(reason), qPrintable(messages[0]));
-    QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args[2], QStringLiteral("critical"));
-    QCOMPARE(shownAnswers(*f.wiz), before);
-    QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
-}
-
-void tst_OpenPage::droppedPage_data()
-{
-    QTest::addColumn<bool>("answersMade");
-    QTest::addColumn<WizardPage>("page");
-    QTest::addColumn<MessageResult>("answer"); // to the question, when there is one
-    QTest::addColumn<bool>("opens");
-
-    QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true;
-    QTest::newRow("answers made, Yes replaces them") << true << WizardPage::Welcome << MessageResult::Yes << true;
-    QTest::newRow("answers made, No keeps them") << true << WizardPage::Welcome << MessageResult::No << false;
-    QTest::newRow("not on the Welcome page") << false << WizardPage::Layout << MessageResult::Yes << false;
-}
-
-void tst_OpenPage::droppedPage()
-{
-    QFETCH(bool, answersMade);
-    QFETCH(WizardPage, page);
-    QFETCH(MessageResult, answer);
-    QFETCH(bool, opens);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("dropped.htm"));
-    QVERIFY(writeAll(path, pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))));
-
-    FinishFixture f;
-    if (answersMade || page != WizardPage::Welcome)
+        QDir::setCurrent(QDir::tempPath());
+        FinishFixture f;
+        // Without the picture there is no preview and no path, as before any picture was chosen.
+        if (!pictureBeside)
+            made.last() = shownAnswers(*f.wiz).last();
+        // Another day: the page keeps the date it was made on.
+        f.wiz->finishPage().setCalendar([] { return QDate(2030, 1, 1); }, english());
+        QVERIFY(f.wiz->openPage(path));
+        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+        QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
+        QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
         f.forward();
-    if (answersMade) {
-        f.wiz->setBoxText(TxtTitle, QStringLiteral("Mine"));
-        f.backward();
-    }
-    f.platform.messageAnswers.push_back(answer);
-    dropOn(*f.wiz, path);
+        walkTo(f, WizardPage::Finish);
 
-    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), answersMade ? 1 : 0);
-    if (answersMade)
-        QVERIFY(f.platform.messages()[0].contains(path));
-    QCOMPARE(f.wiz->boxText(TxtTitle),
-             opens ? QStringLiteral("Club") : answersMade ? QStringLiteral("Mine") : QString());
-    QCOMPARE(f.wiz->CurrentPage(), int(page));
-}
+        const QStringList shown = shownAnswers(*f.wiz);
+        QCOMPARE(shown.size(), made.size());
+        for (qsizetype line = 0; line < shown.size(); ++line)
+            QCOMPARE(shown[line], made[line]);
+        QCOMPARE(summaryLines(*f.wiz), summaryOf(reread));
+        // A colour is ticked when the page has one of its own; the menu checks its named colour, "Custom..." for any
+        // other. The custom slots stay as they were.
+        PageSpec spec = specFor(answers);
+        const char* const resetSlots[] = {" BGCOLOR=\"#FFFFFF\"", "", "", "", ""};
+        for (const ColorAttribute attribute : AllColorAttributes) {
+            const std::string slot = *slotOf(spec, attribute);
+            const bool ticked = slot != resetSlots[int(attribute)];
+            QCOMPARE(f.wiz->chkBox[ChkFirstColour + int(attribute)]->isChecked(), ticked);
+            int expected = -1;
+            if (ticked) {
+                expected = CustomItem;
+                for (const NamedColor& named : NamedColors)
+                    if (slot.ends_with("\"" + std::string(named.colorText) + "\""))
+                        expected = named.menuIndex;
+            }
+            QCOMPARE(f.wiz->colourPage().menus().checkedItem(attribute), expected);
+        }
+        QCOMPARE(f.wiz->colourPage().customColors, CustomColors{});
+        QCOMPARE(f.wiz->optRadio[OptCustomColors]->isChecked(),
+                 std::any_of(answers.colours.begin(), answers.colours.end(), [&](const ColourPick& pick) {
+                     return pick.slot != std::string(resetSlots[int(pick.attribute)]);
+                 }));
+
+        // Saved over itself by default, and the same file again.
+        QFile::remove(path);
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+        f.platform.messageAnswers.push_back(MessageResult::Yes);
+        f.forward();
+        QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("page.htm"));
+        QCOMPARE(f.platform.fileRequests.back().initialFolder, folder.path());
+        QCOMPARE(visible(readAll(path)), visible(saved));
+
+        // Another page starts as new: "Untitled" in the current folder, today's date.
+        f.platform.saveAnswers.push_back(std::nullopt);
+        f.forward();
+        f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::BasicStyle));
+        walkTo(f, WizardPage::Finish);
+        f.forward();
+        QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("Untitled"));
+        QCOMPARE(f.platform.fileRequests.back().initialFolder, QDir::currentPath());
+    }
+
+    void refusedFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // empty: made by the test function
+        QTest::addColumn<QString>("reason");     // part of the message
+
+        const QByteArray page = pageFileOf(documentFor(answersFor(LayoutStyle::BasicStyle)));
+        QByteArray edited = page;
+        edited.replace("<UL TYPE=\"disc\">", "<UL TYPE=\"disc\" CLASS=\"mine\">");
+        QTest::newRow("missing") << QStringLiteral("gone.htm") << QByteArray() << QStringLiteral("does not exist");
+        QTest::newRow("a folder") << QStringLiteral("folder.htm") << QByteArray()
+                                  << QStringLiteral("not a regular file");
+        QTest::newRow("a named pipe") << QStringLiteral("pipe.htm") << QByteArray()
+                                      << QStringLiteral("not a regular file");
+        QTest::newRow("over 16 MB") << QStringLiteral("huge.htm") << QByteArray()
+                                    << QStringLiteral("larger than 16 MB");
+        QTest::newRow("empty") << QStringLiteral("empty.htm") << QByteArray("\0", 0) << QStringLiteral("empty");
+        QTest::newRow("another web page") << QStringLiteral("other.htm")
+                                          << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
+                                          << QStringLiteral("not a page made by Larkspan");
+        QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited << QStringLiteral("Larkspan");
+        QTest::newRow("a picture") << QStringLiteral("photo.htm")
+                                   << QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 14)
+                                   << QStringLiteral("Larkspan");
+    }
+
+    void refusedFileChangesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (name == QLatin1String("folder.htm"))
+            QVERIFY(QDir(folder.path()).mkdir(name));
+        else if (name == QLatin1String("pipe.htm"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (name == QLatin1String("huge.htm")) {
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(16 * 1024 * 1024 + 1));
+        } else if (name != QLatin1String("gone.htm"))
+            QVERIFY(writeAll(path, content));
+
+        FinishFixture f;
+        f.forward();
+        f.wiz->setBoxText(TxtTitle, QStringLiteral("Kept"));
+        f.wiz->cbBox[CbLayout]->setCurrentIndex(3);
+        f.backward();
+        const QStringList before = shownAnswers(*f.wiz);
+
+        QVERIFY(!f.wiz->openPage(path));
+        const QStringList messages = f.platform.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(path) && messages[0].contains(reason), qPrintable(messages[0]));
+        QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args[2], QStringLiteral("critical"));
+        QCOMPARE(shownAnswers(*f.wiz), before);
+        QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
+    }
+
+    void droppedPage_data()
+    {
+        QTest::addColumn<bool>("answersMade");
+        QTest::addColumn<WizardPage>("page");
+        QTest::addColumn<MessageResult>("answer"); // to the question, when there is one
+        QTest::addColumn<bool>("opens");
+
+        QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true;
+        QTest::newRow("answers made, Yes replaces them") << true << WizardPage::Welcome << MessageResult::Yes << true;
+        QTest::newRow("answers made, No keeps them") << true << WizardPage::Welcome << MessageResult::No << false;
+        QTest::newRow("not on the Welcome page") << false << WizardPage::Layout << MessageResult::Yes << false;
+    }
+
+    void droppedPage()
+    {
+        QFETCH(bool, answersMade);
+        QFETCH(WizardPage, page);
+        QFETCH(MessageResult, answer);
+        QFETCH(bool, opens);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("dropped.htm"));
+        QVERIFY(writeAll(path, pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))));
+
+        FinishFixture f;
+        if (answersMade || page != WizardPage::Welcome)
+            f.forward();
+        if (answersMade) {
+            f.wiz->setBoxText(TxtTitle, QStringLiteral("Mine"));
+            f.backward();
+        }
+        f.platform.messageAnswers.push_back(answer);
+        dropOn(*f.wiz, path);
+
+        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), answersMade ? 1 : 0);
+        if (answersMade)
+            QVERIFY(f.platform.messages()[0].contains(path));
+        QCOMPARE(f.wiz->boxText(TxtTitle),
+                 opens ? QStringLiteral("Club") : answersMade ? QStringLiteral("Mine") : QString());
+        QCOMPARE(f.wiz->CurrentPage(), int(page));
+    }
+};
 
 QTEST_MAIN(tst_OpenPage)
 #include "tst_openpage.moc"

@@ -23,7 +23,8 @@ using namespace larkspan;
 
 namespace {
 
-const QString tooLarge = QStringLiteral("There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
+const QString tooLarge =
+    QStringLiteral("There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
 
 QPlainTextEdit* pageText(const WizardFixture& f)
 {
@@ -68,306 +69,292 @@ class tst_TextPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void enterKeyMask_data();
-    void enterKeyMask();
-    void maskCheckBoxEnablesOptions();
-    void indentSelection_data();
-    void indentSelection();
-    void importDialog();
-    void import();
-    void importSizeLimit_data();
-    void importSizeLimit();
-    void importFailureKeepsText_data();
-    void importFailureKeepsText();
-    void pasteTakesOnlyText_data();
-    void pasteTakesOnlyText();
-    void resetForAnotherPage();
-};
+    void enterKeyMask_data()
+    {
+        QTest::addColumn<EnterCase>("enter");
 
-void tst_TextPage::enterKeyMask_data()
-{
-    QTest::addColumn<EnterCase>("enter");
+        QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, "abc", "abc\r\nz"};
+        QTest::newRow("mask off ignores the chosen <P>") << EnterCase{QString(), 0, 0, false, true, "abc", "abc\r\nz"};
+        QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, "abc", "abc\r\n<BR>\r\nz"};
+        QTest::newRow("<P> after Hello: three lines")
+            << EnterCase{QString(), 0, 0, true, true, "Hello", "Hello\r\n<P>\r\nz"};
+        QTest::newRow("the tag replaces the selection")
+            << EnterCase{"abcXYZdef", 3, 3, true, false, QString(), "abc\r\n<BR>\r\nzdef"};
+        QTest::newRow("a selection over two lines")
+            << EnterCase{"ab\r\ncd", 1, 3, true, true, QString(), "a\r\n<P>\r\nzd"};
+    }
 
-    QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, "abc", "abc\r\nz"};
-    QTest::newRow("mask off ignores the chosen <P>") << EnterCase{QString(), 0, 0, false, true, "abc", "abc\r\nz"};
-    QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, "abc", "abc\r\n<BR>\r\nz"};
-    QTest::newRow("<P> after Hello: three lines")
-        << EnterCase{QString(), 0, 0, true, true, "Hello", "Hello\r\n<P>\r\nz"};
-    QTest::newRow("the tag replaces the selection")
-        << EnterCase{"abcXYZdef", 3, 3, true, false, QString(), "abc\r\n<BR>\r\nzdef"};
-    QTest::newRow("a selection over two lines") << EnterCase{"ab\r\ncd", 1, 3, true, true, QString(), "a\r\n<P>\r\nzd"};
-}
+    void enterKeyMask()
+    {
+        QFETCH(EnterCase, enter);
+        const auto& [before, selectionStart, selectionLength, mask, paragraph, typed, expected] = enter;
 
-void tst_TextPage::enterKeyMask()
-{
-    QFETCH(EnterCase, enter);
-    const auto& [before, selectionStart, selectionLength, mask, paragraph, typed, expected] = enter;
+        // Shift+, Ctrl+ and Alt+Enter start their line with CR LF like Enter: never a lone line feed, never nothing.
+        for (const Qt::KeyboardModifier modifier :
+             {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            WizardFixture f(WizardPage::Text);
+            f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+            f.wiz->optRadio[paragraph ? OptEnterParagraph : OptEnterBreak]->setChecked(true);
+            f.wiz->chkBox[ChkKeyMask]->setChecked(mask);
+            f.wiz->setBoxText(TxtPageText, before);
+            select(pageText(f), selectionStart, selectionLength);
+            if (before.isEmpty())
+                pageText(f)->moveCursor(QTextCursor::End);
 
-    // Shift+, Ctrl+ and Alt+Enter start their line with CR LF like Enter: never a lone line feed, never nothing.
-    for (const Qt::KeyboardModifier modifier :
-         {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            QTest::keyClicks(pageText(f), typed);
+            QTest::keyClick(pageText(f), Qt::Key_Return, modifier);
+            QTest::keyClick(pageText(f), Qt::Key_Z);
+
+            QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+        }
+    }
+
+    void maskCheckBoxEnablesOptions()
+    {
         WizardFixture f(WizardPage::Text);
-        f.wiz->chkBox[ChkKeyMask]->setChecked(true);
-        f.wiz->optRadio[paragraph ? OptEnterParagraph : OptEnterBreak]->setChecked(true);
-        f.wiz->chkBox[ChkKeyMask]->setChecked(mask);
+        f.wiz->cmdButton[CmdIndent]->setFocus();
+        QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+        QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+
+        f.wiz->chkBox[ChkKeyMask]->click();
+        QVERIFY(f.wiz->optRadio[OptEnterBreak]->isEnabled());
+        QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+        QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
+
+        f.wiz->optRadio[OptEnterParagraph]->click();
+        QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isChecked());
+        f.wiz->chkBox[ChkKeyMask]->click();
+        QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+        QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+        QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isChecked());
+    }
+
+    void indentSelection_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("selectionStart");
+        QTest::addColumn<int>("selectionLength");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("the word one") << "one" << 0 << 3 << "<BLOCKQUOTE>\r\n\tone\r\n</BLOCKQUOTE>\r\n";
+        QTest::newRow("a word inside a line") << "say hello now" << 4 << 5
+                                              << "say <BLOCKQUOTE>\r\n\thello\r\n</BLOCKQUOTE>\r\n now";
+        QTest::newRow("several lines: TAB on the first only")
+            << "one\r\ntwo\r\nthree" << 0 << 7 << "<BLOCKQUOTE>\r\n\tone\r\ntwo\r\n</BLOCKQUOTE>\r\n\r\nthree";
+        QTest::newRow("nothing selected: TAB alone at the caret") << "ab" << 1 << 0
+                                                                  << "a<BLOCKQUOTE>\r\n\t\r\n</BLOCKQUOTE>\r\nb";
+    }
+
+    void indentSelection()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, selectionStart);
+        QFETCH(int, selectionLength);
+        QFETCH(QString, expected);
+
+        WizardFixture f(WizardPage::Text);
         f.wiz->setBoxText(TxtPageText, before);
         select(pageText(f), selectionStart, selectionLength);
-        if (before.isEmpty())
-            pageText(f)->moveCursor(QTextCursor::End);
+        f.wiz->cmdButton[CmdIndent]->setFocus();
 
-        QTest::keyClicks(pageText(f), typed);
-        QTest::keyClick(pageText(f), Qt::Key_Return, modifier);
-        QTest::keyClick(pageText(f), Qt::Key_Z);
+        f.press(CmdIndent);
 
         QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+        QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
     }
-}
 
-void tst_TextPage::maskCheckBoxEnablesOptions()
-{
-    WizardFixture f(WizardPage::Text);
-    f.wiz->cmdButton[CmdIndent]->setFocus();
-    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
-    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+    void importDialog()
+    {
+        WizardFixture f(WizardPage::Text);
+        f.wiz->setBoxText(TxtPageText, QStringLiteral("kept"));
 
-    f.wiz->chkBox[ChkKeyMask]->click();
-    QVERIFY(f.wiz->optRadio[OptEnterBreak]->isEnabled());
-    QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isEnabled());
-    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
+        f.press(CmdImportText); // the scripted dialog is cancelled
 
-    f.wiz->optRadio[OptEnterParagraph]->click();
-    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isChecked());
-    f.wiz->chkBox[ChkKeyMask]->click();
-    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
-    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
-    QVERIFY(f.wiz->optRadio[OptEnterParagraph]->isChecked());
-}
-
-void tst_TextPage::indentSelection_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("selectionStart");
-    QTest::addColumn<int>("selectionLength");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("the word one") << "one" << 0 << 3 << "<BLOCKQUOTE>\r\n\tone\r\n</BLOCKQUOTE>\r\n";
-    QTest::newRow("a word inside a line") << "say hello now" << 4 << 5
-                                          << "say <BLOCKQUOTE>\r\n\thello\r\n</BLOCKQUOTE>\r\n now";
-    QTest::newRow("several lines: TAB on the first only")
-        << "one\r\ntwo\r\nthree" << 0 << 7 << "<BLOCKQUOTE>\r\n\tone\r\ntwo\r\n</BLOCKQUOTE>\r\n\r\nthree";
-    QTest::newRow("nothing selected: TAB alone at the caret") << "ab" << 1 << 0
-                                                              << "a<BLOCKQUOTE>\r\n\t\r\n</BLOCKQUOTE>\r\nb";
-}
-
-void tst_TextPage::indentSelection()
-{
-    QFETCH(QString, before);
-    QFETCH(int, selectionStart);
-    QFETCH(int, selectionLength);
-    QFETCH(QString, expected);
-
-    WizardFixture f(WizardPage::Text);
-    f.wiz->setBoxText(TxtPageText, before);
-    select(pageText(f), selectionStart, selectionLength);
-    f.wiz->cmdButton[CmdIndent]->setFocus();
-
-    f.press(CmdIndent);
-
-    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
-    QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_4"));
-}
-
-void tst_TextPage::importDialog()
-{
-    WizardFixture f(WizardPage::Text);
-    f.wiz->setBoxText(TxtPageText, QStringLiteral("kept"));
-
-    f.press(CmdImportText); // the scripted dialog is cancelled
-
-    QCOMPARE(f.platform.fileRequests.size(), std::size_t(1));
-    const FileDialogRequest& request = f.platform.fileRequests.front();
-    QCOMPARE(request.owner, f.wiz.get());
-    QCOMPARE(request.title, QStringLiteral("Import a Text File"));
-    QCOMPARE(request.fileTypes.size(), 1);
-    QCOMPARE(request.fileTypes.front().description, QStringLiteral("Plain Text Files (*.txt)"));
-    QCOMPARE(request.fileTypes.front().patterns, QStringLiteral("*.txt"));
-    QCOMPARE(request.initialFolder, QDir::currentPath());
-    QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
-    QVERIFY(request.mayNameMissingFile);
-    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("kept"));
-    QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
-    QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 0);
-}
-
-// How each kind of file is decoded and its lines ended is in tst_textimport; here the result replaces the page text,
-// in one step to undo.
-void tst_TextPage::import()
-{
-    const QByteArray file("a\r\nb\r\nc\r\n");
-    const QString expected = QStringLiteral("a<BR>\r\nb<BR>\r\nc<BR>\r\n");
-
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("import.txt"), file);
-    QVERIFY(!path.isEmpty());
-    WizardFixture f(WizardPage::Text);
-    QTest::keyClicks(pageText(f), QStringLiteral("replaced"));
-    QTest::keyClick(pageText(f), Qt::Key_Return);
-    QTest::keyClicks(pageText(f), QStringLiteral("text"));
-    const QString typed = f.wiz->boxText(TxtPageText);
-    f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("import.txt")});
-
-    f.press(CmdImportText);
-
-    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
-    QCOMPARE(f.platform.messages(), QStringList());
-    const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(QStringLiteral("beginBusy"));
-    QCOMPARE(begins.size(), std::size_t(1));
-    QCOMPARE(begins.front().args.value(0), QStringLiteral("application"));
-    QCOMPARE(f.platform.count(QStringLiteral("endBusy")), 1);
-    QCOMPARE(f.platform.busyDepth, 0);
-
-    pageText(f)->undo();
-
-    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
-}
-
-void tst_TextPage::importSizeLimit_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("imported");
-
-    QTest::newRow("32000 bytes imported") << 32000 << true;
-    QTest::newRow("32001 bytes refused") << 32001 << false;
-}
-
-void tst_TextPage::importSizeLimit()
-{
-    QFETCH(int, size);
-    QFETCH(bool, imported);
-
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("big.txt"), fileOfSize(size));
-    WizardFixture f(WizardPage::Text);
-    f.wiz->setBoxText(TxtPageText, QStringLiteral("my own text"));
-    f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("big.txt")});
-
-    f.press(CmdImportText);
-
-    if (imported) {
-        const QString text = f.wiz->boxText(TxtPageText);
-        QCOMPARE(text.count(QStringLiteral("<BR>\r\n")), 320); // lines of 100 bytes with their CR LF
-        QVERIFY(text.startsWith(QString(98, u'x') + QStringLiteral("<BR>\r\n")));
-        QVERIFY(f.platform.messages().isEmpty());
-        return;
+        QCOMPARE(f.platform.fileRequests.size(), std::size_t(1));
+        const FileDialogRequest& request = f.platform.fileRequests.front();
+        QCOMPARE(request.owner, f.wiz.get());
+        QCOMPARE(request.title, QStringLiteral("Import a Text File"));
+        QCOMPARE(request.fileTypes.size(), 1);
+        QCOMPARE(request.fileTypes.front().description, QStringLiteral("Plain Text Files (*.txt)"));
+        QCOMPARE(request.fileTypes.front().patterns, QStringLiteral("*.txt"));
+        QCOMPARE(request.initialFolder, QDir::currentPath());
+        QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
+        QVERIFY(request.mayNameMissingFile);
+        QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("kept"));
+        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 0);
     }
-    QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("my own text"));
-    const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
-    QCOMPARE(boxes.size(), std::size_t(1));
-    const QStringList& args = boxes.front().args; // text, buttons, icon, title
-    QCOMPARE(visible(args.at(0)), visible(tooLarge));
-    QCOMPARE(args.mid(1, 3), (QStringList{"ok", "critical", "Larkspan"}));
-    QCOMPARE(f.platform.busyDepth, 0);
-}
 
-void tst_TextPage::importFailureKeepsText_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("reason");
+    // How each kind of file is decoded and its lines ended is in tst_textimport; here the result replaces the page
+    // text, in one step to undo.
+    void import()
+    {
+        const QByteArray file("a\r\nb\r\nc\r\n");
+        const QString expected = QStringLiteral("a<BR>\r\nb<BR>\r\nc<BR>\r\n");
 
-    QTest::newRow("missing file") << "missing" << "The file does not exist.";
-    QTest::newRow("a folder has no size to read") << "folder" << "Its size cannot be read";
-    QTest::newRow("read error") << "unreadable" << "It cannot be read: ";
-    QTest::newRow("a NUL byte: no plain text") << "binary" << "It is not a plain text file";
-    QTest::newRow("a pipe is no plain file") << "pipe" << "Its size cannot be read";
-}
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, QStringLiteral("import.txt"), file);
+        QVERIFY(!path.isEmpty());
+        WizardFixture f(WizardPage::Text);
+        QTest::keyClicks(pageText(f), QStringLiteral("replaced"));
+        QTest::keyClick(pageText(f), Qt::Key_Return);
+        QTest::keyClicks(pageText(f), QStringLiteral("text"));
+        const QString typed = f.wiz->boxText(TxtPageText);
+        f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("import.txt")});
 
-void tst_TextPage::importFailureKeepsText()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, reason);
+        f.press(CmdImportText);
 
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("notes.txt"));
-    if (kind == QStringLiteral("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notes.txt")));
-    } else if (kind == QStringLiteral("binary")) {
-        QVERIFY(!writeFile(dir, QStringLiteral("notes.txt"), QByteArray("text\0more\r\n", 11)).isEmpty());
-    } else if (kind == QStringLiteral("pipe")) {
-        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    } else if (kind == QStringLiteral("unreadable")) {
-        // Opens, reports no size, and fails when read: a file that breaks mid-import.
-        path = QStringLiteral("/proc/self/mem");
-        if (!QFile::exists(path))
-            QSKIP("needs /proc/self/mem");
+        QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+        QCOMPARE(f.platform.messages(), QStringList());
+        const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(QStringLiteral("beginBusy"));
+        QCOMPARE(begins.size(), std::size_t(1));
+        QCOMPARE(begins.front().args.value(0), QStringLiteral("application"));
+        QCOMPARE(f.platform.count(QStringLiteral("endBusy")), 1);
+        QCOMPARE(f.platform.busyDepth, 0);
+
+        pageText(f)->undo();
+
+        QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
     }
-    WizardFixture f(WizardPage::Text);
-    const QString typed = QStringLiteral("line one\r\nline two");
-    f.wiz->setBoxText(TxtPageText, typed);
-    f.platform.openAnswers.push_back(OpenFileResult{path, QFileInfo(path).fileName()});
 
-    f.press(CmdImportText);
+    void importSizeLimit_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("imported");
 
-    QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
-    const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
-    QCOMPARE(boxes.size(), std::size_t(1));
-    const QString text = boxes.front().args.at(0);
-    QVERIFY2(text.startsWith(QStringLiteral("There was a problem opening the data file.\r\n") + reason),
-             qPrintable(visible(text)));
-    QVERIFY2(text.endsWith(QDir::toNativeSeparators(path)), qPrintable(text));
-    QCOMPARE(boxes.front().args.at(2), QStringLiteral("critical"));
-    QCOMPARE(f.platform.busyDepth, 0);
-    QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), f.platform.count(QStringLiteral("endBusy")));
-}
-
-void tst_TextPage::pasteTakesOnlyText_data()
-{
-    QTest::addColumn<int>("box");
-    QTest::addColumn<QString>("format"); // empty: nothing on the clipboard at all
-    QTest::addColumn<QString>("pasted");
-
-    for (const auto& [box, name] : {std::pair{TxtPageText, "page text"}, std::pair{TxtBulletItem, "item box"}}) {
-        QTest::addRow("%s, empty clipboard", name) << box << QString() << QString();
-        QTest::addRow("%s, a picture only", name) << box << "image/png" << QString();
-        QTest::addRow("%s, text", name) << box << "text/plain" << "pasted";
+        QTest::newRow("32000 bytes imported") << 32000 << true;
+        QTest::newRow("32001 bytes refused") << 32001 << false;
     }
-}
 
-// An empty clipboard is normal on a fresh login; a paste then does nothing, and the typed text stays.
-void tst_TextPage::pasteTakesOnlyText()
-{
-    QFETCH(int, box);
-    QFETCH(QString, format);
-    QFETCH(QString, pasted);
+    void importSizeLimit()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, imported);
 
-    WizardFixture f(box == TxtPageText ? WizardPage::Text : WizardPage::BulletList);
-    auto* edit = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[box]);
-    edit->setPlainText(QStringLiteral("typed "));
-    edit->moveCursor(QTextCursor::End);
-    auto* data = new QMimeData;
-    if (!format.isEmpty())
-        data->setData(format, pasted.isEmpty() ? QByteArray("\x89PNG") : pasted.toUtf8());
-    QGuiApplication::clipboard()->setMimeData(data);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, QStringLiteral("big.txt"), fileOfSize(size));
+        WizardFixture f(WizardPage::Text);
+        f.wiz->setBoxText(TxtPageText, QStringLiteral("my own text"));
+        f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("big.txt")});
 
-    edit->paste();
+        f.press(CmdImportText);
 
-    QCOMPARE(edit->toPlainText(), QStringLiteral("typed ") + pasted);
-}
+        if (imported) {
+            const QString text = f.wiz->boxText(TxtPageText);
+            QCOMPARE(text.count(QStringLiteral("<BR>\r\n")), 320); // lines of 100 bytes with their CR LF
+            QVERIFY(text.startsWith(QString(98, u'x') + QStringLiteral("<BR>\r\n")));
+            QVERIFY(f.platform.messages().isEmpty());
+            return;
+        }
+        QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("my own text"));
+        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        QCOMPARE(boxes.size(), std::size_t(1));
+        const QStringList& args = boxes.front().args; // text, buttons, icon, title
+        QCOMPARE(visible(args.at(0)), visible(tooLarge));
+        QCOMPARE(args.mid(1, 3), (QStringList{"ok", "critical", "Larkspan"}));
+        QCOMPARE(f.platform.busyDepth, 0);
+    }
 
-void tst_TextPage::resetForAnotherPage()
-{
-    WizardFixture f(WizardPage::Text);
-    f.wiz->chkBox[ChkKeyMask]->setChecked(true);
-    f.wiz->optRadio[OptEnterParagraph]->setChecked(true);
-    QTest::keyClicks(pageText(f), QStringLiteral("some text"));
+    void importFailureKeepsText_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
 
-    f.wiz->textPage().resetForAnotherPage();
+        QTest::newRow("missing file") << "missing" << "The file does not exist.";
+        QTest::newRow("a folder has no size to read") << "folder" << "Its size cannot be read";
+        QTest::newRow("read error") << "unreadable" << "It cannot be read: ";
+        QTest::newRow("a NUL byte: no plain text") << "binary" << "It is not a plain text file";
+        QTest::newRow("a pipe is no plain file") << "pipe" << "Its size cannot be read";
+    }
 
-    QVERIFY(f.wiz->boxText(TxtPageText).isEmpty());
-    QVERIFY(!f.wiz->chkBox[ChkKeyMask]->isChecked());
-    QVERIFY(f.wiz->optRadio[OptEnterBreak]->isChecked());
-    QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
-    QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
-}
+    void importFailureKeepsText()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("notes.txt"));
+        if (kind == QStringLiteral("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("notes.txt")));
+        } else if (kind == QStringLiteral("binary")) {
+            QVERIFY(!writeFile(dir, QStringLiteral("notes.txt"), QByteArray("text\0more\r\n", 11)).isEmpty());
+        } else if (kind == QStringLiteral("pipe")) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind == QStringLiteral("unreadable")) {
+            // Opens, reports no size, and fails when read: a file that breaks mid-import.
+            path = QStringLiteral("/proc/self/mem");
+            if (!QFile::exists(path))
+                QSKIP("needs /proc/self/mem");
+        }
+        WizardFixture f(WizardPage::Text);
+        const QString typed = QStringLiteral("line one\r\nline two");
+        f.wiz->setBoxText(TxtPageText, typed);
+        f.platform.openAnswers.push_back(OpenFileResult{path, QFileInfo(path).fileName()});
+
+        f.press(CmdImportText);
+
+        QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
+        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        QCOMPARE(boxes.size(), std::size_t(1));
+        const QString text = boxes.front().args.at(0);
+        QVERIFY2(text.startsWith(QStringLiteral("There was a problem opening the data file.\r\n") + reason),
+                 qPrintable(visible(text)));
+        QVERIFY2(text.endsWith(QDir::toNativeSeparators(path)), qPrintable(text));
+        QCOMPARE(boxes.front().args.at(2), QStringLiteral("critical"));
+        QCOMPARE(f.platform.busyDepth, 0);
+        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), f.platform.count(QStringLiteral("endBusy")));
+    }
+
+    void pasteTakesOnlyText_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("format"); // empty: nothing on the clipboard at all
+        QTest::addColumn<QString>("pasted");
+
+        for (const auto& [box, name] : {std::pair{TxtPageText, "page text"}, std::pair{TxtBulletItem, "item box"}}) {
+            QTest::addRow("%s, empty clipboard", name) << box << QString() << QString();
+            QTest::addRow("%s, a picture only", name) << box << "image/png" << QString();
+            QTest::addRow("%s, text", name) << box << "text/plain" << "pasted";
+        }
+    }
+
+    // An empty clipboard is normal on a fresh login; a paste then does nothing, and the typed text stays.
+    void pasteTakesOnlyText()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, format);
+        QFETCH(QString, pasted);
+
+        WizardFixture f(box == TxtPageText ? WizardPage::Text : WizardPage::BulletList);
+        auto* edit = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[box]);
+        edit->setPlainText(QStringLiteral("typed "));
+        edit->moveCursor(QTextCursor::End);
+        auto* data = new QMimeData;
+        if (!format.isEmpty())
+            data->setData(format, pasted.isEmpty() ? QByteArray("\x89PNG") : pasted.toUtf8());
+        QGuiApplication::clipboard()->setMimeData(data);
+
+        edit->paste();
+
+        QCOMPARE(edit->toPlainText(), QStringLiteral("typed ") + pasted);
+    }
+
+    void resetForAnotherPage()
+    {
+        WizardFixture f(WizardPage::Text);
+        f.wiz->chkBox[ChkKeyMask]->setChecked(true);
+        f.wiz->optRadio[OptEnterParagraph]->setChecked(true);
+        QTest::keyClicks(pageText(f), QStringLiteral("some text"));
+
+        f.wiz->textPage().resetForAnotherPage();
+
+        QVERIFY(f.wiz->boxText(TxtPageText).isEmpty());
+        QVERIFY(!f.wiz->chkBox[ChkKeyMask]->isChecked());
+        QVERIFY(f.wiz->optRadio[OptEnterBreak]->isChecked());
+        QVERIFY(!f.wiz->optRadio[OptEnterBreak]->isEnabled());
+        QVERIFY(!f.wiz->optRadio[OptEnterParagraph]->isEnabled());
+    }
+};
 
 QTEST_MAIN(tst_TextPage)
 #include "tst_textpage.moc"
