@@ -1,3 +1,4 @@
+#include "panelfixture.h"
 #include "wizardfixture.h"
 
 #include "wizard/bulletlistpage.h"
@@ -402,8 +403,8 @@ private slots:
 
     void descriptionsInOneColumn()
     {
-        WizardFixture f(WizardPage::Links);
-        QListWidget* list = f.wiz->lstBox[LstLinks];
+        PanelFixture<LinksPage> f(WizardPage::Links);
+        QListWidget* list = f.controls.lstBox[LstLinks];
         // 50 dialog units: a dialog unit across is a quarter of the font's average letter width, the 52 Latin letters
         // measured together.
         const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");

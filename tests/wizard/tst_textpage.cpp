@@ -1,3 +1,4 @@
+#include "panelfixture.h"
 #include "testfiles.h"
 #include "wizardfixture.h"
 
@@ -233,20 +234,20 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = writeFile(dir, QStringLiteral("big.txt"), fileOfSize(size));
-        WizardFixture f(WizardPage::Text);
-        f.wiz->setBoxText(TxtPageText, QStringLiteral("my own text"));
+        PanelFixture<TextPage> f(WizardPage::Text);
+        f.controls.setBoxText(TxtPageText, QStringLiteral("my own text"));
         f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("big.txt")});
 
-        f.press(CmdImportText);
+        f.page->cmdButton_Click(CmdImportText);
 
         if (imported) {
-            const QString text = f.wiz->boxText(TxtPageText);
+            const QString text = f.controls.boxText(TxtPageText);
             QCOMPARE(text.count(QStringLiteral("<BR>\r\n")), 320); // lines of 100 bytes with their CR LF
             QVERIFY(text.startsWith(QString(98, u'x') + QStringLiteral("<BR>\r\n")));
             QVERIFY(f.platform.messages().isEmpty());
             return;
         }
-        QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("my own text"));
+        QCOMPARE(f.controls.boxText(TxtPageText), QStringLiteral("my own text"));
         const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
         QCOMPARE(boxes.size(), std::size_t(1));
         const QStringList& args = boxes.front().args; // text, buttons, icon, title
@@ -286,14 +287,14 @@ private slots:
             if (!QFile::exists(path))
                 QSKIP("needs /proc/self/mem");
         }
-        WizardFixture f(WizardPage::Text);
+        PanelFixture<TextPage> f(WizardPage::Text);
         const QString typed = QStringLiteral("line one\r\nline two");
-        f.wiz->setBoxText(TxtPageText, typed);
+        f.controls.setBoxText(TxtPageText, typed);
         f.platform.openAnswers.push_back(OpenFileResult{path, QFileInfo(path).fileName()});
 
-        f.press(CmdImportText);
+        f.page->cmdButton_Click(CmdImportText);
 
-        QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(typed));
+        QCOMPARE(visible(f.controls.boxText(TxtPageText)), visible(typed));
         const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
         QCOMPARE(boxes.size(), std::size_t(1));
         const QString text = boxes.front().args.at(0);
