@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/displayguard.h"
 #include "app/helplocation.h"
 #include "platform/qtplatform.h"
 #include "wizard/frmwiz.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +22,9 @@ int main(int argc, char* argv[])
         return *outcome.exitCode;
     }
 
+    std::optional<larkspan::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("Larkspan"));
     QApplication::setApplicationVersion(QStringLiteral(LARKSPAN_VERSION));
     // The desktop finds the entry, and with it the icon, under this name.
