@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the built wizard in a real X window, as a person would, through what the offscreen platform cannot show:
 # pastes from an empty clipboard and selection, Escape under open drop-down lists and menus, the colour dialog, a
-# named pipe typed into the file dialog as the page picture, and the settings that Qt's dialogs would keep.
+# named pipe typed into the file dialog as the page picture, and the settings that Qt's dialogs would keep; then
+# the picture dialog once more on a GNOME desktop, where it is GTK's.
 #
 #   real_window.sh <path of the larkspan binary>
 #
@@ -90,5 +91,27 @@ xdotool key ctrl+a
 step "an item added and text selected in the item box"
 xdotool key Escape
 ended "Escape outside any pop-up, the focus in the item box"
+nothingWritten
+
+# On a GNOME desktop Qt takes GTK's theme and GTK's file dialog, where qt6-gtk-platformtheme is installed, as
+# Debian installs it with Qt. The picture dialog is opened and cancelled; what GTK keeps of it is the desktop's.
+DESKTOP=GNOME startWizard
+if grep -q libqgtk3 "/proc/$wizard/maps"; then
+    echo "note: on GNOME the wizard runs with GTK's theme"
+else
+    echo "note: on GNOME the wizard runs with Qt's own theme: qt6-gtk-platformtheme is not installed"
+fi
+for key in alt+s Down alt+n alt+n alt+m; do
+    xdotool key "$key"
+    step "$key on GNOME"
+done
+click 305 95
+step "the picture dialog on GNOME"
+dialog=$(window 'Select an Image') || fail "the picture dialog did not open on GNOME"
+xdotool windowfocus --sync "$dialog" key Escape
+gone 'Select an Image' || fail "Escape left the picture dialog open on GNOME"
+focusMain
+xdotool key Escape
+ended "Escape on GNOME"
 nothingWritten
 echo "PASS: the real window survived every step"
