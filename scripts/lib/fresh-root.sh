@@ -82,6 +82,9 @@ makeRoot() {
         { echo "debootstrap failed:" >&2; tail -n 20 "$aside/debootstrap.log" >&2; return 1; }
     rm -f "$aside/debootstrap.log"
     archives | awk '{ print "deb", $1, $2, "main" }' >"$fresh/etc/apt/sources.list"
+    # What Debian's installer writes and debootstrap leaves out: without it "localhost" is no name.
+    [ -e "$fresh/etc/hosts" ] || printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' \
+        >"$fresh/etc/hosts"
     cp /etc/resolv.conf "$fresh/etc/resolv.conf"
     mountInRoot proc -t proc proc
     mountInRoot sys --rbind /sys
