@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -34,20 +36,23 @@ private slots:
         const QString versionLine = QStringLiteral("Larkspan 1.1");
         const QString none;
         QTest::newRow("no arguments starts the wizard") << QStringList() << StartsWizard << none << none << none;
-        QTest::newRow("--help") << QStringList{"--help"} << 0 << helpLine << none << none;
-        QTest::newRow("-h") << QStringList{"-h"} << 0 << helpLine << none << none;
-        QTest::newRow("--version") << QStringList{"--version"} << 0 << versionLine << none << none;
-        QTest::newRow("-v") << QStringList{"-v"} << 0 << versionLine << none << none;
-        QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << 0 << helpLine << none << none;
-        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << none << Usage << none;
+        QTest::newRow("--help") << QStringList{u"--help"_s} << 0 << helpLine << none << none;
+        QTest::newRow("-h") << QStringList{u"-h"_s} << 0 << helpLine << none << none;
+        QTest::newRow("--version") << QStringList{u"--version"_s} << 0 << versionLine << none << none;
+        QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << versionLine << none << none;
+        QTest::newRow("help wins over version")
+            << QStringList{u"--version"_s, u"--help"_s} << 0 << helpLine << none << none;
+        QTest::newRow("unknown option") << QStringList{u"--colour"_s} << 2 << none << Usage << none;
         QTest::newRow("a Qt option is unknown too")
-            << QStringList{"-platform", "offscreen"} << 2 << none << Usage << none;
-        QTest::newRow("a page opens") << QStringList{"mypage.htm"} << StartsWizard << none << none << "mypage.htm";
-        QTest::newRow("help wins over a page") << QStringList{"--help", "mypage.htm"} << 0 << helpLine << none << none;
-        QTest::newRow("a page after the end of options") << QStringList{"--", "-page.htm"} << StartsWizard << none
-                                                         << none << "-page.htm";
-        QTest::newRow("two pages") << QStringList{"a.htm", "b.htm"} << 2 << none << Usage << none;
-        QTest::newRow("empty argument") << QStringList{""} << 2 << none << Usage << none;
+            << QStringList{u"-platform"_s, u"offscreen"_s} << 2 << none << Usage << none;
+        QTest::newRow("a page opens") << QStringList{u"mypage.htm"_s} << StartsWizard << none << none
+                                      << u"mypage.htm"_s;
+        QTest::newRow("help wins over a page")
+            << QStringList{u"--help"_s, u"mypage.htm"_s} << 0 << helpLine << none << none;
+        QTest::newRow("a page after the end of options")
+            << QStringList{u"--"_s, u"-page.htm"_s} << StartsWizard << none << none << u"-page.htm"_s;
+        QTest::newRow("two pages") << QStringList{u"a.htm"_s, u"b.htm"_s} << 2 << none << Usage << none;
+        QTest::newRow("empty argument") << QStringList{u""_s} << 2 << none << Usage << none;
     }
 
     void commandLine()

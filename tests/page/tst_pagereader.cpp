@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 Q_DECLARE_METATYPE(std::string)
@@ -148,7 +150,7 @@ private slots:
     void goldenDocuments_data()
     {
         QTest::addColumn<QString>("path");
-        const QString marker = QFINDTESTDATA("../data/" + kGoldenMarker);
+        const QString marker = QFINDTESTDATA(u"../data/"_s + kGoldenMarker);
         QVERIFY2(!marker.isEmpty(), "golden files not found");
         const QDir folder = QFileInfo(marker).dir();
         const QStringList names = folder.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
@@ -198,7 +200,7 @@ private slots:
             const std::string file = EncodeAsAscii(document);
             if (failure.isEmpty())
                 failure = roundTripFailure(DecodePageFile(file + "\r\n"), file, true);
-            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(i) + failure));
+            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(i) + QString::fromUtf8(failure)));
         }
     }
 

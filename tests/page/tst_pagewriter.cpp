@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 Q_DECLARE_METATYPE(PageSpec)
@@ -117,7 +119,7 @@ private slots:
             for (const auto& [linkStyle, suffix] : {std::pair{LinkStyle::Default, "_anchors"},
                                                     std::pair{LinkStyle::ComboBox, "_menu"}}) {
                 const QString file = QString::fromLatin1(name) + QLatin1String(suffix);
-                QTest::newRow(qPrintable("every input: " + file)) << fullPage(layout, linkStyle) << file << -1;
+                QTest::newRow(qPrintable(u"every input: "_s + file)) << fullPage(layout, linkStyle) << file << -1;
             }
         }
     }
@@ -128,8 +130,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, lines);
 
-        const QString path = QFINDTESTDATA("../data/" + file + ".html");
-        QVERIFY2(!path.isEmpty(), qPrintable("golden file not found: " + file));
+        const QString path = QFINDTESTDATA(u"../data/"_s + file + u".html"_s);
+        QVERIFY2(!path.isEmpty(), qPrintable(u"golden file not found: "_s + file));
         QFile golden(path);
         QVERIFY(golden.open(QIODevice::ReadOnly));
         const QByteArray expected = golden.readAll();
@@ -177,7 +179,8 @@ private slots:
         // Page header.
         const char* const headings[] = {"H1", "H2", "H3", "H4", "H5"};
         for (int size = 0; size < 5; ++size)
-            row(qPrintable(QStringLiteral("heading size %1 gives %2").arg(size).arg(headings[size])), headingPage(size),
+            row(qPrintable(QStringLiteral("heading size %1 gives %2").arg(size).arg(QLatin1String(headings[size]))),
+                headingPage(size),
                 QByteArray("<CENTER><") + headings[size] + ">Welcome</" + headings[size] + "></CENTER>\r\n");
         for (const int size : {-1, 5})
             row(qPrintable(QStringLiteral("heading size %1 gives H6").arg(size)), headingPage(size),
@@ -213,8 +216,8 @@ private slots:
         // Bullets.
         const std::pair<int, const char*> bulletTypes[] = {{0, "disc"}, {1, "square"}, {2, "circle"}, {-1, "circle"}};
         for (const auto& [style, type] : bulletTypes)
-            row(qPrintable(QStringLiteral("bullet style %1 gives %2").arg(style).arg(type)), bulletPage(style),
-                QByteArray("<UL TYPE=\"") + type + "\">\r\n");
+            row(qPrintable(QStringLiteral("bullet style %1 gives %2").arg(style).arg(QLatin1String(type))),
+                bulletPage(style), QByteArray("<UL TYPE=\"") + type + "\">\r\n");
         row("bullet items with mark-up and a TAB unchanged, in order",
             PageSpec{.layout = basic, .bulletItems = {"<I>first</I>", "a\tb \"c\""}},
             "<UL TYPE=\"disc\">\r\n   <LI><I>first</I>\r\n   <LI>a\tb \"c\"\r\n</UL>\r\n");

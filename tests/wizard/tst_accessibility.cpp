@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -124,7 +126,8 @@ private slots:
         const QString shown = describe(order);
         QVERIFY2(!order.isEmpty(), "nothing takes the focus");
         for (QWidget* control : order) {
-            QVERIFY2(!spokenName(control).isEmpty(), qPrintable(control->objectName() + " has no name in:\n" + shown));
+            QVERIFY2(!spokenName(control).isEmpty(),
+                     qPrintable(control->objectName() + u" has no name in:\n"_s + shown));
             // A picture button is called what its tool tip says.
             const auto* button = qobject_cast<QAbstractButton*>(control);
             if (button && button->text().isEmpty())

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -53,8 +55,8 @@ private slots:
         QVERIFY(frame);
         QCOMPARE(frame->title(), QStringLiteral("Larkspan Summary"));
         QCOMPARE(summaryLines(*f.wiz),
-                 (QStringList{"Layout Style:", "Page Colors:   Default", "Background Image:   None",
-                              "Page Image:   None", "Number of Lists:   0", "Number of Links:   0"}));
+                 (QStringList{u"Layout Style:"_s, u"Page Colors:   Default"_s, u"Background Image:   None"_s,
+                              u"Page Image:   None"_s, u"Number of Lists:   0"_s, u"Number of Links:   0"_s}));
         for (int i = 0; i < LblSummaryCount; ++i)
             QCOMPARE(f.wiz->lblLabel[LblFirstSummary + i]->parentWidget(), frame);
 
@@ -83,24 +85,24 @@ private slots:
 
         QTest::newRow("table left, custom colours, three items, no links")
             << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
-                           QStringList{"Layout Style:   Table Style Image Left", "Page Colors:   Custom",
-                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   3",
-                                       "Number of Links:   0"}};
+                           QStringList{u"Layout Style:   Table Style Image Left"_s, u"Page Colors:   Custom"_s,
+                                       u"Background Image:   None"_s, u"Page Image:   None"_s,
+                                       u"Number of Lists:   3"_s, u"Number of Links:   0"_s}};
         QTest::newRow("basic style, both pictures included, links counted")
             << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
-                           QStringList{"Layout Style:   Basic Style", "Page Colors:   Default",
-                                       "Background Image:   paper.gif", "Page Image:   photo.jpg",
-                                       "Number of Lists:   0", "Number of Links:   2"}};
+                           QStringList{u"Layout Style:   Basic Style"_s, u"Page Colors:   Default"_s,
+                                       u"Background Image:   paper.gif"_s, u"Page Image:   photo.jpg"_s,
+                                       u"Number of Lists:   0"_s, u"Number of Links:   2"_s}};
         QTest::newRow("background ticked but empty is none")
             << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
-                           QStringList{"Layout Style:   Basic Style Image Right", "Page Colors:   Default",
-                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   1",
-                                       "Number of Links:   1"}};
+                           QStringList{u"Layout Style:   Basic Style Image Right"_s, u"Page Colors:   Default"_s,
+                                       u"Background Image:   None"_s, u"Page Image:   None"_s,
+                                       u"Number of Lists:   1"_s, u"Number of Links:   1"_s}};
         QTest::newRow("background named but not ticked is none")
             << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
-                           QStringList{"Layout Style:   Table Style Image Right", "Page Colors:   Custom",
-                                       "Background Image:   None", "Page Image:   None", "Number of Lists:   0",
-                                       "Number of Links:   0"}};
+                           QStringList{u"Layout Style:   Table Style Image Right"_s, u"Page Colors:   Custom"_s,
+                                       u"Background Image:   None"_s, u"Page Image:   None"_s,
+                                       u"Number of Lists:   0"_s, u"Number of Links:   0"_s}};
     }
 
     void summary()
@@ -188,8 +190,8 @@ private slots:
         const QStringList types = {request.fileTypes[0].description + u'|' + request.fileTypes[0].patterns,
                                    request.fileTypes[1].description + u'|' + request.fileTypes[1].patterns,
                                    request.fileTypes[2].description + u'|' + request.fileTypes[2].patterns};
-        QCOMPARE(types, (QStringList{"HTML Files (*.htm,*.html)|*.htm;*.html", "Plain Text Files (*.txt)|*.txt",
-                                     "All Files (*.*)|*.*"}));
+        QCOMPARE(types, (QStringList{u"HTML Files (*.htm,*.html)|*.htm;*.html"_s, u"Plain Text Files (*.txt)|*.txt"_s,
+                                     u"All Files (*.*)|*.*"_s}));
         QCOMPARE(request.chosenType, 0);
         QCOMPARE(request.initialName, QStringLiteral("Untitled"));
         QCOMPARE(request.initialFolder, QDir::currentPath());
@@ -246,9 +248,9 @@ private slots:
         QStringList order;
         for (const auto& call : f.platform.calls)
             order << call.what;
-        QCOMPARE(order, (QStringList{"saveFile", "beginBusy", "endBusy", "beep", "messageBox"}));
+        QCOMPARE(order, (QStringList{u"saveFile"_s, u"beginBusy"_s, u"endBusy"_s, u"beep"_s, u"messageBox"_s}));
         QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args,
-                 (QStringList{Congratulation, "yesno", "none", "Larkspan", "frmWiz"}));
+                 (QStringList{Congratulation, u"yesno"_s, u"none"_s, u"Larkspan"_s, u"frmWiz"_s}));
     }
 
     void saveFailure_data()
@@ -297,7 +299,7 @@ private slots:
                                     .arg(QDir::toNativeSeparators(chosenPath));
         QVERIFY2(box[0].startsWith(opening), qPrintable(box[0]));
         QVERIFY2(box[0].size() > opening.size(), "the system's reason follows");
-        QCOMPARE(box.mid(1), (QStringList{"ok", "critical", "Larkspan", "frmWiz"}));
+        QCOMPARE(box.mid(1), (QStringList{u"ok"_s, u"critical"_s, u"Larkspan"_s, u"frmWiz"_s}));
         QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
 
         // The old page is as it was, nothing else appeared, and the wizard keeps every answer on its last page.

@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -32,8 +34,9 @@ QString visibleButtons(const frmWiz& wiz)
 // The picture each side bitmap number stands for, drawn at the side picture's size.
 QImage sidePicture(int bitmap, const QSize& size)
 {
-    static const std::map<int, QString> names = {{2, "welcome"}, {3, "colors"}, {4, "image"}, {5, "text"},
-                                                 {6, "bullets"}, {7, "links"},  {8, "finish"}, {9, "layout"}};
+    static const std::map<int, QString> names = {{2, u"welcome"_s}, {3, u"colors"_s},  {4, u"image"_s},
+                                                 {5, u"text"_s},    {6, u"bullets"_s}, {7, u"links"_s},
+                                                 {8, u"finish"_s},  {9, u"layout"_s}};
     return drawnPicture(QStringLiteral(":/side/") + names.at(bitmap), size);
 }
 
@@ -146,8 +149,10 @@ private slots:
         const auto row = [](const char* name, P from, bool forward, P to, const char* caption, int bitmap,
                             const char* forwardCaption, const char* backwardCaption, const char* buttons, int cancel,
                             const char* focus) {
-            QTest::newRow(name) << NavigationStep{int(from), forward, int(to), caption, bitmap, forwardCaption,
-                                                  backwardCaption, buttons, cancel, focus};
+            const auto text = [](const char* ascii) { return QString::fromLatin1(ascii); };
+            QTest::newRow(name) << NavigationStep{
+                int(from),     forward, int(to),    text(caption), bitmap, text(forwardCaption), text(backwardCaption),
+                text(buttons), cancel,  text(focus)};
         };
         row("start leads to layout", P::Welcome, true, P::Layout, "Larkspan 1.1 - Select a page layout", 9, "&Next >",
             "< &Back", "HCBN", CmdCancel, "cbBox_0");

@@ -20,6 +20,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -166,10 +168,10 @@ private slots:
         QTest::addColumn<QStringList>("shown");
 
         QTest::newRow("two items in the order added")
-            << QStringList{"first", "second"} << QStringList{"first", "second"};
-        QTest::newRow("an item of two lines kept whole") << QStringList{"line 1\r\nline 2"}
-                                                         << QStringList{QStringLiteral("line 1↵line 2")};
-        QTest::newRow("blanks kept") << QStringList{"  padded  "} << QStringList{"  padded  "};
+            << QStringList{u"first"_s, u"second"_s} << QStringList{u"first"_s, u"second"_s};
+        QTest::newRow("an item of two lines kept whole")
+            << QStringList{u"line 1\r\nline 2"_s} << QStringList{QStringLiteral("line 1↵line 2")};
+        QTest::newRow("blanks kept") << QStringList{u"  padded  "_s} << QStringList{u"  padded  "_s};
     }
 
     void addItems()
@@ -274,8 +276,8 @@ private slots:
             const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
             QCOMPARE(boxes.size(), std::size_t(1));
             QCOMPARE(boxes.front().args.mid(0, 4),
-                     (QStringList{"Please include both Link Address and Link Description.", "ok", "information",
-                                  "Larkspan"}));
+                     (QStringList{u"Please include both Link Address and Link Description."_s, u"ok"_s,
+                                  u"information"_s, u"Larkspan"_s}));
             QCOMPARE(f.platform.calls.front().what, QStringLiteral("beep"));
             QCOMPARE(f.wiz->lstBox[LstLinks]->count(), 0);
             QCOMPARE(f.wiz->boxText(TxtLinkAddress), address);

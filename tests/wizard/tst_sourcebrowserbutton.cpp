@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 // The Source Browser button on the Finish page: the document it shows, generated anew at each press, and the date
@@ -59,7 +61,7 @@ private slots:
         for (const auto& call : f.platform.calls)
             if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
                 order << call.what + u' ' + call.args.join(u' ');
-        QCOMPARE(order, (QStringList{"beginBusy window frmWiz", "runModal frmEdit", "endBusy window frmWiz"}));
+        QCOMPARE(order, (QStringList{u"beginBusy window frmWiz"_s, u"runModal frmEdit"_s, u"endBusy window frmWiz"_s}));
         QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
         QVERIFY(!f.wiz->hasSourceBrowser());
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));

@@ -20,6 +20,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace larkspan;
 
 namespace {
@@ -74,15 +76,16 @@ private slots:
     {
         QTest::addColumn<EnterCase>("enter");
 
-        QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, "abc", "abc\r\nz"};
-        QTest::newRow("mask off ignores the chosen <P>") << EnterCase{QString(), 0, 0, false, true, "abc", "abc\r\nz"};
-        QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, "abc", "abc\r\n<BR>\r\nz"};
+        QTest::newRow("mask off: a new line only") << EnterCase{QString(), 0, 0, false, false, u"abc"_s, u"abc\r\nz"_s};
+        QTest::newRow("mask off ignores the chosen <P>")
+            << EnterCase{QString(), 0, 0, false, true, u"abc"_s, u"abc\r\nz"_s};
+        QTest::newRow("<BR> after abc") << EnterCase{QString(), 0, 0, true, false, u"abc"_s, u"abc\r\n<BR>\r\nz"_s};
         QTest::newRow("<P> after Hello: three lines")
-            << EnterCase{QString(), 0, 0, true, true, "Hello", "Hello\r\n<P>\r\nz"};
+            << EnterCase{QString(), 0, 0, true, true, u"Hello"_s, u"Hello\r\n<P>\r\nz"_s};
         QTest::newRow("the tag replaces the selection")
-            << EnterCase{"abcXYZdef", 3, 3, true, false, QString(), "abc\r\n<BR>\r\nzdef"};
+            << EnterCase{u"abcXYZdef"_s, 3, 3, true, false, QString(), u"abc\r\n<BR>\r\nzdef"_s};
         QTest::newRow("a selection over two lines")
-            << EnterCase{"ab\r\ncd", 1, 3, true, true, QString(), "a\r\n<P>\r\nzd"};
+            << EnterCase{u"ab\r\ncd"_s, 1, 3, true, true, QString(), u"a\r\n<P>\r\nzd"_s};
     }
 
     void enterKeyMask()
@@ -252,7 +255,7 @@ private slots:
         QCOMPARE(boxes.size(), std::size_t(1));
         const QStringList& args = boxes.front().args; // text, buttons, icon, title
         QCOMPARE(visible(args.at(0)), visible(tooLarge));
-        QCOMPARE(args.mid(1, 3), (QStringList{"ok", "critical", "Larkspan"}));
+        QCOMPARE(args.mid(1, 3), (QStringList{u"ok"_s, u"critical"_s, u"Larkspan"_s}));
         QCOMPARE(f.platform.busyDepth, 0);
     }
 
