@@ -250,8 +250,22 @@ inline void chooseColours(WizardFixture& f, const Answers& a)
     }
 }
 
-// Answers every page from Welcome on, as a user would, and stops on Finish.
-inline void fillWizard(WizardFixture& f, const Answers& a, const QString& imageFolder)
+// A check inside a helper that returns whether it got through: a failure is reported where it happened and the helper
+// returns false, so that the calling test stops at its own QVERIFY(helper(...)) instead of running on.
+#define HELPER_VERIFY(statement)                                                                                       \
+    do {                                                                                                               \
+        if (!QTest::qVerify(static_cast<bool>(statement), #statement, "", __FILE__, __LINE__))                         \
+            return false;                                                                                              \
+    } while (false)
+#define HELPER_COMPARE(actual, expected)                                                                               \
+    do {                                                                                                               \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))                                \
+            return false;                                                                                              \
+    } while (false)
+
+// Answers every page from Welcome on, as a user would, and stops on Finish; false, with the failure reported, when it
+// could not.
+[[nodiscard]] inline bool fillWizard(WizardFixture& f, const Answers& a, const QString& imageFolder)
 {
     frmWiz& wiz = *f.wiz;
     wiz.finishPage().setCalendar([day = a.day] { return day; }, a.settings);
@@ -271,7 +285,7 @@ inline void fillWizard(WizardFixture& f, const Answers& a, const QString& imageF
 
     if (a.pageImage) {
         const QString path = makePicture(imageFolder, QStringLiteral("photo.jpg"), QSize(40, 30));
-        QVERIFY(!path.isEmpty());
+        HELPER_VERIFY(!path.isEmpty());
         wiz.chkBox[ChkPageImage]->setChecked(true);
         f.platform.openAnswers.push_back(OpenFileResult{path, QStringLiteral("photo.jpg")});
         f.press(CmdBrowseImage);
@@ -298,7 +312,8 @@ inline void fillWizard(WizardFixture& f, const Answers& a, const QString& imageF
     f.forward();
 
     wiz.setBoxText(TxtEmail, a.email);
-    QCOMPARE(wiz.CurrentPage(), int(WizardPage::Finish));
+    HELPER_COMPARE(wiz.CurrentPage(), int(WizardPage::Finish));
+    return true;
 }
 
 inline QStringList summaryLines(const frmWiz& wiz)
@@ -324,8 +339,9 @@ inline QStringList summaryOf(const Answers& a)
             QStringLiteral("Number of Links:   %1").arg(a.links.size())};
 }
 
-// Steps backward or forward between Layout and Finish until page shows.
-inline void walkTo(WizardFixture& f, WizardPage page)
+// Steps backward or forward between Layout and Finish until page shows; false, with the failure reported, when it
+// does not.
+[[nodiscard]] inline bool walkTo(WizardFixture& f, WizardPage page)
 {
     for (int step = 0; step < PageCount && f.wiz->CurrentPage() != int(page); ++step) {
         if (f.wiz->CurrentPage() > int(page))
@@ -333,7 +349,8 @@ inline void walkTo(WizardFixture& f, WizardPage page)
         else
             f.forward();
     }
-    QCOMPARE(f.wiz->CurrentPage(), int(page));
+    HELPER_COMPARE(f.wiz->CurrentPage(), int(page));
+    return true;
 }
 
 } // namespace larkspan

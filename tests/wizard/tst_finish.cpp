@@ -119,14 +119,14 @@ private slots:
             a.items << QStringLiteral("item %1").arg(i);
         for (int i = 0; i < links; ++i)
             a.links.push_back({QStringLiteral("http://example.com/%1").arg(i), QStringLiteral("link %1").arg(i)});
-        fillWizard(f, a, folder.path());
+        QVERIFY(fillWizard(f, a, folder.path()));
 
         // Back to the colours, where the answers under test are given, and forward again to fill the summary anew.
-        walkTo(f, WizardPage::Colors);
+        QVERIFY(walkTo(f, WizardPage::Colors));
         f.wiz->optRadio[customColours ? OptCustomColors : OptDefaultColors]->setChecked(true);
         f.wiz->chkBox[ChkBackgroundImage]->setChecked(backgroundTicked);
         f.wiz->setBoxText(TxtBackgroundImage, background);
-        walkTo(f, WizardPage::Finish);
+        QVERIFY(walkTo(f, WizardPage::Finish));
 
         QCOMPARE(summaryLines(*f.wiz), expected);
     }
@@ -215,7 +215,7 @@ private slots:
         FinishFixture f;
         QTemporaryDir folder;
         const Answers a = answersFor(LayoutStyle::TableImageLeft);
-        fillWizard(f, a, folder.path());
+        QVERIFY(fillWizard(f, a, folder.path()));
         QVERIFY(!f.wiz->hasSourceBrowser());
         const QString saved = QDir(folder.path()).filePath(QStringLiteral("club.htm"));
         QVERIFY(writeAll(saved, QByteArray(200'000, 'x')));
@@ -276,7 +276,7 @@ private slots:
         const QString old = root.filePath(QStringLiteral("old.htm"));
         QVERIFY(writeAll(old, "the page saved last time\r\n"));
         const Answers a = answersFor(LayoutStyle::BasicStyle);
-        fillWizard(f, a, temporary.path());
+        QVERIFY(fillWizard(f, a, temporary.path()));
         const QString chosenFolder = root.filePath(folder);
         const QString chosenPath = QDir(chosenFolder).filePath(name);
         f.platform.saveAnswers.push_back(SaveFileResult{chosenFolder, name, chosenPath});
@@ -345,16 +345,16 @@ private slots:
         FinishFixture f;
         QTemporaryDir folder;
         const Answers a = answersFor(LayoutStyle(layout));
-        fillWizard(f, a, folder.path());
+        QVERIFY(fillWizard(f, a, folder.path()));
         frmWiz& wiz = *f.wiz;
         QCOMPARE(summaryLines(wiz), summaryOf(a));
 
         // Back to the first question and forward again, as a user looking over the answers would. The summary is
         // emptied behind the wizard's back, so that only filling it on arrival can bring it back.
-        walkTo(f, WizardPage::Layout);
+        QVERIFY(walkTo(f, WizardPage::Layout));
         for (int i = 0; i < LblSummaryCount; ++i)
             wiz.lblLabel[LblFirstSummary + i]->clear();
-        walkTo(f, WizardPage::Finish);
+        QVERIFY(walkTo(f, WizardPage::Finish));
         QCOMPARE(summaryLines(wiz), summaryOf(a));
         QCOMPARE(wiz.boxText(TxtEmail), a.email);
         const bool dialogUsed =
@@ -381,7 +381,7 @@ private slots:
     {
         FinishFixture f;
         QTemporaryDir folder;
-        fillWizard(f, answersFor(LayoutStyle::TableImageLeft), folder.path());
+        QVERIFY(fillWizard(f, answersFor(LayoutStyle::TableImageLeft), folder.path()));
         // Every choice away from its start, going back through the pages.
         f.wiz->optRadio[OptComboLinkStyle]->setChecked(true);
         f.backward();
@@ -392,7 +392,7 @@ private slots:
         f.backward();
         f.backward();
         f.wiz->optRadio[OptCustomColors]->setChecked(true);
-        walkTo(f, WizardPage::Finish);
+        QVERIFY(walkTo(f, WizardPage::Finish));
         f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
         f.platform.messageAnswers.push_back(MessageResult::Yes);
 

@@ -115,12 +115,12 @@ private slots:
         if (reread.layout != answers.layout || reread.customColours != answers.customColours) {
             QTemporaryDir elsewhere;
             FinishFixture f;
-            fillWizard(f, reread, elsewhere.path());
+            QVERIFY(fillWizard(f, reread, elsewhere.path()));
             made = shownAnswers(*f.wiz);
         }
         {
             FinishFixture f;
-            fillWizard(f, answers, folder.path());
+            QVERIFY(fillWizard(f, answers, folder.path()));
             if (made.isEmpty())
                 made = shownAnswers(*f.wiz);
             f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
         QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
         f.forward();
-        walkTo(f, WizardPage::Finish);
+        QVERIFY(walkTo(f, WizardPage::Finish));
 
         const QStringList shown = shownAnswers(*f.wiz);
         QCOMPARE(shown.size(), made.size());
@@ -186,7 +186,7 @@ private slots:
         f.platform.saveAnswers.push_back(std::nullopt);
         f.forward();
         f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::BasicStyle));
-        walkTo(f, WizardPage::Finish);
+        QVERIFY(walkTo(f, WizardPage::Finish));
         f.forward();
         QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("Untitled"));
         QCOMPARE(f.platform.fileRequests.back().initialFolder, QDir::currentPath());

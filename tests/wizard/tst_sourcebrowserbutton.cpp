@@ -28,7 +28,7 @@ private slots:
         FinishFixture f;
         QTemporaryDir folder;
         const Answers a = answersFor(LayoutStyle::BasicStyle);
-        fillWizard(f, a, folder.path());
+        QVERIFY(fillWizard(f, a, folder.path()));
         const std::string expected = documentFor(a);
 
         std::string held;
