@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(f.slot(other), resetSlot(other));
             QCOMPARE(f.previewColour(other), resetPreview(other));
         }
-        QCOMPARE(f.platform.count(QStringLiteral("chooseColor")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::ChooseColor), 0);
     }
 
     void separatorOnlyRemovesCheckMarks()
@@ -144,7 +144,7 @@ private slots:
 
         f.pick(attribute, 0);
 
-        const auto dialogs = f.platform.callsOf(QStringLiteral("chooseColor"));
+        const auto dialogs = f.platform.callsOf(PlatformCall::ChooseColor);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].args, QStringList{QStringLiteral("frmWiz")});
         QCOMPARE(f.platform.colorDialogSlots[0], before);

@@ -193,7 +193,7 @@ private slots:
 
         // The browse button asks for a picture file.
         f.press(CmdBrowseBackground);
-        QCOMPARE(f.platform.count(QStringLiteral("openFile")), 1);
+        QCOMPARE(f.platform.count(PlatformCall::OpenFile), 1);
     }
 
     void previewColoursAfterReset()

@@ -80,7 +80,7 @@ private slots:
 
         f.choose(path);
 
-        QCOMPARE(f.platform.count(u"openFile"_s), 1);
+        QCOMPARE(f.platform.count(PlatformCall::OpenFile), 1);
         const FileDialogRequest& request = f.platform.fileRequests.back();
         QCOMPARE(request.owner, f.wiz.get());
         QCOMPARE(request.title, u"Select an Image"_s);
@@ -131,7 +131,7 @@ private slots:
         f.platform.openAnswers.push_back(OpenFileResult{tile, u"tile.jpg"_s});
         f.wiz->cmdButton_Click(CmdBrowseBackground);
 
-        QCOMPARE(f.platform.count(u"openFile"_s), 2);
+        QCOMPARE(f.platform.count(PlatformCall::OpenFile), 2);
         QCOMPARE(f.platform.fileRequests.back().title, u"Select an Image"_s);
         QCOMPARE(f.wiz->boxText(TxtBackgroundImage), u"tile.jpg"_s);
         f.forward();
@@ -157,7 +157,7 @@ private slots:
         f.platform.openAnswers.push_back(std::nullopt);
         f.wiz->cmdButton_Click(button);
 
-        QCOMPARE(f.platform.count(u"openFile"_s), 2);
+        QCOMPARE(f.platform.count(PlatformCall::OpenFile), 2);
         QCOMPARE(f.state(), shown);
         QCOMPARE(f.wiz->boxText(TxtBackgroundImage), u"tile.gif"_s);
         QVERIFY(f.platform.messages().isEmpty());
@@ -209,7 +209,7 @@ private slots:
         f.choose(path);
 
         QCOMPARE(f.state(), shown);
-        const auto boxes = f.platform.callsOf(u"messageBox"_s);
+        const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(1));
         const QStringList& args = boxes.front().args;
         QVERIFY2(args[0].startsWith(u"The picture %1 cannot be shown: "_s.arg(QDir::toNativeSeparators(path))),
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(items[0]->text(), u"&Image Properties"_s);
         QVERIFY(items[1]->isSeparator());
         QCOMPARE(items[2]->text(), u"&Cancel"_s);
-        QCOMPARE(f.platform.count(u"showFileProperties"_s), 0);
+        QCOMPARE(f.platform.count(PlatformCall::ShowFileProperties), 0);
     }
 
     void propertiesCommand_data()
@@ -297,11 +297,11 @@ private slots:
 
         f.click(f.image());
 
-        const auto sheets = f.platform.callsOf(u"showFileProperties"_s);
+        const auto sheets = f.platform.callsOf(PlatformCall::ShowFileProperties);
         QCOMPARE(int(sheets.size()), requests);
         if (requests > 0)
             QCOMPARE(sheets.front().args, QStringList({path, u"frmWiz"_s}));
-        const auto boxes = f.platform.callsOf(u"messageBox"_s);
+        const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(error ? 1 : 0));
         if (error)
             QCOMPARE(boxes.front().args, QStringList({u"Error"_s, u"ok"_s, u"none"_s, u"Larkspan"_s, u"frmWiz"_s}));

@@ -43,12 +43,24 @@ QString toString(BusyScope scope)
     return scope == BusyScope::Application ? QStringLiteral("application") : QStringLiteral("window");
 }
 
-int ScriptedPlatform::count(const QString& what) const
+QString nameOf(PlatformCall call)
+{
+    static const char* const names[] = {"openFile", "saveFile",         "chooseColor",        "messageBox", "beep",
+                                        "runModal", "showHelpContents", "showFileProperties", "beginBusy",  "endBusy"};
+    return QLatin1String(names[int(call)]);
+}
+
+char* toString(PlatformCall call)
+{
+    return qstrdup(qPrintable(nameOf(call)));
+}
+
+int ScriptedPlatform::count(PlatformCall what) const
 {
     return int(callsOf(what).size());
 }
 
-std::vector<ScriptedPlatform::Call> ScriptedPlatform::callsOf(const QString& what) const
+std::vector<ScriptedPlatform::Call> ScriptedPlatform::callsOf(PlatformCall what) const
 {
     std::vector<Call> found;
     for (const Call& call : calls)
@@ -60,28 +72,28 @@ std::vector<ScriptedPlatform::Call> ScriptedPlatform::callsOf(const QString& wha
 QStringList ScriptedPlatform::messages() const
 {
     QStringList texts;
-    for (const Call& call : callsOf(QStringLiteral("messageBox")))
+    for (const Call& call : callsOf(PlatformCall::MessageBox))
         texts << call.args.value(0);
     return texts;
 }
 
 std::optional<OpenFileResult> ScriptedPlatform::openFile(const FileDialogRequest& request)
 {
-    calls.push_back({QStringLiteral("openFile"), {request.title, describe(request.owner)}});
+    calls.push_back({PlatformCall::OpenFile, {request.title, describe(request.owner)}});
     fileRequests.push_back(request);
     return takeFront(openAnswers, std::optional<OpenFileResult>{});
 }
 
 std::optional<SaveFileResult> ScriptedPlatform::saveFile(const FileDialogRequest& request)
 {
-    calls.push_back({QStringLiteral("saveFile"), {request.title, describe(request.owner)}});
+    calls.push_back({PlatformCall::SaveFile, {request.title, describe(request.owner)}});
     fileRequests.push_back(request);
     return takeFront(saveAnswers, std::optional<SaveFileResult>{});
 }
 
 std::optional<ColorRef> ScriptedPlatform::chooseColor(QWidget* owner, CustomColors& customColors)
 {
-    calls.push_back({QStringLiteral("chooseColor"), {describe(owner)}});
+    calls.push_back({PlatformCall::ChooseColor, {describe(owner)}});
     colorDialogSlots.push_back(customColors);
     const ColorAnswer answer = takeFront(colorAnswers, ColorAnswer{});
     if (answer.color)
@@ -92,7 +104,7 @@ std::optional<ColorRef> ScriptedPlatform::chooseColor(QWidget* owner, CustomColo
 MessageResult ScriptedPlatform::messageBox(QWidget* owner, const QString& text, MessageButtons buttons,
                                            MessageIcon icon, const QString& title)
 {
-    calls.push_back({QStringLiteral("messageBox"),
+    calls.push_back({PlatformCall::MessageBox,
                      {text, toString(buttons), toString(icon), title, describe(owner)}});
     if (whileMessage)
         whileMessage(calls.back());
@@ -102,12 +114,12 @@ MessageResult ScriptedPlatform::messageBox(QWidget* owner, const QString& text, 
 
 void ScriptedPlatform::beep()
 {
-    calls.push_back({QStringLiteral("beep"), {}});
+    calls.push_back({PlatformCall::Beep, {}});
 }
 
 void ScriptedPlatform::runModal(QDialog* window)
 {
-    calls.push_back({QStringLiteral("runModal"), {describe(window)}});
+    calls.push_back({PlatformCall::RunModal, {describe(window)}});
     window->show();
     if (whileModal)
         whileModal(window);
@@ -116,27 +128,27 @@ void ScriptedPlatform::runModal(QDialog* window)
 
 Outcome ScriptedPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
 {
-    calls.push_back({QStringLiteral("showHelpContents"), {helpFile, describe(owner)}});
+    calls.push_back({PlatformCall::ShowHelpContents, {helpFile, describe(owner)}});
     const QString error = takeFront(helpAnswers, QString());
     return error.isEmpty() ? Outcome{} : Outcome::failure(error);
 }
 
 int ScriptedPlatform::showFileProperties(QWidget* owner, const QString& path)
 {
-    calls.push_back({QStringLiteral("showFileProperties"), {path, describe(owner)}});
+    calls.push_back({PlatformCall::ShowFileProperties, {path, describe(owner)}});
     return takeFront(propertiesAnswers, 42);
 }
 
 void ScriptedPlatform::beginBusy(QWidget* window, BusyScope scope)
 {
     ++busyDepth;
-    calls.push_back({QStringLiteral("beginBusy"), {toString(scope), describe(window)}});
+    calls.push_back({PlatformCall::BeginBusy, {toString(scope), describe(window)}});
 }
 
 void ScriptedPlatform::endBusy(QWidget* window, BusyScope scope)
 {
     --busyDepth;
-    calls.push_back({QStringLiteral("endBusy"), {toString(scope), describe(window)}});
+    calls.push_back({PlatformCall::EndBusy, {toString(scope), describe(window)}});
 }
 
 } // namespace larkspan

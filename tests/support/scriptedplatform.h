@@ -11,12 +11,18 @@
 
 namespace larkspan {
 
+// The calls that the scripted platform records, by the name of the platform's function.
+enum class PlatformCall {
+    OpenFile, SaveFile, ChooseColor, MessageBox, Beep, RunModal, ShowHelpContents, ShowFileProperties, BeginBusy,
+    EndBusy
+};
+
 // A platform for tests: plays back queued answers and records every call with its arguments.
 // With no answer queued, dialogs are cancelled, message boxes answer OK (or No), help and properties succeed.
 class ScriptedPlatform final : public Platform {
 public:
     struct Call {
-        QString what;      // "openFile", "saveFile", "chooseColor", "messageBox", "beep", "runModal", ...
+        PlatformCall what;
         QStringList args;
     };
 
@@ -41,8 +47,8 @@ public:
     std::vector<CustomColors> colorDialogSlots; // the custom slots each colour dialog opened with
     int busyDepth = 0;
 
-    int count(const QString& what) const;
-    std::vector<Call> callsOf(const QString& what) const;
+    int count(PlatformCall what) const;
+    std::vector<Call> callsOf(PlatformCall what) const;
     QStringList messages() const; // the texts of all message boxes, in order
 
     std::optional<OpenFileResult> openFile(const FileDialogRequest& request) override;
@@ -58,6 +64,8 @@ public:
     void endBusy(QWidget* window, BusyScope scope) override;
 };
 
+QString nameOf(PlatformCall call); // the function's name: "openFile", "messageBox", ...
+char* toString(PlatformCall call); // for QCOMPARE
 QString toString(MessageIcon icon);
 QString toString(MessageButtons buttons);
 QString toString(BusyScope scope);

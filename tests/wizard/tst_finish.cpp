@@ -150,12 +150,12 @@ private slots:
                 f.press(CmdSourceBrowser);
             };
             f.press(CmdSourceBrowser);
-            QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
-            QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
+            QCOMPARE(f.platform.count(PlatformCall::RunModal), 1);
+            QCOMPARE(f.platform.count(PlatformCall::BeginBusy), 1);
             QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
             // The mark is cleared: the next press is served again.
             f.press(CmdSourceBrowser);
-            QCOMPARE(f.platform.count(QStringLiteral("runModal")), 2);
+            QCOMPARE(f.platform.count(PlatformCall::RunModal), 2);
             QCOMPARE(nested, 2);
         } else {
             f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
@@ -167,8 +167,8 @@ private slots:
             f.platform.messageAnswers.push_back(MessageResult::No);
             f.forward();
             QCOMPARE(nested, 1);
-            QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 1);
-            QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 1);
+            QCOMPARE(f.platform.count(PlatformCall::SaveFile), 1);
+            QCOMPARE(f.platform.count(PlatformCall::BeginBusy), 1);
             QVERIFY(!QFile::exists(QDir(folder.path()).filePath(QStringLiteral("second.htm"))));
             QVERIFY(!f.wiz->finishPage().finishBusy);
         }
@@ -207,7 +207,7 @@ private slots:
 
         // The mark was cleared on the way out: the next Finish asks again.
         f.forward();
-        QCOMPARE(f.platform.count(QStringLiteral("saveFile")), 2);
+        QCOMPARE(f.platform.count(PlatformCall::SaveFile), 2);
     }
 
     void finishWithoutTheSourceBrowser()
@@ -238,7 +238,7 @@ private slots:
         // The chosen folder is the current one now.
         QCOMPARE(QDir::currentPath(), QDir(folder.path()).canonicalPath());
         // Written through the source browser, loaded and never shown, holding the document until the end.
-        QCOMPARE(f.platform.count(QStringLiteral("runModal")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::RunModal), 0);
         QVERIFY(browserLoaded);
         QVERIFY(browserHidden);
         QCOMPARE(held, document);
@@ -247,9 +247,9 @@ private slots:
 
         QStringList order;
         for (const auto& call : f.platform.calls)
-            order << call.what;
+            order << nameOf(call.what);
         QCOMPARE(order, (QStringList{u"saveFile"_s, u"beginBusy"_s, u"endBusy"_s, u"beep"_s, u"messageBox"_s}));
-        QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args,
+        QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args,
                  (QStringList{Congratulation, u"yesno"_s, u"none"_s, u"Larkspan"_s, u"frmWiz"_s}));
     }
 
@@ -292,7 +292,7 @@ private slots:
         // A folder that refused the page does not become the one the next dialog opens in.
         QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
 
-        const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(1));
         const QStringList& box = boxes[0].args;
         const QString opening = QStringLiteral("Your web page could not be saved as\r\n%1\r\n\r\n")
@@ -300,7 +300,7 @@ private slots:
         QVERIFY2(box[0].startsWith(opening), qPrintable(box[0]));
         QVERIFY2(box[0].size() > opening.size(), "the system's reason follows");
         QCOMPARE(box.mid(1), (QStringList{u"ok"_s, u"critical"_s, u"Larkspan"_s, u"frmWiz"_s}));
-        QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::Beep), 0);
 
         // The old page is as it was, nothing else appeared, and the wizard keeps every answer on its last page.
         QCOMPARE(readAll(old), QByteArray("the page saved last time\r\n"));

@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(f.wiz->cancelButton(), f.wiz->cmdButton[cancelButton]);
         if (!focus.isEmpty())
             QCOMPARE(f.focusName(), focus);
-        QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::Beep), 0);
     }
 
     void escapeEndsTheProgram_data()
@@ -326,21 +326,21 @@ private slots:
 
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Layout));
         QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1 - Select a page layout"));
-        QCOMPARE(f.platform.count(QStringLiteral("beep")), 1);
-        const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        QCOMPARE(f.platform.count(PlatformCall::Beep), 1);
+        const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].args, (QStringList{QStringLiteral("Please select a layout style before proceeding."),
                                               QStringLiteral("ok"), QStringLiteral("information"),
                                               QStringLiteral("Larkspan"), QStringLiteral("frmWiz")}));
         // The beep comes before the message.
-        QCOMPARE(f.platform.calls.front().what, QStringLiteral("beep"));
+        QCOMPARE(f.platform.calls.front().what, PlatformCall::Beep);
         QCOMPARE(f.focusName(), QStringLiteral("cbBox_0"));
 
         // Empty title and heading do not hold the wizard back.
         f.wiz->cbBox[CbLayout]->setCurrentIndex(int(LayoutStyle::TableImageLeft));
         f.forward();
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Colors));
-        QCOMPARE(f.platform.count(QStringLiteral("beep")), 1);
+        QCOMPARE(f.platform.count(PlatformCall::Beep), 1);
     }
 
     void layoutDescriptions_data()
@@ -448,11 +448,11 @@ private slots:
         f.goTo(WizardPage::Layout);
         f.press(CmdHelp);
 
-        const auto viewer = f.platform.callsOf(QStringLiteral("showHelpContents"));
+        const auto viewer = f.platform.callsOf(PlatformCall::ShowHelpContents);
         QCOMPARE(viewer.size(), size_t(helpFile.isEmpty() ? 0 : 1));
         if (!helpFile.isEmpty())
             QCOMPARE(viewer[0].args, (QStringList{helpFile, QStringLiteral("frmWiz")}));
-        const auto boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(message.isEmpty() ? 0 : 1));
         if (!message.isEmpty())
             QCOMPARE(boxes[0].args.mid(0, 4), message);

@@ -272,20 +272,20 @@ private slots:
 
         QCOMPARE(f.focusName(), QStringLiteral("txtBox_7"));
         if (entry.isEmpty()) {
-            QCOMPARE(f.platform.count(QStringLiteral("beep")), 1);
-            const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+            QCOMPARE(f.platform.count(PlatformCall::Beep), 1);
+            const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(PlatformCall::MessageBox);
             QCOMPARE(boxes.size(), std::size_t(1));
             QCOMPARE(boxes.front().args.mid(0, 4),
                      (QStringList{u"Please include both Link Address and Link Description."_s, u"ok"_s,
                                   u"information"_s, u"Larkspan"_s}));
-            QCOMPARE(f.platform.calls.front().what, QStringLiteral("beep"));
+            QCOMPARE(f.platform.calls.front().what, PlatformCall::Beep);
             QCOMPARE(f.wiz->lstBox[LstLinks]->count(), 0);
             QCOMPARE(f.wiz->boxText(TxtLinkAddress), address);
             QCOMPARE(f.wiz->boxText(TxtLinkDescription), description);
             QCOMPARE(f.wiz->lblLabel[LblLinkCounter]->text(), counterText(links, 0));
             return;
         }
-        QCOMPARE(f.platform.count(QStringLiteral("beep")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::Beep), 0);
         QVERIFY(f.platform.messages().isEmpty());
         QCOMPARE(toQtList(f.wiz->pageSpec().links), QStringList{entry});
         QVERIFY(f.wiz->boxText(TxtLinkAddress).isEmpty());

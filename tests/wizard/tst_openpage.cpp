@@ -139,7 +139,7 @@ private slots:
         // Another day: the page keeps the date it was made on.
         f.wiz->finishPage().setCalendar([] { return QDate(2030, 1, 1); }, english());
         QVERIFY(f.wiz->openPage(path));
-        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
         QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
         f.forward();
@@ -246,7 +246,7 @@ private slots:
         const QStringList messages = f.platform.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains(path) && messages[0].contains(reason), qPrintable(messages[0]));
-        QCOMPARE(f.platform.callsOf(QStringLiteral("messageBox"))[0].args[2], QStringLiteral("critical"));
+        QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args[2], QStringLiteral("critical"));
         QCOMPARE(shownAnswers(*f.wiz), before);
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
     }
@@ -284,7 +284,7 @@ private slots:
         f.platform.messageAnswers.push_back(answer);
         dropOn(*f.wiz, path);
 
-        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), answersMade ? 1 : 0);
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), answersMade ? 1 : 0);
         if (answersMade)
             QVERIFY(f.platform.messages()[0].contains(path));
         QCOMPARE(f.wiz->boxText(TxtTitle),

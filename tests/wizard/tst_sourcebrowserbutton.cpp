@@ -47,8 +47,8 @@ private slots:
         };
         f.press(CmdSourceBrowser);
 
-        QCOMPARE(f.platform.count(QStringLiteral("runModal")), 1);
-        QCOMPARE(f.platform.callsOf(QStringLiteral("runModal"))[0].args, QStringList{QStringLiteral("frmEdit")});
+        QCOMPARE(f.platform.count(PlatformCall::RunModal), 1);
+        QCOMPARE(f.platform.callsOf(PlatformCall::RunModal)[0].args, QStringList{QStringLiteral("frmEdit")});
         QCOMPARE(held, expected);
         QCOMPARE(shown, QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         // Owned by the wizard, so that it is shown over it and goes with it.
@@ -59,13 +59,13 @@ private slots:
         // The pointer was busy over the main window from before the writer ran until the window was closed.
         QStringList order;
         for (const auto& call : f.platform.calls)
-            if (call.what == u"beginBusy" || call.what == u"runModal" || call.what == u"endBusy")
-                order << call.what + u' ' + call.args.join(u' ');
+            if (call.what == PlatformCall::BeginBusy || call.what == PlatformCall::RunModal || call.what == PlatformCall::EndBusy)
+                order << nameOf(call.what) + u' ' + call.args.join(u' ');
         QCOMPARE(order, (QStringList{u"beginBusy window frmWiz"_s, u"runModal frmEdit"_s, u"endBusy window frmWiz"_s}));
         QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
         QVERIFY(!f.wiz->hasSourceBrowser());
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
-        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
     }
 
     void sourceBrowserRegeneratesEachTime()

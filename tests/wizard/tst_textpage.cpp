@@ -185,8 +185,8 @@ private slots:
         QCOMPARE(request.defaultExtension, QStringLiteral("txt"));
         QVERIFY(request.mayNameMissingFile);
         QCOMPARE(f.wiz->boxText(TxtPageText), QStringLiteral("kept"));
-        QCOMPARE(f.platform.count(QStringLiteral("messageBox")), 0);
-        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), 0);
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
+        QCOMPARE(f.platform.count(PlatformCall::BeginBusy), 0);
     }
 
     // How each kind of file is decoded and its lines ended is in tst_textimport; here the result replaces the page
@@ -210,10 +210,10 @@ private slots:
 
         QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
         QCOMPARE(f.platform.messages(), QStringList());
-        const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(QStringLiteral("beginBusy"));
+        const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(PlatformCall::BeginBusy);
         QCOMPARE(begins.size(), std::size_t(1));
         QCOMPARE(begins.front().args.value(0), QStringLiteral("application"));
-        QCOMPARE(f.platform.count(QStringLiteral("endBusy")), 1);
+        QCOMPARE(f.platform.count(PlatformCall::EndBusy), 1);
         QCOMPARE(f.platform.busyDepth, 0);
 
         pageText(f)->undo();
@@ -251,7 +251,7 @@ private slots:
             return;
         }
         QCOMPARE(f.controls.boxText(TxtPageText), QStringLiteral("my own text"));
-        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), std::size_t(1));
         const QStringList& args = boxes.front().args; // text, buttons, icon, title
         QCOMPARE(visible(args.at(0)), visible(tooLarge));
@@ -298,7 +298,7 @@ private slots:
         f.page->cmdButton_Click(CmdImportText);
 
         QCOMPARE(visible(f.controls.boxText(TxtPageText)), visible(typed));
-        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(QStringLiteral("messageBox"));
+        const std::vector<ScriptedPlatform::Call> boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), std::size_t(1));
         const QString text = boxes.front().args.at(0);
         QVERIFY2(text.startsWith(QStringLiteral("There was a problem opening the data file.\r\n") + reason),
@@ -306,7 +306,7 @@ private slots:
         QVERIFY2(text.endsWith(QDir::toNativeSeparators(path)), qPrintable(text));
         QCOMPARE(boxes.front().args.at(2), QStringLiteral("critical"));
         QCOMPARE(f.platform.busyDepth, 0);
-        QCOMPARE(f.platform.count(QStringLiteral("beginBusy")), f.platform.count(QStringLiteral("endBusy")));
+        QCOMPARE(f.platform.count(PlatformCall::BeginBusy), f.platform.count(PlatformCall::EndBusy));
     }
 
     void pasteTakesOnlyText_data()
