@@ -59,7 +59,8 @@ private slots:
         // The pointer was busy over the main window from before the writer ran until the window was closed.
         QStringList order;
         for (const auto& call : f.platform.calls)
-            if (call.what == PlatformCall::BeginBusy || call.what == PlatformCall::RunModal || call.what == PlatformCall::EndBusy)
+            if (call.what == PlatformCall::BeginBusy || call.what == PlatformCall::RunModal ||
+                call.what == PlatformCall::EndBusy)
                 order << nameOf(call.what) + u' ' + call.args.join(u' ');
         QCOMPARE(order, (QStringList{u"beginBusy window frmWiz"_s, u"runModal frmEdit"_s, u"endBusy window frmWiz"_s}));
         QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
