@@ -295,7 +295,7 @@ def start_xvfb(scratch):
         number = os.read(read_end, 16).decode().strip()
         os.close(read_end)
         os.environ["DISPLAY"] = ":" + number
-        for _ in range(30):
+        for _ in range(100):  # up to ten seconds on a busy machine
             try:
                 xdisplay.Display().close()
                 if server.poll() is None:
