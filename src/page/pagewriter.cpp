@@ -1,5 +1,6 @@
 #include "page/pagewriter.h"
 
+#include "page/bytescan.h"
 #include "page/pageskeleton.h"
 
 #include <cstddef>
@@ -20,38 +21,55 @@ using namespace skeleton;
 template <class... Pieces>
 constexpr bool kOnlyViews = (!std::is_array_v<Pieces> && ...);
 
+// The escapes of the jump menu's script strings; the "/" of "</" gets a backslash before it.
+constexpr string_view kEscapedBackslash = "\\\\"sv;
+constexpr string_view kEscapedQuote = "\\'"sv;
+constexpr string_view kEscapedCarriageReturn = "\\r"sv;
+constexpr string_view kEscapedLineFeed = "\\n"sv;
+constexpr string_view kSlashEscape = "\\"sv;
+
 // The jump menu writes each address and description inside a JavaScript string in single quotes. There they keep
 // their mark-up, but the string must hold them whole: a backslash, a quote or a line break would end or spoil it, and
-// "</" could end the script early. Each becomes its escape, "</" "<\/".
-std::size_t scriptStringSize(string_view text)
+// "</" could end the script early. Each becomes its escape, "</" "<\/". The entry goes to the sink in runs between
+// the few bytes that need a look, the first TAB among them, which parts the address from the description.
+template <class Sink>
+void writeMenuOption(Sink& sink, string_view entry)
 {
-    std::size_t size = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' || c == '\'' || c == '\r' || c == '\n' || (c == '<' && i + 1 < text.size() && text[i + 1] == '/'))
-            ++size;
-    }
-    return size;
-}
-
-char* copyScriptString(char* out, string_view text)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
-        case '\\': *out++ = '\\', *out++ = '\\'; break;
-        case '\'': *out++ = '\\', *out++ = '\''; break;
-        case '\r': *out++ = '\\', *out++ = 'r'; break;
-        case '\n': *out++ = '\\', *out++ = 'n'; break;
+    sink.put(kOptionStart);
+    bool inAddress = true;
+    std::size_t run = 0;
+    scan::visitEach<'\t', '\\', '\'', '\r', '\n', '<'>(entry, 0, [&](std::size_t i) {
+        string_view escape;
+        switch (entry[i]) {
+        case '\t':
+            // Further TABs belong to the description as they are.
+            if (inAddress) {
+                sink.put(entry.substr(run, i - run), kAnchorMiddle);
+                run = i + 1;
+                inAddress = false;
+            }
+            return true;
         case '<':
-            *out++ = '<';
-            if (i + 1 < text.size() && text[i + 1] == '/')
-                *out++ = '\\';
-            break;
-        default: *out++ = c;
+            if (i + 1 < entry.size() && entry[i + 1] == '/') {
+                sink.put(entry.substr(run, i + 1 - run), kSlashEscape);
+                run = i + 1;
+            }
+            return true;
+        case '\\': escape = kEscapedBackslash; break;
+        case '\'': escape = kEscapedQuote; break;
+        case '\r': escape = kEscapedCarriageReturn; break;
+        default: escape = kEscapedLineFeed; break;
         }
-    }
-    return out;
+        sink.put(entry.substr(run, i - run), escape);
+        run = i + 1;
+        return true;
+    });
+    sink.put(entry.substr(run));
+    // An entry without a TAB cannot come from the links page; it is taken as a bare address so the page is still
+    // written.
+    if (inAddress)
+        sink.put(kAnchorMiddle);
+    sink.put(kOptionEnd);
 }
 
 // Counts, without writing, an upper bound of the bytes a writer produces.
@@ -71,10 +89,12 @@ public:
         put(before, entry, middle, after);
     }
 
-    void putMenuOption(const std::string& entry)
+    // An entry at most doubles in the script strings, its TAB becoming the two bytes between address and
+    // description; counting that bound spares the count a search of every entry for what needs escaping.
+    void putMenuOption(string_view entry)
     {
         put(kOptionStart, kAnchorMiddle, kOptionEnd);
-        total += scriptStringSize(entry);
+        total += 2 * entry.size();
     }
 
     std::size_t size() const { return total; }
@@ -104,25 +124,14 @@ public:
     void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
     {
         const string_view text(entry);
-        const auto tab = text.find('\t');
-        if (tab == string_view::npos)
+        const auto tab = scan::findAny<'\t'>(text, 0);
+        if (tab == scan::npos)
             put(before, text, middle, after);
         else
             put(before, text.substr(0, tab), middle, text.substr(tab + 1), after);
     }
 
-    // The same split as putLink, each part escaped for the script string it stands in.
-    void putMenuOption(const std::string& entry)
-    {
-        const string_view text(entry);
-        const auto tab = text.find('\t');
-        put(kOptionStart);
-        cursor = copyScriptString(cursor, text.substr(0, tab));
-        put(kAnchorMiddle);
-        if (tab != string_view::npos)
-            cursor = copyScriptString(cursor, text.substr(tab + 1));
-        put(kOptionEnd);
-    }
+    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
 
     char* end() const { return cursor; }
 
