@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -17,49 +18,82 @@
 namespace larkspan::scan {
 
 inline constexpr std::size_t npos = std::string_view::npos;
-
-#if defined(__SSE2__)
 inline constexpr std::size_t kBlock = 16;
 
+#if defined(__SSE2__)
 // Bit i set when p[i] is one of the bytes, for the sixteen bytes at p.
-template <char... bytes>
-unsigned marks(const char* p)
+template <class... Bytes>
+unsigned blockMarks(const char* p, Bytes... bytes)
 {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i hits = _mm_setzero_si128();
     ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, _mm_set1_epi8(bytes)))), ...);
     return static_cast<unsigned>(_mm_movemask_epi8(hits));
 }
+#endif
 
-// The marks of the last rest bytes of text (0 < rest < kBlock), without reading outside it.
+// The bytes looked for, known when the program is built.
 template <char... bytes>
-unsigned tailMarks(const char* data, std::size_t size, std::size_t rest)
+struct AnyOf {
+    static bool has(char c) { return ((c == bytes) || ...); }
+#if defined(__SSE2__)
+    static unsigned marks(const char* p) { return blockMarks(p, bytes...); }
+#endif
+};
+
+// One byte looked for, known only when the program runs.
+class OneByte {
+public:
+    // The pattern is made from four copies of the byte: set from the byte alone, GCC moves it through memory in a
+    // way that stalls each search for a dozen cycles.
+    explicit OneByte(char byte) : byte(byte)
+#if defined(__SSE2__)
+        , pattern(_mm_set1_epi32(static_cast<int>(static_cast<unsigned char>(byte) * 0x01010101u)))
+#endif
+    {
+    }
+
+    bool has(char c) const { return c == byte; }
+#if defined(__SSE2__)
+    unsigned marks(const char* p) const
+    {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, pattern)));
+    }
+#endif
+
+private:
+    char byte;
+#if defined(__SSE2__)
+    __m128i pattern;
+#endif
+};
+
+#if defined(__SSE2__)
+// The marks of the n bytes at start (n < kBlock), copied into a block so as not to read beyond them.
+template <class Set>
+unsigned partialMarks(const Set& set, const char* start, std::size_t n)
 {
-    if (size >= kBlock)
-        return marks<bytes...>(data + size - kBlock) >> (kBlock - rest);
-    // A short text is copied into a block of NULs, which are never looked for.
     char padded[kBlock] = {};
-    const char* const start = data + size - rest;
-    if (rest >= 8) {
+    if (n >= 8) {
         std::memcpy(padded, start, 8);
-        std::memcpy(padded + rest - 8, data + size - 8, 8);
-    } else if (rest >= 4) {
+        std::memcpy(padded + n - 8, start + n - 8, 8);
+    } else if (n >= 4) {
         std::memcpy(padded, start, 4);
-        std::memcpy(padded + rest - 4, data + size - 4, 4);
+        std::memcpy(padded + n - 4, start + n - 4, 4);
     } else {
-        for (std::size_t k = 0; k < rest; ++k)
+        for (std::size_t k = 0; k < n; ++k)
             padded[k] = start[k];
     }
-    return marks<bytes...>(padded);
+    return set.marks(padded) & ((1u << n) - 1);
 }
 #endif
 
-// Calls visit(i) for each position i at or after from (from <= text.size()) where one of the bytes stands, in
+// Calls visit(i) for each position i at or after from (from <= text.size()) where a byte of the set stands, in
 // order, while it returns true. Never reads outside text.
-template <char... bytes, class Visit>
-void visitEach(std::string_view text, std::size_t from, Visit visit)
+template <class Set, class Visit>
+void visitEach(std::string_view text, std::size_t from, const Set& set, Visit visit)
 {
-    static_assert(((bytes != '\0') && ...), "NUL pads short texts");
     const char* const data = text.data();
     const std::size_t size = text.size();
     std::size_t i = from;
@@ -71,27 +105,97 @@ void visitEach(std::string_view text, std::size_t from, Visit visit)
         return true;
     };
     for (; size - i >= kBlock; i += kBlock)
-        if (!visitMarks(i, marks<bytes...>(data + i)))
+        if (!visitMarks(i, set.marks(data + i)))
             return;
-    if (i < size)
-        visitMarks(i, tailMarks<bytes...>(data, size, size - i));
+    const std::size_t rest = size - i;
+    if (rest == 0)
+        return;
+    // The last block overlaps the one before, whose bytes are shifted out.
+    visitMarks(i, size >= kBlock ? set.marks(data + size - kBlock) >> (kBlock - rest)
+                                 : partialMarks(set, data + i, rest));
 #else
     for (; i < size; ++i)
-        if (((data[i] == bytes) || ...) && !visit(i))
+        if (set.has(data[i]) && !visit(i))
             return;
 #endif
 }
 
-// The first position at or after from where one of the bytes stands, npos when there is none.
-template <char... bytes>
-std::size_t findAny(std::string_view text, std::size_t from)
+// The first position at or after from where a byte of the set stands, npos when there is none.
+template <class Set>
+std::size_t findFirst(std::string_view text, std::size_t from, const Set& set)
 {
     std::size_t found = npos;
-    visitEach<bytes...>(text, from, [&](std::size_t i) {
+    visitEach(text, from, set, [&](std::size_t i) {
         found = i;
         return false;
     });
     return found;
+}
+
+// Calls visit(i) for each position i before end (end <= text.size()) where a byte of the set stands, from the last
+// down, while it returns true. Never reads outside text.
+template <class Set, class Visit>
+void visitEachBackward(std::string_view text, std::size_t end, const Set& set, Visit visit)
+{
+    const char* const data = text.data();
+    std::size_t i = end;
+#if defined(__SSE2__)
+    const auto visitMarks = [&](std::size_t base, unsigned found) {
+        while (found != 0) {
+            const int last = std::bit_width(found) - 1;
+            if (!visit(base + static_cast<std::size_t>(last)))
+                return false;
+            found &= ~(1u << last);
+        }
+        return true;
+    };
+    for (; i >= kBlock; i -= kBlock)
+        if (!visitMarks(i - kBlock, set.marks(data + i - kBlock)))
+            return;
+    if (i == 0)
+        return;
+    // The first block, of which only the bytes before i count.
+    visitMarks(0, text.size() >= kBlock ? set.marks(data) & ((1u << i) - 1) : partialMarks(set, data, i));
+#else
+    while (i > 0)
+        if (set.has(data[--i]) && !visit(i))
+            return;
+#endif
+}
+
+// The last position before end where a byte of the set stands, npos when there is none.
+template <class Set>
+std::size_t findLast(std::string_view text, std::size_t end, const Set& set)
+{
+    std::size_t found = npos;
+    visitEachBackward(text, end, set, [&](std::size_t i) {
+        found = i;
+        return false;
+    });
+    return found;
+}
+
+// Whether the n bytes at a and b are the same. Most texts compared are a few dozen bytes long, about what a call
+// into the library's memcmp costs; they are compared as words, the last word overlapping the one before.
+inline bool sameBytes(const char* a, const char* b, std::size_t n)
+{
+    const auto word = [](const char* p) {
+        std::uint64_t w;
+        std::memcpy(&w, p, sizeof w);
+        return w;
+    };
+    if (n > 64)
+        return std::memcmp(a, b, n) == 0;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8)
+            if (word(a + i) != word(b + i))
+                return false;
+        return word(a + n - 8) == word(b + n - 8);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
 }
 
 } // namespace larkspan::scan

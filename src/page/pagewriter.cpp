@@ -1,10 +1,13 @@
 #include "page/pagewriter.h"
 
 #include "page/bytescan.h"
+#include "page/pagematch.h"
 #include "page/pageskeleton.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
@@ -38,7 +41,7 @@ void writeMenuOption(Sink& sink, string_view entry)
     sink.put(kOptionStart);
     bool inAddress = true;
     std::size_t run = 0;
-    scan::visitEach<'\t', '\\', '\'', '\r', '\n', '<'>(entry, 0, [&](std::size_t i) {
+    scan::visitEach(entry, 0, scan::AnyOf<'\t', '\\', '\'', '\r', '\n', '<'>{}, [&](std::size_t i) {
         string_view escape;
         switch (entry[i]) {
         case '\t':
@@ -72,6 +75,18 @@ void writeMenuOption(Sink& sink, string_view entry)
     sink.put(kOptionEnd);
 }
 
+// The address is the text before the first TAB, the description all after it, further TABs included. An entry
+// without a TAB cannot come from the links page; it is taken as a bare address so the page is still written.
+template <class Sink>
+void writeLink(Sink& sink, string_view before, string_view entry, string_view middle, string_view after)
+{
+    const auto tab = scan::findFirst(entry, 0, scan::AnyOf<'\t'>{});
+    if (tab == scan::npos)
+        sink.put(before, entry, middle, after);
+    else
+        sink.put(before, entry.substr(0, tab), middle, entry.substr(tab + 1), after);
+}
+
 // Counts, without writing, an upper bound of the bytes a writer produces.
 class SizeSink {
 public:
@@ -84,7 +99,7 @@ public:
 
     // The entry is counted whole: the TAB the writer drops only makes the count one too high, and saves a second
     // search for it on pages with thousands of links.
-    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
     {
         put(before, entry, middle, after);
     }
@@ -118,17 +133,9 @@ public:
         cursor = out;
     }
 
-    // The address is the text before the first TAB, the description all after it, further TABs included. An
-    // entry without a TAB cannot come from the links page; it is taken as a bare address so the page is still
-    // written.
-    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
     {
-        const string_view text(entry);
-        const auto tab = scan::findAny<'\t'>(text, 0);
-        if (tab == scan::npos)
-            put(before, text, middle, after);
-        else
-            put(before, text.substr(0, tab), middle, text.substr(tab + 1), after);
+        writeLink(*this, before, entry, middle, after);
     }
 
     void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
@@ -168,6 +175,92 @@ private:
     }
 
     char* cursor;
+};
+
+// Compares what would be written with a document given in parts, and remembers whether all of it was the same. The
+// reader checks its reading this way: on a page that reads, the whole document is compared but nothing is written.
+// Like TextSink it works on a local copy of its cursor, and it compares short pieces as overlapping words.
+class MatchSink {
+public:
+    explicit MatchSink(std::span<const string_view> parts) : next(parts.begin()), last(parts.end()) {}
+
+    template <class... Pieces>
+    void put(const Pieces&... pieces)
+    {
+        static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
+        const std::size_t n = (std::size_t{0} + ... + string_view(pieces).size());
+        if (n > static_cast<std::size_t>(partEnd - cursor)) {
+            // Only the two pieces that hold the maker's addresses reach across parts.
+            (matchAcross(string_view(pieces)), ...);
+            return;
+        }
+        const char* in = cursor;
+        std::uint64_t differ = 0;
+        ((differ |= difference(in, string_view(pieces)), in += string_view(pieces).size()), ...);
+        cursor = in;
+        same = same && differ == 0;
+    }
+
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
+    {
+        writeLink(*this, before, entry, middle, after);
+    }
+
+    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
+
+    // Whether everything written was the same as the parts, and nothing of them is left over.
+    bool matched() const { return same && cursor == partEnd && next == last; }
+
+private:
+    // Not zero when the piece differs from the bytes at in.
+    static std::uint64_t difference(const char* in, string_view piece)
+    {
+        const char* p = piece.data();
+        const std::size_t n = piece.size();
+        const auto word = [](const char* at) {
+            std::uint64_t w;
+            std::memcpy(&w, at, sizeof w);
+            return w;
+        };
+        const auto half = [](const char* at) {
+            std::uint32_t w;
+            std::memcpy(&w, at, sizeof w);
+            return w;
+        };
+        if (n > 16)
+            return scan::sameBytes(in, p, n) ? 0 : 1;
+        if (n >= 8)
+            return (word(in) ^ word(p)) | (word(in + n - 8) ^ word(p + n - 8));
+        if (n >= 4)
+            return (half(in) ^ half(p)) | (half(in + n - 4) ^ half(p + n - 4));
+        std::uint64_t differ = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            differ |= static_cast<unsigned char>(in[i] ^ p[i]);
+        return differ;
+    }
+
+    void matchAcross(string_view piece)
+    {
+        while (piece.size() > static_cast<std::size_t>(partEnd - cursor)) {
+            const std::size_t rest = static_cast<std::size_t>(partEnd - cursor);
+            if (next == last || !scan::sameBytes(piece.data(), cursor, rest)) {
+                same = false;
+                return;
+            }
+            piece.remove_prefix(rest);
+            cursor = next->data();
+            partEnd = cursor + next->size();
+            ++next;
+        }
+        same = same && scan::sameBytes(piece.data(), cursor, piece.size());
+        cursor += piece.size();
+    }
+
+    const char* cursor = nullptr;
+    const char* partEnd = nullptr;
+    std::span<const string_view>::iterator next;
+    std::span<const string_view>::iterator last;
+    bool same = true;
 };
 
 // Left-column cells of the table layouts and the basic layouts' single column share one form; the right column
@@ -316,6 +409,14 @@ void writeSized(std::string& target, Write write)
     target.resize(static_cast<std::size_t>(text.end() - target.data()));
 }
 
+template <class Write>
+bool writesExactly(std::span<const string_view> parts, Write write)
+{
+    MatchSink match(parts);
+    write(match);
+    return match.matched();
+}
+
 } // namespace
 
 void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, std::string& target)
@@ -326,6 +427,13 @@ void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, std::str
 void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::string& target)
 {
     writeSized(target, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+}
+
+bool WritesExactly(const PageSpec& spec, const std::string& createdOn, std::span<const string_view> parts)
+{
+    if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
+        return writesExactly(parts, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+    return writesExactly(parts, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
 }
 
 } // namespace larkspan
