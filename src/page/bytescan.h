@@ -90,9 +90,10 @@ unsigned partialMarks(const Set& set, const char* start, std::size_t n)
 #endif
 
 // Calls visit(i) for each position i at or after from (from <= text.size()) where a byte of the set stands, in
-// order, while it returns true. Never reads outside text.
+// order, while it returns true. Never reads outside text. Always inlined, like findFirst: a search is mostly over
+// within a block or two, and a call would cost as much.
 template <class Set, class Visit>
-void visitEach(std::string_view text, std::size_t from, const Set& set, Visit visit)
+[[gnu::always_inline]] inline void visitEach(std::string_view text, std::size_t from, const Set& set, Visit visit)
 {
     const char* const data = text.data();
     const std::size_t size = text.size();
@@ -122,7 +123,7 @@ void visitEach(std::string_view text, std::size_t from, const Set& set, Visit vi
 
 // The first position at or after from where a byte of the set stands, npos when there is none.
 template <class Set>
-std::size_t findFirst(std::string_view text, std::size_t from, const Set& set)
+[[gnu::always_inline]] inline std::size_t findFirst(std::string_view text, std::size_t from, const Set& set)
 {
     std::size_t found = npos;
     visitEach(text, from, set, [&](std::size_t i) {
