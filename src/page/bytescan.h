@@ -21,11 +21,15 @@ inline constexpr std::size_t npos = std::string_view::npos;
 inline constexpr std::size_t kBlock = 16;
 
 #if defined(__SSE2__)
-// Bit i set when p[i] is one of the bytes, for the sixteen bytes at p.
-template <class... Bytes>
-unsigned blockMarks(const char* p, Bytes... bytes)
+inline __m128i loadBlock(const char* p)
 {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Bit i set when byte i of the block is one of the bytes.
+template <class... Bytes>
+unsigned blockMarks(__m128i block, Bytes... bytes)
+{
     __m128i hits = _mm_setzero_si128();
     ((hits = _mm_or_si128(hits, _mm_cmpeq_epi8(block, _mm_set1_epi8(bytes)))), ...);
     return static_cast<unsigned>(_mm_movemask_epi8(hits));
@@ -37,7 +41,7 @@ template <char... bytes>
 struct AnyOf {
     static bool has(char c) { return ((c == bytes) || ...); }
 #if defined(__SSE2__)
-    static unsigned marks(const char* p) { return blockMarks(p, bytes...); }
+    static unsigned marks(__m128i block) { return blockMarks(block, bytes...); }
 #endif
 };
 
@@ -55,9 +59,8 @@ public:
 
     bool has(char c) const { return c == byte; }
 #if defined(__SSE2__)
-    unsigned marks(const char* p) const
+    unsigned marks(__m128i block) const
     {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, pattern)));
     }
 #endif
@@ -70,22 +73,28 @@ private:
 };
 
 #if defined(__SSE2__)
-// The marks of the n bytes at start (n < kBlock), copied into a block so as not to read beyond them.
+// The marks of the n bytes at start (n < kBlock), without reading beyond them. The block is put together in
+// registers: written to the stack in pieces and loaded whole, it would wait a dozen cycles for the pieces.
 template <class Set>
 unsigned partialMarks(const Set& set, const char* start, std::size_t n)
 {
-    char padded[kBlock] = {};
-    if (n >= 8) {
-        std::memcpy(padded, start, 8);
-        std::memcpy(padded + n - 8, start + n - 8, 8);
+    const auto load = [](const char* p, auto word) {
+        std::memcpy(&word, p, sizeof word);
+        return static_cast<std::uint64_t>(word);
+    };
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    if (n > 8) {
+        low = load(start, std::uint64_t{});
+        high = load(start + n - 8, std::uint64_t{}) >> (8 * (16 - n));
     } else if (n >= 4) {
-        std::memcpy(padded, start, 4);
-        std::memcpy(padded + n - 4, start + n - 4, 4);
+        // The two words overlap; where they do, they hold the same bytes.
+        low = load(start, std::uint32_t{}) | load(start + n - 4, std::uint32_t{}) << (8 * (n - 4));
     } else {
         for (std::size_t k = 0; k < n; ++k)
-            padded[k] = start[k];
+            low |= std::uint64_t{static_cast<unsigned char>(start[k])} << (8 * k);
     }
-    return set.marks(padded) & ((1u << n) - 1);
+    return set.marks(_mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low))) & ((1u << n) - 1);
 }
 #endif
 
@@ -106,13 +115,13 @@ template <class Set, class Visit>
         return true;
     };
     for (; size - i >= kBlock; i += kBlock)
-        if (!visitMarks(i, set.marks(data + i)))
+        if (!visitMarks(i, set.marks(loadBlock(data + i))))
             return;
     const std::size_t rest = size - i;
     if (rest == 0)
         return;
     // The last block overlaps the one before, whose bytes are shifted out.
-    visitMarks(i, size >= kBlock ? set.marks(data + size - kBlock) >> (kBlock - rest)
+    visitMarks(i, size >= kBlock ? set.marks(loadBlock(data + size - kBlock)) >> (kBlock - rest)
                                  : partialMarks(set, data + i, rest));
 #else
     for (; i < size; ++i)
@@ -151,12 +160,12 @@ void visitEachBackward(std::string_view text, std::size_t end, const Set& set, V
         return true;
     };
     for (; i >= kBlock; i -= kBlock)
-        if (!visitMarks(i - kBlock, set.marks(data + i - kBlock)))
+        if (!visitMarks(i - kBlock, set.marks(loadBlock(data + i - kBlock))))
             return;
     if (i == 0)
         return;
     // The first block, of which only the bytes before i count.
-    visitMarks(0, text.size() >= kBlock ? set.marks(data) & ((1u << i) - 1) : partialMarks(set, data, i));
+    visitMarks(0, text.size() >= kBlock ? set.marks(loadBlock(data)) & ((1u << i) - 1) : partialMarks(set, data, i));
 #else
     while (i > 0)
         if (set.has(data[--i]) && !visit(i))

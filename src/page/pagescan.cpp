@@ -32,13 +32,14 @@ bool unescapeScript(string_view text, std::string& out)
 {
     std::size_t run = 0;
     bool valid = true;
-    scan::visitEach(text, 0, scan::AnyOf<'\\', '\'', '\r', '\n', '/'>{}, [&](std::size_t i) {
+    scan::visitEach(text, 0, scan::AnyOf<'\\', '\'', '\r', '\n', '<'>{}, [&](std::size_t i) {
         // The byte after a backslash was taken with it.
         if (i < run)
             return true;
         const char c = text[i];
-        if (c == '/') {
-            valid = i == 0 || text[i - 1] != '<';
+        // An address has many "/", few "<": the "</" that must not stand unescaped is sought from its "<".
+        if (c == '<') {
+            valid = i + 1 == text.size() || text[i + 1] != '/';
             return valid;
         }
         if (c != '\\' || i + 1 == text.size()) {
