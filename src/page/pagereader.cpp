@@ -13,7 +13,8 @@
 // middle (the page text and the bullet items), and one-line texts are taken whole between the fixed texts of their
 // line, so the only open question is where the page text ends and the bullet list begins. The first place that fits
 // is taken: the bullet items after it take up whatever follows, so an earlier fit writes the same bytes as a later
-// one. Every step is one pass over its part of the document; the rewrite at the end decides.
+// one. Every step is one pass over its part of the document; at the end the writer, compared with the document as it
+// goes, decides.
 //
 // This file reads the head and the footer and judges the reading; pagereaderbody.cpp reads what stands between.
 
