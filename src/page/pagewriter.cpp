@@ -247,7 +247,10 @@ public:
     void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
 
     // Whether everything written was the same as the parts, and nothing of them is left over.
-    bool matched() const { return same && cursor == partEnd && next == last; }
+    bool matched() const
+    {
+        return same && cursor == partEnd && std::all_of(next, last, [](string_view part) { return part.empty(); });
+    }
 
 private:
     // Not zero when the piece differs from the bytes at in.
