@@ -220,10 +220,17 @@ private:
 // Like TextSink it works on a local copy of its cursor, and it compares short pieces as overlapping words.
 class MatchSink {
 public:
-    explicit MatchSink(std::span<const string_view> parts) : next(parts.begin()), last(parts.end()) {}
+    explicit MatchSink(std::span<const string_view> parts) : next(parts.begin()), last(parts.end())
+    {
+        if (next != last) {
+            cursor = next->data();
+            partEnd = cursor + next->size();
+            ++next;
+        }
+    }
 
     template <class... Pieces>
-    void put(const Pieces&... pieces)
+    [[gnu::always_inline]] void put(const Pieces&... pieces)
     {
         static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
         const std::size_t n = (std::size_t{0} + ... + string_view(pieces).size());
@@ -254,7 +261,7 @@ public:
 
 private:
     // Not zero when the piece differs from the bytes at in.
-    static std::uint64_t difference(const char* in, string_view piece)
+    [[gnu::always_inline]] static std::uint64_t difference(const char* in, string_view piece)
     {
         const char* p = piece.data();
         const std::size_t n = piece.size();
