@@ -33,8 +33,21 @@ constexpr string_view kEscapedCarriageReturn = "\\r"sv;
 constexpr string_view kEscapedLineFeed = "\\n"sv;
 constexpr string_view kSlashEscape = "\\"sv;
 
-// The bytes of a link entry that need a look in the jump menu.
-using ScriptMarks = scan::AnyOf<'\t', '\\', '\'', '\r', '\n', '<'>;
+// The bytes of a link entry that need a look in the jump menu. Sixteen at a time, TAB, LF and CR are found with
+// every byte below CR, in one comparison instead of three; the writer passes over the others.
+struct ScriptMarks {
+    static bool has(char c) { return c == '\t' || c == '\\' || c == '\'' || c == '\r' || c == '\n' || c == '<'; }
+#if defined(__SSE2__)
+    static unsigned marks(__m128i block)
+    {
+        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(block, _mm_set1_epi8('\r')), block);
+        const __m128i others = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\\')),
+                                                         _mm_cmpeq_epi8(block, _mm_set1_epi8('\''))),
+                                            _mm_cmpeq_epi8(block, _mm_set1_epi8('<')));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(low, others)));
+    }
+#endif
+};
 
 // The jump menu writes each address and description inside a JavaScript string in single quotes. There they keep
 // their mark-up, but the string must hold them whole: a backslash, a quote or a line break would end or spoil it, and
@@ -80,7 +93,8 @@ void writeMenuOption(Sink& sink, string_view entry)
         case '\\': escape = kEscapedBackslash; break;
         case '\'': escape = kEscapedQuote; break;
         case '\r': escape = kEscapedCarriageReturn; break;
-        default: escape = kEscapedLineFeed; break;
+        case '\n': escape = kEscapedLineFeed; break;
+        default: return true;
         }
         sink.put(entry.substr(run, i - run), escape);
         run = i + 1;
