@@ -1,5 +1,6 @@
 #include "page/pagereader.h"
 
+#include "page/pagematch.h"
 #include "page/pagereading.h"
 #include "page/pagewriter.h"
 
@@ -12,7 +13,8 @@
 // middle (the page text and the bullet items), and one-line texts are taken whole between the fixed texts of their
 // line, so the only open question is where the page text ends and the bullet list begins. The first place that fits
 // is taken: the bullet items after it take up whatever follows, so an earlier fit writes the same bytes as a later
-// one. Every step is one pass over its part of the document; the rewrite at the end decides.
+// one. Every step is one pass over its part of the document; at the end the writer, compared with the document as it
+// goes, decides.
 //
 // This file reads the head and the footer and judges the reading; pagereaderbody.cpp reads what stands between.
 
@@ -229,16 +231,25 @@ ReadResult ReadPage(const std::string& document)
         return result;
     }
 
-    std::string rewritten;
     const std::string createdOn(reader.createdOn);
-    if (reader.spec.layout == LayoutStyle::TableImageLeft || reader.spec.layout == LayoutStyle::TableImageRight)
-        BuildTablePage(reader.spec, createdOn, rewritten);
-    else
-        BuildBasicPage(reader.spec, createdOn, rewritten);
-    if (const std::size_t difference = firstDifference(input, rewritten, reader.maker); difference != npos) {
-        const auto line = std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n') + 1;
-        result.error = std::string(kChanged) + "line " + std::to_string(line) + " is not as Larkspan writes it.";
-        return result;
+    // The document with our own maker's addresses in place of the input's, as the writer would give it.
+    const std::array<string_view, 4> expected{kMakerLines,
+                                              input.substr(reader.maker.linesEnd,
+                                                           reader.maker.creditStart - reader.maker.linesEnd),
+                                              kCreditAddress, input.substr(reader.maker.creditEnd)};
+    if (!WritesExactly(reader.spec, createdOn, expected)) {
+        // Only a page that does not read is written out, to find the line to name.
+        std::string rewritten;
+        if (reader.spec.layout == LayoutStyle::TableImageLeft || reader.spec.layout == LayoutStyle::TableImageRight)
+            BuildTablePage(reader.spec, createdOn, rewritten);
+        else
+            BuildBasicPage(reader.spec, createdOn, rewritten);
+        if (const std::size_t difference = firstDifference(input, rewritten, reader.maker); difference != npos) {
+            const auto line =
+                std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n') + 1;
+            result.error = std::string(kChanged) + "line " + std::to_string(line) + " is not as Larkspan writes it.";
+            return result;
+        }
     }
     result.ok = true;
     result.spec = std::move(reader.spec);

@@ -150,7 +150,7 @@ bool Reader::readOption(string_view line, std::string& entry)
     if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
         return false;
     const string_view both = line.substr(kOptionStart.size(), line.size() - kOptionStart.size() - close.size());
-    const std::size_t middle = both.find(kAnchorMiddle);
+    const std::size_t middle = findAnchorMiddle(both, 0);
     if (middle == npos)
         return false;
     entry.reserve(both.size() - kAnchorMiddle.size() + 1);
@@ -188,12 +188,18 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     const string_view opening = combo ? kOptionStart : kAnchorStart;
     std::size_t first = linesEnd;
     lineStarts.clear();
-    while (first >= front + kNewLine.size()) {
-        const std::size_t line = lineStart(first - kNewLine.size());
-        if (line < front || !at(line, opening))
-            break;
-        first = line;
-        lineStarts.push_back(line);
+    if (first >= front + kNewLine.size()) {
+        // Up the line ends in one sweep; only a LF after a CR ends a line.
+        scan::visitEachBackward(doc, first - kNewLine.size(), scan::AnyOf<'\n'>{}, [&](std::size_t feed) {
+            if (feed == 0 || doc[feed - 1] != '\r')
+                return true;
+            const std::size_t line = feed + 1;
+            if (line < front || !at(line, opening))
+                return false;
+            first = line;
+            lineStarts.push_back(line);
+            return first >= front + kNewLine.size();
+        });
     }
     const std::size_t count = lineStarts.size();
     std::size_t p = first;
@@ -215,7 +221,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
                 return changed(menu);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
-            const std::size_t middle = text.find(kAnchorMiddle, kAnchorStart.size());
+            const std::size_t middle = findAnchorMiddle(text, kAnchorStart.size());
             if (!text.ends_with(close) || middle == npos || middle + kAnchorMiddle.size() + close.size() > text.size())
                 return changed("a link of the link list is not as Larkspan writes it."sv);
             const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
@@ -295,15 +301,26 @@ bool Reader::pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd)
 
 void Reader::readItems(std::size_t start, std::size_t end)
 {
-    for (std::size_t p = start;;) {
-        const std::size_t next = find(kItemSeparator, p);
-        if (next == npos || next >= end) {
-            spec.bulletItems.emplace_back(span(p, end));
-            return;
+    // The separators first, so that the list is allocated once; only those that begin before end count.
+    const string_view items = doc.substr(0, end + kItemSeparator.size() - 1);
+    static_assert(kItemSeparator.starts_with('\r'));
+    itemEnds.clear();
+    std::size_t next = start;
+    scan::visitEach(items, start, scan::AnyOf<'\r'>{}, [&](std::size_t i) {
+        if (i >= next && items.size() - i >= kItemSeparator.size()
+            && sameBytes(items.data() + i, kItemSeparator.data(), kItemSeparator.size())) {
+            itemEnds.push_back(i);
+            next = i + kItemSeparator.size();
         }
-        spec.bulletItems.emplace_back(span(p, next));
-        p = next + kItemSeparator.size();
+        return true;
+    });
+    spec.bulletItems.reserve(itemEnds.size() + 1);
+    std::size_t p = start;
+    for (const std::size_t itemEnd : itemEnds) {
+        spec.bulletItems.emplace_back(span(p, itemEnd));
+        p = itemEnd + kItemSeparator.size();
     }
+    spec.bulletItems.emplace_back(span(p, end));
 }
 
 } // namespace larkspan::reading

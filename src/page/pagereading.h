@@ -3,6 +3,7 @@
 // What the two files of the page reader share: the reader itself, the fixed texts it looks for beyond the skeleton's,
 // and the scanning helpers. Not part of the core's interface; only pagereader.h is.
 
+#include "page/bytescan.h"
 #include "page/pageskeleton.h"
 #include "page/pagespec.h"
 
@@ -41,19 +42,25 @@ enum class TextEnd {
 
 enum class Column { Left, Right };
 
-// Most texts compared are a few bytes long, fewer than a call into the library's memcmp costs.
-inline bool sameBytes(const char* a, const char* b, std::size_t n)
-{
-    for (std::size_t i = 0; i < n; ++i)
-        if (a[i] != b[i])
-            return false;
-    return true;
-}
+using scan::sameBytes;
 
 // The first needle in text from p on, npos when there is none.
 std::size_t findText(string_view text, string_view needle, std::size_t p);
 // The last LF before end, npos when there is none.
 std::size_t lastLineFeed(string_view text, std::size_t end);
+// The first kAnchorMiddle in text from p on, npos when there is none; inline, as it is sought once in every link.
+inline std::size_t findAnchorMiddle(string_view text, std::size_t p)
+{
+    static_assert(kAnchorMiddle == "\">"sv);
+    std::size_t found = npos;
+    scan::visitEach(text, p, scan::AnyOf<'"'>{}, [&](std::size_t i) {
+        if (i + 1 == text.size() || text[i + 1] != '>')
+            return true;
+        found = i;
+        return false;
+    });
+    return found;
+}
 // The jump menu's script string back to its text, appended to out; false for what the writers' escaping never
 // produces.
 bool unescapeScript(string_view text, std::string& out);
@@ -126,6 +133,7 @@ private:
     std::size_t footerStart = 0;
     bool headScript = false;
     std::vector<std::size_t> lineStarts; // of the links, last first
+    std::vector<std::size_t> itemEnds;   // of the bullet items but the last
 };
 
 // Where the rewritten page first differs from the input, the maker's addresses aside; npos when nowhere.

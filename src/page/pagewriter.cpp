@@ -1,15 +1,21 @@
 #include "page/pagewriter.h"
 
+#include "page/bytescan.h"
+#include "page/pagematch.h"
 #include "page/pageskeleton.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
 // Every document is produced by running its writer twice over the same code: once into a sink that only counts,
-// once into the target. The target is thus sized once, before the first byte goes in, the text written so far is
-// never moved, and because both passes share the code the count cannot fall short of what is written.
+// once into the target. The target is thus reserved once, before the first byte goes in, the text written so far is
+// never moved, and because both passes share the code the count cannot fall short of what is written. A third sink
+// compares instead of writing, for the reader.
 
 namespace larkspan {
 namespace {
@@ -20,38 +26,98 @@ using namespace skeleton;
 template <class... Pieces>
 constexpr bool kOnlyViews = (!std::is_array_v<Pieces> && ...);
 
+// The escapes of the jump menu's script strings; the "/" of "</" gets a backslash before it.
+constexpr string_view kEscapedBackslash = "\\\\"sv;
+constexpr string_view kEscapedQuote = "\\'"sv;
+constexpr string_view kEscapedCarriageReturn = "\\r"sv;
+constexpr string_view kEscapedLineFeed = "\\n"sv;
+constexpr string_view kSlashEscape = "\\"sv;
+
+// The bytes of a link entry that need a look in the jump menu. Sixteen at a time, TAB, LF and CR are found with
+// every byte below CR, in one comparison instead of three; the writer passes over the others.
+struct ScriptMarks {
+    static bool has(char c) { return c == '\t' || c == '\\' || c == '\'' || c == '\r' || c == '\n' || c == '<'; }
+#if defined(__SSE2__)
+    static unsigned marks(__m128i block)
+    {
+        const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(block, _mm_set1_epi8('\r')), block);
+        const __m128i others = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\\')),
+                                                         _mm_cmpeq_epi8(block, _mm_set1_epi8('\''))),
+                                            _mm_cmpeq_epi8(block, _mm_set1_epi8('<')));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(low, others)));
+    }
+#endif
+};
+
 // The jump menu writes each address and description inside a JavaScript string in single quotes. There they keep
 // their mark-up, but the string must hold them whole: a backslash, a quote or a line break would end or spoil it, and
-// "</" could end the script early. Each becomes its escape, "</" "<\/".
-std::size_t scriptStringSize(string_view text)
+// "</" could end the script early. Each becomes its escape, "</" "<\/". The entry goes to the sink in runs between
+// the few bytes that need a look, the first TAB among them, which parts the address from the description.
+template <class Sink>
+void writeMenuOption(Sink& sink, string_view entry)
 {
-    std::size_t size = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' || c == '\'' || c == '\r' || c == '\n' || (c == '<' && i + 1 < text.size() && text[i + 1] == '/'))
-            ++size;
+    // Nearly every entry has its TAB and nothing else to look at; it goes in one piece, so that the sink's cursor
+    // is not stored and loaded again between the parts.
+    std::size_t tab = scan::npos;
+    bool plain = true;
+    scan::visitEach(entry, 0, ScriptMarks{}, [&](std::size_t i) {
+        plain = tab == scan::npos && entry[i] == '\t';
+        tab = i;
+        return plain;
+    });
+    if (plain && tab != scan::npos) {
+        sink.put(kOptionStart, entry.substr(0, tab), kAnchorMiddle, entry.substr(tab + 1), kOptionEnd);
+        return;
     }
-    return size;
+
+    sink.put(kOptionStart);
+    bool inAddress = true;
+    std::size_t run = 0;
+    scan::visitEach(entry, 0, ScriptMarks{}, [&](std::size_t i) {
+        string_view escape;
+        switch (entry[i]) {
+        case '\t':
+            // Further TABs belong to the description as they are.
+            if (inAddress) {
+                sink.put(entry.substr(run, i - run), kAnchorMiddle);
+                run = i + 1;
+                inAddress = false;
+            }
+            return true;
+        case '<':
+            if (i + 1 < entry.size() && entry[i + 1] == '/') {
+                sink.put(entry.substr(run, i + 1 - run), kSlashEscape);
+                run = i + 1;
+            }
+            return true;
+        case '\\': escape = kEscapedBackslash; break;
+        case '\'': escape = kEscapedQuote; break;
+        case '\r': escape = kEscapedCarriageReturn; break;
+        case '\n': escape = kEscapedLineFeed; break;
+        default: return true;
+        }
+        sink.put(entry.substr(run, i - run), escape);
+        run = i + 1;
+        return true;
+    });
+    sink.put(entry.substr(run));
+    // An entry without a TAB cannot come from the links page; it is taken as a bare address so the page is still
+    // written.
+    if (inAddress)
+        sink.put(kAnchorMiddle);
+    sink.put(kOptionEnd);
 }
 
-char* copyScriptString(char* out, string_view text)
+// The address is the text before the first TAB, the description all after it, further TABs included. An entry
+// without a TAB cannot come from the links page; it is taken as a bare address so the page is still written.
+template <class Sink>
+void writeLink(Sink& sink, string_view before, string_view entry, string_view middle, string_view after)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
-        case '\\': *out++ = '\\', *out++ = '\\'; break;
-        case '\'': *out++ = '\\', *out++ = '\''; break;
-        case '\r': *out++ = '\\', *out++ = 'r'; break;
-        case '\n': *out++ = '\\', *out++ = 'n'; break;
-        case '<':
-            *out++ = '<';
-            if (i + 1 < text.size() && text[i + 1] == '/')
-                *out++ = '\\';
-            break;
-        default: *out++ = c;
-        }
-    }
-    return out;
+    const auto tab = scan::findFirst(entry, 0, scan::AnyOf<'\t'>{});
+    if (tab == scan::npos)
+        sink.put(before, entry, middle, after);
+    else
+        sink.put(before, entry.substr(0, tab), middle, entry.substr(tab + 1), after);
 }
 
 // Counts, without writing, an upper bound of the bytes a writer produces.
@@ -66,15 +132,17 @@ public:
 
     // The entry is counted whole: the TAB the writer drops only makes the count one too high, and saves a second
     // search for it on pages with thousands of links.
-    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
     {
         put(before, entry, middle, after);
     }
 
-    void putMenuOption(const std::string& entry)
+    // An entry at most doubles in the script strings, its TAB becoming the two bytes between address and
+    // description; counting that bound spares the count a search of every entry for what needs escaping.
+    void putMenuOption(string_view entry)
     {
         put(kOptionStart, kAnchorMiddle, kOptionEnd);
-        total += scriptStringSize(entry);
+        total += 2 * entry.size();
     }
 
     std::size_t size() const { return total; }
@@ -83,53 +151,41 @@ private:
     std::size_t total = 0;
 };
 
-// Fills a buffer that the counting pass has made large enough. Each call works on a local copy of the cursor, so
+// Fills the target, which the counting pass has reserved, lengthening it a little ahead of the text: resizing it
+// to the whole count at once would fill megabytes with zeros that have left the cache by the time the text
+// overwrites them, whereas a short stretch is still at hand. Each call works on a local copy of the cursor, so
 // that the compiler keeps it in a register across the copies.
 class TextSink {
 public:
-    explicit TextSink(char* start) : cursor(start) {}
+    explicit TextSink(std::string& target) : target(target), cursor(target.data()), limit(cursor) {}
 
     template <class... Pieces>
-    void put(const Pieces&... pieces)
+    [[gnu::always_inline]] void put(const Pieces&... pieces)
     {
         static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
+        const std::size_t n = (std::size_t{0} + ... + string_view(pieces).size());
+        if (n > static_cast<std::size_t>(limit - cursor))
+            lengthen(n);
         char* out = cursor;
         ((out = copy(out, string_view(pieces))), ...);
         cursor = out;
     }
 
-    // The address is the text before the first TAB, the description all after it, further TABs included. An
-    // entry without a TAB cannot come from the links page; it is taken as a bare address so the page is still
-    // written.
-    void putLink(string_view before, const std::string& entry, string_view middle, string_view after)
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
     {
-        const string_view text(entry);
-        const auto tab = text.find('\t');
-        if (tab == string_view::npos)
-            put(before, text, middle, after);
-        else
-            put(before, text.substr(0, tab), middle, text.substr(tab + 1), after);
+        writeLink(*this, before, entry, middle, after);
     }
 
-    // The same split as putLink, each part escaped for the script string it stands in.
-    void putMenuOption(const std::string& entry)
-    {
-        const string_view text(entry);
-        const auto tab = text.find('\t');
-        put(kOptionStart);
-        cursor = copyScriptString(cursor, text.substr(0, tab));
-        put(kAnchorMiddle);
-        if (tab != string_view::npos)
-            cursor = copyScriptString(cursor, text.substr(tab + 1));
-        put(kOptionEnd);
-    }
+    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
 
-    char* end() const { return cursor; }
+    // Cuts the target to what was written.
+    void finish() { target.resize(static_cast<std::size_t>(cursor - target.data())); }
 
 private:
     // Nearly all pieces are short. Copying one as two overlapping blocks of a fixed size keeps the copy inline;
-    // a call into the library's memcpy for each piece made large pages a third slower.
-    static char* copy(char* out, string_view piece)
+    // a call into the library's memcpy for each piece made large pages a third slower. With three sinks to
+    // serve, GCC no longer inlines put and copy unasked, which costs as much again.
+    [[gnu::always_inline]] static char* copy(char* out, string_view piece)
     {
         const char* in = piece.data();
         const std::size_t n = piece.size();
@@ -158,7 +214,115 @@ private:
         std::memcpy(out + n - block, in + n - block, block);
     }
 
+    // Room for n more bytes and a stretch beyond, within what was reserved unless the count fell short.
+    void lengthen(std::size_t n)
+    {
+        constexpr std::size_t stretch = 16384;
+        const std::size_t written = static_cast<std::size_t>(cursor - target.data());
+        target.resize(std::max(written + n, std::min(written + stretch, target.capacity())));
+        cursor = target.data() + written;
+        limit = target.data() + target.size();
+    }
+
+    std::string& target;
     char* cursor;
+    char* limit;
+};
+
+// Compares what would be written with a document given in parts, and remembers whether all of it was the same. The
+// reader checks its reading this way: on a page that reads, the whole document is compared but nothing is written.
+// Like TextSink it works on a local copy of its cursor, and it compares short pieces as overlapping words.
+class MatchSink {
+public:
+    explicit MatchSink(std::span<const string_view> parts) : next(parts.begin()), last(parts.end())
+    {
+        if (next != last) {
+            cursor = next->data();
+            partEnd = cursor + next->size();
+            ++next;
+        }
+    }
+
+    template <class... Pieces>
+    [[gnu::always_inline]] void put(const Pieces&... pieces)
+    {
+        static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
+        const std::size_t n = (std::size_t{0} + ... + string_view(pieces).size());
+        if (n > static_cast<std::size_t>(partEnd - cursor)) {
+            // Only the two pieces that hold the maker's addresses reach across parts.
+            (matchAcross(string_view(pieces)), ...);
+            return;
+        }
+        const char* in = cursor;
+        std::uint64_t differ = 0;
+        ((differ |= difference(in, string_view(pieces)), in += string_view(pieces).size()), ...);
+        cursor = in;
+        same = same && differ == 0;
+    }
+
+    void putLink(string_view before, string_view entry, string_view middle, string_view after)
+    {
+        writeLink(*this, before, entry, middle, after);
+    }
+
+    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
+
+    // Whether everything written was the same as the parts, and nothing of them is left over.
+    bool matched() const
+    {
+        return same && cursor == partEnd && std::all_of(next, last, [](string_view part) { return part.empty(); });
+    }
+
+private:
+    // Not zero when the piece differs from the bytes at in.
+    [[gnu::always_inline]] static std::uint64_t difference(const char* in, string_view piece)
+    {
+        const char* p = piece.data();
+        const std::size_t n = piece.size();
+        const auto word = [](const char* at) {
+            std::uint64_t w;
+            std::memcpy(&w, at, sizeof w);
+            return w;
+        };
+        const auto half = [](const char* at) {
+            std::uint32_t w;
+            std::memcpy(&w, at, sizeof w);
+            return w;
+        };
+        if (n > 16)
+            return scan::sameBytes(in, p, n) ? 0 : 1;
+        if (n >= 8)
+            return (word(in) ^ word(p)) | (word(in + n - 8) ^ word(p + n - 8));
+        if (n >= 4)
+            return (half(in) ^ half(p)) | (half(in + n - 4) ^ half(p + n - 4));
+        std::uint64_t differ = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            differ |= static_cast<unsigned char>(in[i] ^ p[i]);
+        return differ;
+    }
+
+    void matchAcross(string_view piece)
+    {
+        while (piece.size() > static_cast<std::size_t>(partEnd - cursor)) {
+            const std::size_t rest = static_cast<std::size_t>(partEnd - cursor);
+            if (next == last || !scan::sameBytes(piece.data(), cursor, rest)) {
+                same = false;
+                return;
+            }
+            piece.remove_prefix(rest);
+            cursor = next->data();
+            partEnd = cursor + next->size();
+            ++next;
+        }
+        same = same && scan::sameBytes(piece.data(), cursor, piece.size());
+        cursor += piece.size();
+    }
+
+    const char* cursor = nullptr;
+    const char* partEnd = nullptr;
+    std::span<const string_view>::iterator next;
+    std::span<const string_view>::iterator last;
+    bool same = true;
 };
 
 // Left-column cells of the table layouts and the basic layouts' single column share one form; the right column
@@ -299,12 +463,20 @@ void writeSized(std::string& target, Write write)
 {
     SizeSink size;
     write(size);
-    // Cleared first so that resizing copies nothing of an earlier document.
+    // Cleared first so that reserving copies nothing of an earlier document.
     target.clear();
-    target.resize(size.size());
-    TextSink text(target.data());
+    target.reserve(size.size());
+    TextSink text(target);
     write(text);
-    target.resize(static_cast<std::size_t>(text.end() - target.data()));
+    text.finish();
+}
+
+template <class Write>
+bool writesExactly(std::span<const string_view> parts, Write write)
+{
+    MatchSink match(parts);
+    write(match);
+    return match.matched();
 }
 
 } // namespace
@@ -317,6 +489,13 @@ void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, std::str
 void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::string& target)
 {
     writeSized(target, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+}
+
+bool WritesExactly(const PageSpec& spec, const std::string& createdOn, std::span<const string_view> parts)
+{
+    if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
+        return writesExactly(parts, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+    return writesExactly(parts, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
 }
 
 } // namespace larkspan
