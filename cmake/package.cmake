@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack (scripts/package): everything install() puts under the prefix, /usr there.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME larkspan)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes through the page-file encoding: the result is ASCII, and reading its character references gives back
 // the text, with U+FFFD for each byte that is not part of well-formed UTF-8.
 #include "check.h"

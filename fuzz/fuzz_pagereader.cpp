@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page reader from both sides. An input whose first byte is even is a document: reading it either fails with a
 // sentence or gives answers that write the document again, the maker's addresses taken as ours. An odd first byte
 // makes the rest a page description the wizard could hold, whose document must read back to answers that write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any page description through both writers: no crash, the fixed start and end, and every text of the description
 // in its place, unchanged but for the escapes the jump menu's script strings need.
 #include "check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file's bytes through the text import's decoding and line splitting: every character of the file comes through,
 // read in the encoding the import chooses for it, and every line end becomes "<BR>" and CR LF.
 #include "check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page writers on the largest page the wizard can describe, measured against a plain copy of the finished
 // document: no writer that produces those bytes can be cheaper than that copy. Each writer run is registered next
 // to its copy, so that the two are measured under the same load. The reader is measured beside the writer on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The source browser and the page file on the largest page the wizard can hold, each measured against the bare Qt
 // operation that it cannot do without: filling a plain text box with the finished text, writing the finished bytes.
 #include "scriptedplatform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plainest Qt program with a window: a main window that shows one label. The start-up benchmark measures the
 // wizard against it.
 #include <QApplication>

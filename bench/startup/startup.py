@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up of the wizard against a bare Qt window: each is started in turn, alternating, on a private Xvfb, and
 timed from its start until its first top-level window is mapped; its resident memory is read once the window has
 been up for a moment. Prints the median of each, their ratio, and the ratio of the medians' resident memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text import and the item list at their limits, each measured beside the work it cannot do without: reading
 // and decoding the file, and adding to an empty list.
 #include "scriptedplatform.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that prove Larkspan on a fresh Debian 12: sourced, never run.
 #
 # The caller sets $fresh_root_usage and calls freshRoot "$@" first. That makes a folder for the root and runs the

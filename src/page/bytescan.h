@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Finding the few bytes that matter in long runs of text that does not, for the writers and the reader. Most of

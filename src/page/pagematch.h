@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The reader's check of its reading, which the writers answer without writing the page. Not part of the core's

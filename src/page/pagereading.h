@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the two files of the page reader share: the reader itself, the fixed texts it looks for beyond the skeleton's,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture into a square PNG of the given size: svgtopng <picture.svg> <pixels> <out.png>.
 // The build uses it for the desktop icons, so that they are drawn by the same renderer as the window's icon.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Indexes of the main window's control arrays. Each array element has one fixed meaning everywhere.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Opens the pages that make_pages saved in headless Chromium, served from a loopback HTTP server, and checks what
 the browser makes of them: no script error, the jump menu and its Go button, where the page image stands, the body
 colours, and the typed text under each charset a server may announce. Then it serves the same pages spoiled in known

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pages that the browser check opens: one set of answers in every layout, link style and with and
 // without the page image, each saved through SavePageFile as the finish step saves it, with the two pictures they
 // name and an answers.json that tells the check what was typed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves the pages with make_pages and checks them in Debian's headless Chromium through check_pages.py, driven by
 # Debian's own Python, Selenium and ChromeDriver.
 #

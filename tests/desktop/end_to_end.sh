@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes whole pages with the built wizard in a real X window, by keyboard and mouse through Qt's own dialogs, and
 # checks each saved file byte for byte against what the page library writes for the same answers.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page file that the page library makes for the answers on the command line, dated today as the wizard
 // dates it, so that a page saved by the wizard in a real window can be compared with it byte for byte.
 //

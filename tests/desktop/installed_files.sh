@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what the desktop gets: every file in place, the desktop
 # entry and the AppStream file accepted by their validators, and the installed program answering.
 #

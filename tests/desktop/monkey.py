@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A monkey in a real window: random keys, clicks and wheel turns into the built wizard, on its own Xvfb.
 
     monkey.py <larkspan binary> [--seeds 1,2,3] [--seconds 60]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the built wizard in a real X window, as a person would, through what the offscreen platform cannot show:
 # pastes from an empty clipboard and selection, Escape under open drop-down lists and menus, the colour dialog, a
 # named pipe typed into the file dialog as the page picture, and the settings that Qt's dialogs would keep; then

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests that drive the built wizard in a real X window: sourced, never run. It starts an Xvfb of its
 # own on a free display, and gives the steps their checks. No X server is a failure, never a skip.
 

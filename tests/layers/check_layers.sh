@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file includes a header of a folder at its own level or above: the folders of src/ form
 # layers, and each may include only its own headers and those of the layers below it.
 #   check_layers.sh <src folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads pages back: the golden documents, a few thousand generated pages full of the skeleton's own texts, pages
 // that were changed by hand, and the page file's decoding.
 #include "page/asciitext.h"

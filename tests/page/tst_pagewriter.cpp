@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the documents the two page writers produce, against golden files and in the corners of the layout rules.
 #include "testfiles.h"
 
