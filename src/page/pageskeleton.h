@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The fixed texts of the page skeleton, shared by the writers and the reader so that both spell them alike.
@@ -7,6 +8,9 @@
 #define CRLF "\r\n"
 
 namespace larkspan::skeleton {
+
+// Each constant is laid out line by line as the page shows it.
+// clang-format off
 
 using namespace std::string_view_literals;
 using std::string_view;
@@ -119,6 +123,8 @@ inline constexpr string_view kCreditEnd = "\">Created by the Larkspan</A> " CRLF
 inline constexpr string_view kCredit =
     "<A HREF=\"" LARKSPAN_CREDIT_ADDRESS "\">Created by the Larkspan</A> " CRLF "on "sv;
 inline constexpr string_view kDocumentEnd = CRLF CRLF CRLF "</BODY>" CRLF "</HTML>"sv;
+
+// clang-format on
 
 } // namespace larkspan::skeleton
 
