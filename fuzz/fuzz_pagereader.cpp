@@ -109,8 +109,8 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
         std::erase_if(text, [](char c) { return c < '0' || c > '9'; });
         return text;
     };
-    std::string* const lines[] = {&spec.title, &spec.heading, &spec.backgroundImage, &spec.pageImage,
-                                  &spec.imageWidth, &spec.imageHeight, &spec.authorEmail, &createdOn};
+    std::string* const lines[] = {&spec.title,      &spec.heading,     &spec.backgroundImage, &spec.pageImage,
+                                  &spec.imageWidth, &spec.imageHeight, &spec.authorEmail,     &createdOn};
     std::size_t index = 0;
     while (!input.empty()) {
         const std::size_t end = std::min(input.find('\0'), input.size());
@@ -118,7 +118,7 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
         input.remove_prefix(std::min(input.size(), end + 1));
         if (index < std::size(lines))
             *lines[index] = lines[index] == &spec.imageWidth || lines[index] == &spec.imageHeight ? digits(text)
-                                                                                                 : oneLine(text);
+                                                                                                  : oneLine(text);
         else if (index == std::size(lines))
             spec.pageText = text;
         else if (text.starts_with('\x01')) {

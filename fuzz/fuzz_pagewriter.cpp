@@ -40,9 +40,20 @@ Page readPage(std::string_view input)
     spec.linkStyle = choice(ChoiceLinkStyle) & 1 ? LinkStyle::ComboBox : LinkStyle::Default;
     input.remove_prefix(std::min(input.size(), std::size_t{ChoiceCount}));
 
-    std::string* const fields[] = {&spec.title, &spec.heading, &spec.bgColorAttr, &spec.textColorAttr,
-        &spec.linkColorAttr, &spec.visitedLinkColorAttr, &spec.activeLinkColorAttr, &spec.backgroundImage,
-        &spec.pageImage, &spec.imageWidth, &spec.imageHeight, &spec.pageText, &spec.authorEmail, &page.createdOn};
+    std::string* const fields[] = {&spec.title,
+                                   &spec.heading,
+                                   &spec.bgColorAttr,
+                                   &spec.textColorAttr,
+                                   &spec.linkColorAttr,
+                                   &spec.visitedLinkColorAttr,
+                                   &spec.activeLinkColorAttr,
+                                   &spec.backgroundImage,
+                                   &spec.pageImage,
+                                   &spec.imageWidth,
+                                   &spec.imageHeight,
+                                   &spec.pageText,
+                                   &spec.authorEmail,
+                                   &page.createdOn};
     for (std::string* field : fields)
         field->clear();
     std::size_t index = 0;
@@ -111,20 +122,19 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
         + "   <TITLE>" + (spec.title.empty() ? "Untitled" : spec.title) + "</TITLE>" + NL;
     FUZZ_CHECK(document.starts_with(start));
 
-    const std::string email = spec.authorEmail.empty()
-        ? std::string()
-        : "Email the author of this page at <A HREF=\"mailto:" + spec.authorEmail + "\">" + spec.authorEmail
-            + "</A><BR>" + NL;
+    const std::string email = spec.authorEmail.empty() ? std::string()
+                                                       : "Email the author of this page at <A HREF=\"mailto:"
+            + spec.authorEmail + "\">" + spec.authorEmail + "</A><BR>" + NL;
     const std::string end = NL + "<HR NOSHADE SIZE=1>" + NL + NL + email
-        + "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> " + NL + "on " + page.createdOn
-        + NL + NL + NL + "</BODY>" + NL + "</HTML>";
+        + "<A HREF=\"http://www.larkspan.example/lks/\">Created by the Larkspan</A> " + NL + "on " + page.createdOn + NL
+        + NL + NL + "</BODY>" + NL + "</HTML>";
     FUZZ_CHECK(document.ends_with(end));
 
-    const std::string background =
-        spec.backgroundImage.empty() ? std::string() : " BACKGROUND=\"" + spec.backgroundImage + "\"";
+    const std::string background = spec.backgroundImage.empty() ? std::string()
+                                                                : " BACKGROUND=\"" + spec.backgroundImage + "\"";
     FUZZ_CHECK(contains(document,
-        "</HEAD>" + NL + NL + "<BODY" + background + spec.bgColorAttr + spec.textColorAttr + spec.linkColorAttr
-            + spec.visitedLinkColorAttr + spec.activeLinkColorAttr + ">" + NL));
+                        "</HEAD>" + NL + NL + "<BODY" + background + spec.bgColorAttr + spec.textColorAttr
+                            + spec.linkColorAttr + spec.visitedLinkColorAttr + spec.activeLinkColorAttr + ">" + NL));
 
     if (!spec.heading.empty()) {
         const int level = spec.headingSize >= 0 && spec.headingSize <= 4 ? spec.headingSize + 1 : 6;
@@ -136,8 +146,8 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
 
     if (placesImage && !spec.pageImage.empty()) {
         FUZZ_CHECK(contains(document,
-            "<IMG SRC=\"" + spec.pageImage + "\" BORDER=0 HEIGHT=" + spec.imageHeight + " WIDTH=" + spec.imageWidth
-                + " ALT=\"Image\""));
+                            "<IMG SRC=\"" + spec.pageImage + "\" BORDER=0 HEIGHT=" + spec.imageHeight
+                                + " WIDTH=" + spec.imageWidth + " ALT=\"Image\""));
     }
 
     if (!spec.bulletItems.empty()) {
@@ -157,16 +167,16 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
                 entries += "document.write('<option value=\"" + scriptEscaped(link.address) + "\">"
                     + scriptEscaped(link.description) + "');" + NL;
             } else {
-                entries += "<A HREF=\"" + std::string(link.address) + "\">" + std::string(link.description)
-                    + "</A><BR>" + NL;
+                entries += "<A HREF=\"" + std::string(link.address) + "\">" + std::string(link.description) + "</A><BR>"
+                    + NL;
             }
         }
         const std::string list = "<!-- Begin Links -->" + NL
             + (menu ? "<SCRIPT LANGUAGE=\"JavaScript\">" + NL + "<!--" + NL
-                      + "document.write('<form name=\"selecter\"><select name=\"select1\" size=1>');" + NL
-                      + "document.write('<option value=none>Select your destination');" + NL
-                      + "document.write('<option value=none>--------------------');" + NL + entries
-                      + "document.write('</select>');" + NL
+                       + "document.write('<form name=\"selecter\"><select name=\"select1\" size=1>');" + NL
+                       + "document.write('<option value=none>Select your destination');" + NL
+                       + "document.write('<option value=none>--------------------');" + NL + entries
+                       + "document.write('</select>');" + NL
                     : entries);
         FUZZ_CHECK(contains(document, list));
     }

@@ -31,8 +31,8 @@ int main(int argc, char* argv[])
     // The desktop finds the entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(LARKSPAN_APP_ID));
     larkspan::QtPlatform platform;
-    larkspan::frmWiz window(platform, larkspan::helpContentsFile(QApplication::applicationDirPath(),
-                                                                 QStringLiteral(LARKSPAN_HELP_FILE)));
+    larkspan::frmWiz window(
+        platform, larkspan::helpContentsFile(QApplication::applicationDirPath(), QStringLiteral(LARKSPAN_HELP_FILE)));
     window.show();
     // A page that cannot be opened is named in a message over the wizard, which then starts empty.
     if (!outcome.pageFile.isEmpty())

@@ -19,8 +19,8 @@ namespace {
 
 using namespace larkspan;
 
-constexpr int kMaxItems = 32767;             // list positions are 16-bit signed
-constexpr std::size_t kMaxPageText = 32000;  // the page text box's limit
+constexpr int kMaxItems = 32767;            // list positions are 16-bit signed
+constexpr std::size_t kMaxPageText = 32000; // the page text box's limit
 constexpr int kGrowthFactor = 8;
 const std::string kCreatedOn = "Monday, December 07, 2026";
 
@@ -191,8 +191,7 @@ void registerAll()
             const std::string suffix = std::string("/") + layoutName + "/" + styleName;
             benchmark::RegisterBenchmark(("Write" + suffix).c_str(), write, layout, style, kMaxItems)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(("Copy" + suffix).c_str(), copy, layout, style)
-                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("Copy" + suffix).c_str(), copy, layout, style)->Unit(benchmark::kMicrosecond);
         }
     }
     // An eighth of the items and of the text, then all of them: the time should grow about eightfold.

@@ -45,8 +45,7 @@ public:
         for (int i = 0; i < MaxEntries; ++i) {
             const QString item = QStringLiteral("Bullet item number %1").arg(i, 5, 10, QChar(u'0'));
             entrylist::append(wiz->lstBox[LstItems], item, item);
-            const QString link =
-                QStringLiteral("http://example.com/%1.htm\tPage %1").arg(i, 5, 10, QChar(u'0'));
+            const QString link = QStringLiteral("http://example.com/%1.htm\tPage %1").arg(i, 5, 10, QChar(u'0'));
             entrylist::append(wiz->lstBox[LstLinks], link, link);
         }
     }
@@ -142,8 +141,8 @@ void PlainFileWrite(benchmark::State& state)
     const QString path = folder.filePath(QStringLiteral("page.htm"));
     for (auto _ : state) {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(document.data(), qint64(document.size())) < 0 ||
-            file.write("\r\n", 2) != 2)
+        if (!file.open(QIODevice::WriteOnly) || file.write(document.data(), qint64(document.size())) < 0
+            || file.write("\r\n", 2) != 2)
             state.SkipWithError("cannot write");
         file.close();
     }

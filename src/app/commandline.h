@@ -11,8 +11,8 @@ namespace larkspan {
 // What the program's arguments ask for: the wizard (no exit code), or a text to print and the code to exit with.
 struct CommandLineOutcome {
     std::optional<int> exitCode;
-    QString output; // for the standard output
-    QString error;  // for the standard error
+    QString output;   // for the standard output
+    QString error;    // for the standard error
     QString pageFile; // for the wizard: a page saved earlier, to open
 };
 

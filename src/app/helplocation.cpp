@@ -11,8 +11,8 @@ QString helpContentsFile(const QString& applicationDir, const QString& builtHelp
     if (builtHelpFile.isEmpty())
         return {};
     // The same relative path holds under any prefix, so an install into a temporary folder finds its help too.
-    const QString installed =
-        QDir::cleanPath(QDir(applicationDir).filePath(QStringLiteral(LARKSPAN_INSTALLED_HELP_FILE)));
+    const QString installed = QDir::cleanPath(
+        QDir(applicationDir).filePath(QStringLiteral(LARKSPAN_INSTALLED_HELP_FILE)));
     return QFileInfo(installed).isFile() ? installed : builtHelpFile;
 }
 

@@ -25,21 +25,21 @@ inline constexpr std::array<ColorAttribute, ColorAttributeCount> AllColorAttribu
 // Everything that differs between the five attributes; all else is the same for all five. The captions are
 // translated in the ColourPage context.
 struct ColorAttributeProperties {
-    std::string_view prefix;            // begins with a blank, ends with "="
-    std::string PageSpec::*slot;        // where the page writers find the attribute text
-    const char* menuName;               // the items of its colour menu
-    const char* hiddenMenuName;         // the top-level menu that holds them, never on a menu bar
+    std::string_view prefix;     // begins with a blank, ends with "="
+    std::string PageSpec::*slot; // where the page writers find the attribute text
+    const char* menuName;        // the items of its colour menu
+    const char* hiddenMenuName;  // the top-level menu that holds them, never on a menu bar
     const char* hiddenMenuCaption;
     const char* sampleCaption;          // its sample in the preview; null: the preview's background area
     std::optional<ColorRef> resetColor; // preview colour after reset; none: the desktop's button text colour
     std::string_view resetSlot;         // slot text after reset
     const char* checkBoxCaption;
-    int defaultItem;                    // the menu item checked when the attribute's box is ticked
+    int defaultItem; // the menu item checked when the attribute's box is ticked
 };
 
 inline constexpr std::array<ColorAttributeProperties, ColorAttributeCount> ColorAttributeTable{{
-    {" BGCOLOR=", &PageSpec::bgColorAttr, "mnuColors", "zmnuColors0", QT_TRANSLATE_NOOP("ColourPage", "Color"),
-     nullptr, ColorRef(0xFFFFFF), " BGCOLOR=\"#FFFFFF\"", QT_TRANSLATE_NOOP("ColourPage", "Backg&round Color"), 16},
+    {" BGCOLOR=", &PageSpec::bgColorAttr, "mnuColors", "zmnuColors0", QT_TRANSLATE_NOOP("ColourPage", "Color"), nullptr,
+     ColorRef(0xFFFFFF), " BGCOLOR=\"#FFFFFF\"", QT_TRANSLATE_NOOP("ColourPage", "Backg&round Color"), 16},
     {" TEXT=", &PageSpec::textColorAttr, "mnuColors1", "zmnuColors1", QT_TRANSLATE_NOOP("ColourPage", "Color1"),
      QT_TRANSLATE_NOOP("ColourPage", "Text"), std::nullopt, "", QT_TRANSLATE_NOOP("ColourPage", "&Text Color"), 3},
     {" LINK=", &PageSpec::linkColorAttr, "mnuColors2", "zmnuColors2", QT_TRANSLATE_NOOP("ColourPage", "Color2"),

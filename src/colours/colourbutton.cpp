@@ -65,9 +65,7 @@ void ColourButton::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Q_EMIT keyActivated();
-        break;
+    case Qt::Key_Enter: Q_EMIT keyActivated(); break;
     default:
         // Arrows and Tab move the focus as from any other control, not as within a button group.
         QWidget::keyPressEvent(event);

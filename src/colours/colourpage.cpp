@@ -108,9 +108,10 @@ void ColourPage::buildPage()
 {
     QWidget* panel = wiz.panel(WizardPage::Colors);
 
-    QLabel* instruction =
-        wiz.addInstruction(panel, tr("Select the color style of your web page. Choose Default or Choose Custom "
-                                     "Colors then check the desired page color properties and select a color."));
+    QLabel* instruction = wiz.addInstruction(
+        panel,
+        tr("Select the color style of your web page. Choose Default or Choose Custom "
+           "Colors then check the desired page color properties and select a color."));
 
     QRadioButton* defaultColors = wiz.addRadio(panel, OptDefaultColors, tr("&Default Colors"));
     defaultColors->setChecked(true);
@@ -146,8 +147,7 @@ void ColourPage::buildPage()
                          [this, index](Qt::MouseButton b, Qt::KeyboardModifiers shift, int x, int y) {
                              imgWiz_MouseUp(index, b, shift, x, y);
                          });
-        QObject::connect(button, &ColourButton::keyActivated, button,
-                         [this, attribute] { openColourMenu(attribute); });
+        QObject::connect(button, &ColourButton::keyActivated, button, [this, attribute] { openColourMenu(attribute); });
 
         attributes->addWidget(box, row, 0);
         attributes->addWidget(button, row, 1, Qt::AlignLeft | Qt::AlignVCenter);

@@ -56,9 +56,10 @@ ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
     QWidget* panel = wiz.panel(WizardPage::Image);
 
     // Kept as is: "a good it idea".
-    QLabel* instruction =
-        wiz.addInstruction(panel, tr("Select an image for your web page. It's a good it idea to select an image "
-                                     "that isn't too large since it will increase the page's download time."));
+    QLabel* instruction = wiz.addInstruction(
+        panel,
+        tr("Select an image for your web page. It's a good it idea to select an image "
+           "that isn't too large since it will increase the page's download time."));
 
     QCheckBox* include = wiz.addCheckBox(panel, ChkPageImage, tr("Include I&mage"));
 

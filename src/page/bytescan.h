@@ -42,7 +42,10 @@ template <char... bytes>
 struct AnyOf {
     static bool has(char c) { return ((c == bytes) || ...); }
 #if defined(__SSE2__)
-    static unsigned marks(__m128i block) { return blockMarks(block, bytes...); }
+    static unsigned marks(__m128i block)
+    {
+        return blockMarks(block, bytes...);
+    }
 #endif
 };
 
@@ -51,14 +54,18 @@ class OneByte {
 public:
     // The pattern is made from four copies of the byte: set from the byte alone, GCC moves it through memory in a
     // way that stalls each search for a dozen cycles.
-    explicit OneByte(char byte) : byte(byte)
+    explicit OneByte(char byte)
+        : byte(byte)
 #if defined(__SSE2__)
-        , pattern(_mm_set1_epi32(static_cast<int>(static_cast<unsigned char>(byte) * 0x01010101u)))
+          ,
+          pattern(_mm_set1_epi32(static_cast<int>(static_cast<unsigned char>(byte) * 0x01010101u)))
 #endif
-    {
-    }
+    {}
 
-    bool has(char c) const { return c == byte; }
+    bool has(char c) const
+    {
+        return c == byte;
+    }
 #if defined(__SSE2__)
     unsigned marks(__m128i block) const
     {
@@ -122,8 +129,9 @@ template <class Set, class Visit>
     if (rest == 0)
         return;
     // The last block overlaps the one before, whose bytes are shifted out.
-    visitMarks(i, size >= kBlock ? set.marks(loadBlock(data + size - kBlock)) >> (kBlock - rest)
-                                 : partialMarks(set, data + i, rest));
+    visitMarks(i,
+               size >= kBlock ? set.marks(loadBlock(data + size - kBlock)) >> (kBlock - rest)
+                              : partialMarks(set, data + i, rest));
 #else
     for (; i < size; ++i)
         if (set.has(data[i]) && !visit(i))

@@ -112,9 +112,9 @@ bool Reader::readBodyAttributes(string_view attributes)
                                         : attributes.size();
     }
     const string_view image = attributes.substr(0, rest);
-    spec.backgroundImage = image.empty() ? std::string()
-                                         : std::string(image.substr(kBackgroundStart.size(),
-                                               image.size() - kBackgroundStart.size() - kQuote.size()));
+    spec.backgroundImage = image.empty()
+        ? std::string()
+        : std::string(image.substr(kBackgroundStart.size(), image.size() - kBackgroundStart.size() - kQuote.size()));
     for (std::size_t i = 0; i < slots.size(); ++i) {
         std::size_t end = attributes.size();
         for (std::size_t j = i + 1; j < slots.size(); ++j)
@@ -200,8 +200,8 @@ std::size_t firstDifference(string_view input, string_view rewritten, const Make
         return maker.linesEnd;
     const std::size_t ourCreditEnd = rewritten.size() - tail;
     const string_view inputMiddle = input.substr(maker.linesEnd, maker.creditStart - maker.linesEnd);
-    const string_view ourMiddle =
-        rewritten.substr(kMakerLines.size(), ourCreditEnd - kCreditAddress.size() - kMakerLines.size());
+    const string_view ourMiddle = rewritten.substr(kMakerLines.size(),
+                                                   ourCreditEnd - kCreditAddress.size() - kMakerLines.size());
     if (inputMiddle == ourMiddle && rewritten.substr(ourCreditEnd) == input.substr(maker.creditEnd))
         return npos;
     const auto middle = std::mismatch(inputMiddle.begin(), inputMiddle.end(), ourMiddle.begin(), ourMiddle.end());
@@ -234,10 +234,9 @@ ReadResult ReadPage(const std::string& document)
 
     const std::string createdOn(reader.createdOn);
     // The document with our own maker's addresses in place of the input's, as the writer would give it.
-    const std::array<string_view, 4> expected{kMakerLines,
-                                              input.substr(reader.maker.linesEnd,
-                                                           reader.maker.creditStart - reader.maker.linesEnd),
-                                              kCreditAddress, input.substr(reader.maker.creditEnd)};
+    const std::array<string_view, 4> expected{
+        kMakerLines, input.substr(reader.maker.linesEnd, reader.maker.creditStart - reader.maker.linesEnd),
+        kCreditAddress, input.substr(reader.maker.creditEnd)};
     if (!WritesExactly(reader.spec, createdOn, expected)) {
         // Only a page that does not read is written out, to find the line to name.
         std::string rewritten;
@@ -246,8 +245,8 @@ ReadResult ReadPage(const std::string& document)
         else
             BuildBasicPage(reader.spec, createdOn, rewritten);
         if (const std::size_t difference = firstDifference(input, rewritten, reader.maker); difference != npos) {
-            const auto line =
-                std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n') + 1;
+            const auto line = std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n')
+                + 1;
             result.error = std::string(kChanged) + "line " + std::to_string(line) + " is not as Larkspan writes it.";
             return result;
         }

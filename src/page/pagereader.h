@@ -10,9 +10,9 @@ namespace larkspan {
 // What a saved page says about the answers that made it.
 struct ReadResult {
     bool ok = false;
-    PageSpec spec;          // the answers, when ok
-    std::string createdOn;  // the footer's date text as written, when ok
-    std::string error;      // when not ok: one sentence for the user, saying what does not fit
+    PageSpec spec;         // the answers, when ok
+    std::string createdOn; // the footer's date text as written, when ok
+    std::string error;     // when not ok: one sentence for the user, saying what does not fit
 };
 
 // Reads back a document written by BuildBasicPage or BuildTablePage: UTF-8 text with CR LF line ends,

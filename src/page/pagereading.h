@@ -36,9 +36,9 @@ struct MakerTexts {
 
 // How the page text block ends before the bullet list, by layout and column.
 enum class TextEnd {
-    Plain,      // "<P>" line: layouts 2 and 3, the right-hand text cell
-    Blank,      // "<P>" line and an empty line: the left-hand text cell
-    BasicStyle  // layout 1: an empty line or the centred image below the text
+    Plain,     // "<P>" line: layouts 2 and 3, the right-hand text cell
+    Blank,     // "<P>" line and an empty line: the left-hand text cell
+    BasicStyle // layout 1: an empty line or the centred image below the text
 };
 
 enum class Column { Left, Right };
@@ -130,7 +130,7 @@ private:
     void readItems(std::size_t start, std::size_t end);
 
     string_view doc;
-    std::size_t front = 0;       // where the part read from the front ends
+    std::size_t front = 0; // where the part read from the front ends
     std::size_t footerStart = 0;
     bool headScript = false;
     std::vector<std::size_t> lineStarts; // of the links, last first

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/pagereading.h"
 
-
 namespace larkspan::reading {
 
 // The first needle in text from p on: each place where its first byte stands is a candidate, which on a page is

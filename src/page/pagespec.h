@@ -24,7 +24,7 @@ struct PageSpec {
     LayoutStyle layout = LayoutStyle::None;
     std::string title;
     std::string heading;
-    int headingSize = 1;                 // list index: 0..4 give H1..H5, any other value H6
+    int headingSize = 1; // list index: 0..4 give H1..H5, any other value H6
     std::string bgColorAttr = " BGCOLOR=\"#FFFFFF\"";
     std::string textColorAttr;
     std::string linkColorAttr;
@@ -36,8 +36,8 @@ struct PageSpec {
     std::string imageHeight;
     std::string pageText;
     std::vector<std::string> bulletItems;
-    int bulletStyle = 0;                 // list index: 0 disc, 1 square, any other value circle
-    std::vector<std::string> links;      // address, TAB, description
+    int bulletStyle = 0;            // list index: 0 disc, 1 square, any other value circle
+    std::vector<std::string> links; // address, TAB, description
     LinkStyle linkStyle = LinkStyle::Default;
     std::string authorEmail;
 

@@ -42,9 +42,9 @@ struct ScriptMarks {
     static unsigned marks(__m128i block)
     {
         const __m128i low = _mm_cmpeq_epi8(_mm_min_epu8(block, _mm_set1_epi8('\r')), block);
-        const __m128i others = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\\')),
-                                                         _mm_cmpeq_epi8(block, _mm_set1_epi8('\''))),
-                                            _mm_cmpeq_epi8(block, _mm_set1_epi8('<')));
+        const __m128i others = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\\')), _mm_cmpeq_epi8(block, _mm_set1_epi8('\''))),
+            _mm_cmpeq_epi8(block, _mm_set1_epi8('<')));
         return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(low, others)));
     }
 #endif
@@ -340,7 +340,7 @@ void writeHead(Sink& sink, const PageSpec& spec)
     if (!spec.backgroundImage.empty())
         sink.put(kBackgroundStart, spec.backgroundImage, kQuote);
     sink.put(spec.bgColorAttr, spec.textColorAttr, spec.linkColorAttr, spec.visitedLinkColorAttr,
-        spec.activeLinkColorAttr, kBodyTagEnd);
+             spec.activeLinkColorAttr, kBodyTagEnd);
     if (!spec.heading.empty()) {
         const int level = spec.headingSize >= 0 && spec.headingSize < kLastHeading ? spec.headingSize : kLastHeading;
         sink.put(kHeaderStart, kHeadingOpen[level], spec.heading, kHeadingClose[level], kHeaderEnd);
@@ -350,8 +350,7 @@ void writeHead(Sink& sink, const PageSpec& spec)
 template <class Sink>
 void writeImageTag(Sink& sink, const PageSpec& spec, string_view opening, string_view closing)
 {
-    sink.put(opening, spec.pageImage, kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt,
-        closing);
+    sink.put(opening, spec.pageImage, kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt, closing);
 }
 
 template <class Sink>
@@ -500,4 +499,3 @@ bool WritesExactly(const PageSpec& spec, const std::string& createdOn, std::span
 }
 
 } // namespace larkspan
-

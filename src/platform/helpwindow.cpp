@@ -26,8 +26,7 @@ QUrl urlOfHelpFile(const QFileInfo& info)
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setWindowTitle(tr("Larkspan Help"));
     resize(640, 520);

@@ -28,10 +28,10 @@ struct FileDialogRequest {
     QWidget* owner = nullptr;
     QString title;
     QList<FileType> fileTypes;
-    int chosenType = 0;       // index into fileTypes
-    QString initialFolder;    // empty: the system's choice
+    int chosenType = 0;    // index into fileTypes
+    QString initialFolder; // empty: the system's choice
     QString initialName;
-    QString defaultExtension; // without the dot; added to a name typed without one
+    QString defaultExtension;        // without the dot; added to a name typed without one
     bool mayNameMissingFile = false; // open only: a missing file may be named after confirming its creation
 };
 
@@ -83,8 +83,7 @@ public:
 // Shows the busy pointer for as long as it lives.
 class BusyPointer {
 public:
-    BusyPointer(Platform& platform, QWidget* window, BusyScope scope)
-        : platform(platform), window(window), scope(scope)
+    BusyPointer(Platform& platform, QWidget* window, BusyScope scope) : platform(platform), window(window), scope(scope)
     {
         platform.beginBusy(window, scope);
     }

@@ -22,17 +22,17 @@ namespace {
 // through a symbolic link.
 QString unsuitableTarget(const QString& name)
 {
-    struct stat status{};
+    struct stat status {};
     if (::stat(QFile::encodeName(name).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return {};
-    const char* kind = S_ISDIR(status.st_mode)    ? QT_TRANSLATE_NOOP("SavePageFile", "a folder")
-                       : S_ISFIFO(status.st_mode) ? QT_TRANSLATE_NOOP("SavePageFile", "a named pipe")
-                       : S_ISSOCK(status.st_mode) ? QT_TRANSLATE_NOOP("SavePageFile", "a socket")
-                       : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)
-                           ? QT_TRANSLATE_NOOP("SavePageFile", "a device")
-                           : QT_TRANSLATE_NOOP("SavePageFile", "something else");
-    return QCoreApplication::translate("SavePageFile", "This name belongs to %1, not to a file; a web page can only "
-                                                       "replace a regular file.")
+    const char* kind = S_ISDIR(status.st_mode)               ? QT_TRANSLATE_NOOP("SavePageFile", "a folder")
+        : S_ISFIFO(status.st_mode)                           ? QT_TRANSLATE_NOOP("SavePageFile", "a named pipe")
+        : S_ISSOCK(status.st_mode)                           ? QT_TRANSLATE_NOOP("SavePageFile", "a socket")
+        : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? QT_TRANSLATE_NOOP("SavePageFile", "a device")
+                                                             : QT_TRANSLATE_NOOP("SavePageFile", "something else");
+    return QCoreApplication::translate("SavePageFile",
+                                       "This name belongs to %1, not to a file; a web page can only "
+                                       "replace a regular file.")
         .arg(QCoreApplication::translate("SavePageFile", kind));
 }
 
@@ -73,7 +73,7 @@ LoadedPage LoadPageFile(const QString& fileName)
 {
     const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     LoadedPage page;
-    struct stat status{};
+    struct stat status {};
     if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
         page.outcome = Outcome::failure(tr("The file does not exist."));
         return page;

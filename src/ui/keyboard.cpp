@@ -69,8 +69,7 @@ bool TextBoxEvents::eventFilter(QObject* watched, QEvent* event)
         if (enterKey(watched, int(index), *static_cast<QKeyEvent*>(event)))
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

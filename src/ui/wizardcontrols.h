@@ -35,7 +35,7 @@ public:
 
     // The control arrays. Elements that a page does not have stay null.
     std::array<QPushButton*, CmdButtonCount> cmdButton{};
-    std::array<QWidget*, TxtBoxCount> txtBox{};  // QLineEdit, or QPlainTextEdit for the page text and item boxes
+    std::array<QWidget*, TxtBoxCount> txtBox{}; // QLineEdit, or QPlainTextEdit for the page text and item boxes
     std::array<QComboBox*, CbBoxCount> cbBox{};
     std::array<QCheckBox*, ChkBoxCount> chkBox{};
     std::array<QRadioButton*, OptRadioCount> optRadio{};
@@ -43,7 +43,7 @@ public:
     std::array<QLabel*, LblLabelCount> lblLabel{};
     std::array<QWidget*, PageCount> picContainer{};
     std::array<QWidget*, PicBoxCount> picBox{};
-    std::array<QWidget*, ImgWizCount> imgWiz{};  // pictures, and the colour buttons
+    std::array<QWidget*, ImgWizCount> imgWiz{}; // pictures, and the colour buttons
 
     // Tab followed by the page text box's selection, taken at every button press.
     QString capturedSelection;

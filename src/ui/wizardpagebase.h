@@ -7,8 +7,6 @@ class QString;
 
 namespace larkspan {
 
-
-
 // What every page of the wizard serves. The main window's handlers pass each event to every page; a page acts on
 // the control indexes that are its own and ignores the rest.
 class WizardPageBase {

@@ -22,8 +22,8 @@ AboutPage::AboutPage(WizardControls& wiz)
     auto* text = new QLabel(
         tr("Larkspan was developed for anyone wanting to make a web page, but didn't know how. It is created for the "
            "novice user in mind and also powerful enough for a veteran web page designer which makes it a tool "
-           "everyone should use. I you have any comments or suggestions about Larkspan please let me know at") +
-            QStringLiteral("  larkspan@larkspan.example."),
+           "everyone should use. I you have any comments or suggestions about Larkspan please let me know at")
+            + QStringLiteral("  larkspan@larkspan.example."),
         panel);
     text->setObjectName(QStringLiteral("aboutText"));
     text->setWordWrap(true);

@@ -36,9 +36,10 @@ BulletListPage::BulletListPage(WizardControls& wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::BulletList);
 
-    QLabel* instruction =
-        wiz.addInstruction(panel, tr("Bullet list provide traditional indented items to your page. They are ideal "
-                                     "for listing specific items you would like to set apart from the body of text."));
+    QLabel* instruction = wiz.addInstruction(
+        panel,
+        tr("Bullet list provide traditional indented items to your page. They are ideal "
+           "for listing specific items you would like to set apart from the body of text."));
 
     auto* styleLabel = new QLabel(tr("Style"), panel);
     auto* style = new QComboBox(panel);

@@ -76,8 +76,7 @@ void clearKeepingButtons(QListWidget* list)
 
 Rows::Rows(WizardControls& wiz, Elements elements, const QString& counterText)
     : wiz(wiz), elements(elements), counterText(counterText)
-{
-}
+{}
 
 void Rows::make(QWidget* panel, const QString& addCaption, const QString& listName, const QString& removeCaption)
 {

@@ -77,8 +77,8 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
         summaryColumn->addWidget(label);
     }
 
-    const auto [emailLabel, email] =
-        wiz.addLineBox(panel, TxtEmail, tr("Include your email address: eg. someone@example.com"));
+    const auto [emailLabel, email] = wiz.addLineBox(panel, TxtEmail,
+                                                    tr("Include your email address: eg. someone@example.com"));
 
     auto* hint = new QLabel(tr("If you'd like to see what your web page looks like behind the scenes, select the "
                                "Source Browser button."),
@@ -115,8 +115,8 @@ void FinishPage::fillSummary()
     // With no layout chosen the line stays as it is; the wizard cannot reach this page then.
     if (wiz.cbBox[CbLayout]->currentIndex() != 0)
         label(SumLayout)->setText(tr("Layout Style:   ") + wiz.cbBox[CbLayout]->currentText());
-    label(SumColours)->setText(tr("Page Colors:   ") +
-                               (wiz.optRadio[OptCustomColors]->isChecked() ? tr("Custom") : tr("Default")));
+    label(SumColours)
+        ->setText(tr("Page Colors:   ") + (wiz.optRadio[OptCustomColors]->isChecked() ? tr("Custom") : tr("Default")));
     label(SumBackground)->setText(tr("Background Image:   ") + imageLine(TxtBackgroundImage, ChkBackgroundImage));
     label(SumPageImage)->setText(tr("Page Image:   ") + imageLine(TxtPageImage, ChkPageImage));
     label(SumLists)->setText(tr("Number of Lists:   ") + QString::number(wiz.lstBox[LstItems]->count()));
@@ -139,8 +139,9 @@ void FinishPage::GeneratePage()
         return;
 
     const QLocale settings = regionalSettings ? *regionalSettings : QLocale::system();
-    const std::string createdOn =
-        openedOn ? *openedOn : toStd(settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
+    const std::string createdOn = openedOn
+        ? *openedOn
+        : toStd(settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
     // Written aside and handed over whole, so that the source browser never holds part of a document.
     std::string document;
     writer(spec, createdOn, document);

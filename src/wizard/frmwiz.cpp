@@ -179,8 +179,7 @@ void frmWiz::connectHandlers()
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
             line->setValidator(new OneLineValidator(line));
             connect(line, &QLineEdit::textChanged, this, [this, i] { txtBox_Change(i); });
-        }
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+        } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
             connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { txtBox_Change(i); });
     }
 
@@ -240,15 +239,16 @@ void frmWiz::clearAnswers()
 bool frmWiz::openPage(const QString& fileName)
 {
     LoadedPage page = LoadPageFile(fileName);
-    if (page.outcome && (page.spec.bulletItems.size() > std::size_t(entrylist::Capacity)
-                         || page.spec.links.size() > std::size_t(entrylist::Capacity)))
+    if (page.outcome
+        && (page.spec.bulletItems.size() > std::size_t(entrylist::Capacity)
+            || page.spec.links.size() > std::size_t(entrylist::Capacity)))
         page.outcome = Outcome::failure(
             tr("It holds more than %1 bullet items or links, more than a list can hold.").arg(entrylist::Capacity));
     if (!page.outcome) {
-        platform.messageBox(this,
-                            tr("The page %1 cannot be opened.\r\n\r\n%2")
-                                .arg(QDir::toNativeSeparators(fileName), page.outcome.reason),
-                            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+        platform.messageBox(
+            this,
+            tr("The page %1 cannot be opened.\r\n\r\n%2").arg(QDir::toNativeSeparators(fileName), page.outcome.reason),
+            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return false;
     }
     const QFileInfo file(fileName);
@@ -385,8 +385,7 @@ void frmWiz::cmdButton_Click(int index)
 void frmWiz::Help()
 {
     if (helpFile.isEmpty()) {
-        platform.messageBox(this,
-                            tr("Unable to display Help Contents. There is no Help associated with this project."),
+        platform.messageBox(this, tr("Unable to display Help Contents. There is no Help associated with this project."),
                             MessageButtons::Ok, MessageIcon::Information, windowTitle());
         return;
     }

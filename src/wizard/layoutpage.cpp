@@ -194,9 +194,8 @@ void LayoutPage::restore(const PageSpec& spec, const QString&)
     wiz.setBoxText(TxtHeading, toQt(spec.heading));
     // Every size the combo lacks is written as the last one, H6.
     const QComboBox* size = wiz.cbBox[CbHeadingSize];
-    wiz.cbBox[CbHeadingSize]->setCurrentIndex(spec.headingSize >= 0 && spec.headingSize < size->count()
-                                                  ? spec.headingSize
-                                                  : size->count() - 1);
+    wiz.cbBox[CbHeadingSize]->setCurrentIndex(
+        spec.headingSize >= 0 && spec.headingSize < size->count() ? spec.headingSize : size->count() - 1);
 }
 
 void LayoutPage::describe(PageSpec& spec) const

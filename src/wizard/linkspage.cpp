@@ -32,11 +32,11 @@ LinksPage::LinksPage(WizardControls& wiz)
     linkStyle->addButton(combo);
     plain->setChecked(true);
 
-    const auto [addressLabel, address] =
-        wiz.addLineBox(panel, TxtLinkAddress, tr("Link Address: eg. http://www.example.com/"));
+    const auto [addressLabel, address] = wiz.addLineBox(panel, TxtLinkAddress,
+                                                        tr("Link Address: eg. http://www.example.com/"));
 
-    const auto [descriptionLabel, description] =
-        wiz.addLineBox(panel, TxtLinkDescription, tr("Link Description: eg. Click here"));
+    const auto [descriptionLabel, description] = wiz.addLineBox(panel, TxtLinkDescription,
+                                                                tr("Link Description: eg. Click here"));
 
     rows.make(panel, tr("&Add Link"), tr("Links"), tr("&Remove Link"));
 

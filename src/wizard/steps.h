@@ -17,10 +17,10 @@ enum class StepDirection { Next, Previous };
 // What a step does beyond moving between panels, done by the window's own code.
 enum class StepHook {
     None,
-    CheckLayout,   // before anything: the step is made only when a layout style is chosen
-    FillSummary,   // after the next panel is shown, before the focus moves
-    Finish,        // instead of a move: the finish action
-    CloseWindow    // instead of a move: the program ends
+    CheckLayout, // before anything: the step is made only when a layout style is chosen
+    FillSummary, // after the next panel is shown, before the focus moves
+    Finish,      // instead of a move: the finish action
+    CloseWindow  // instead of a move: the program ends
 };
 
 enum class StepFocus { Unchanged, ForwardButton, LayoutCombo, PageText, BulletItem, LinkAddress, Email };
@@ -33,9 +33,9 @@ struct Step {
     WizardPage from;
     StepDirection direction;
     StepHook hook = StepHook::None;
-    std::optional<WizardPage> to{};   // none: no panel changes
+    std::optional<WizardPage> to{}; // none: no panel changes
     SidePicture picture = SidePicture::Welcome;
-    const char* caption = nullptr;    // translated in the frmWiz context
+    const char* caption = nullptr; // translated in the frmWiz context
     const char* forwardCaption = nullptr;
     const char* backwardCaption = nullptr;
     CancelRole cancelRole = CancelRole::Unchanged;

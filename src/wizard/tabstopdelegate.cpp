@@ -16,7 +16,8 @@ int TabStopDelegate::dialogUnitsToPixels(int units, const QFontMetrics& metrics)
 {
     // The average character width of a font as dialog units have always been measured: the width of the 52 Latin
     // letters, halved twice with rounding.
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     const int average = (letters / 26 + 1) / 2;
     return (units * average + 2) / 4;
 }
@@ -66,10 +67,10 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     item.text.clear();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
     const bool enabled = item.state & QStyle::State_Enabled;
-    const QPalette::ColorGroup group =
-        !enabled ? QPalette::Disabled : (item.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive);
-    const QPalette::ColorRole role =
-        item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    const QPalette::ColorGroup group = !enabled
+        ? QPalette::Disabled
+        : (item.state & QStyle::State_Active ? QPalette::Normal : QPalette::Inactive);
+    const QPalette::ColorRole role = item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
 
     painter->save();
     painter->setClipRect(area);

@@ -83,11 +83,13 @@ TextImport::TextImport(const QString& path) : file(path)
         return;
     }
     if (!info.isFile()) {
-        fail(Failure::SizeUnknown, QCoreApplication::translate("TextPage", "Its size cannot be read: it is not a plain file."));
+        fail(Failure::SizeUnknown,
+             QCoreApplication::translate("TextPage", "Its size cannot be read: it is not a plain file."));
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(Failure::Unreadable, QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
+        fail(Failure::Unreadable,
+             QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
         return;
     }
     if (file.size() > SizeLimit)
@@ -104,7 +106,8 @@ bool TextImport::read()
     while (total < bytes.size()) {
         const qint64 got = file.read(bytes.data() + total, bytes.size() - total);
         if (got < 0) {
-            fail(Failure::Unreadable, QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
+            fail(Failure::Unreadable,
+                 QCoreApplication::translate("TextPage", "It cannot be read: %1").arg(file.errorString()));
             return false;
         }
         if (got == 0)
@@ -120,7 +123,8 @@ bool TextImport::read()
     const QString decoded = decode(bytes);
     // A NUL is in no text a person typed: the file is a program, a picture or a document of another kind.
     if (decoded.contains(QChar(0))) {
-        fail(Failure::NotText, QCoreApplication::translate("TextPage", "It is not a plain text file: it holds NUL bytes."));
+        fail(Failure::NotText,
+             QCoreApplication::translate("TextPage", "It is not a plain text file: it holds NUL bytes."));
         return false;
     }
     text = withLineBreaks(decoded);
@@ -147,7 +151,7 @@ QString TextImport::decode(const QByteArray& bytes)
     // Stateless, so that a sequence cut off at the end of the file counts as invalid; a mark after the dropped one is
     // a character of the text, kept.
     QStringDecoder utf8(QStringConverter::Utf8,
-        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;

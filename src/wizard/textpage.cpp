@@ -32,8 +32,8 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
 {
     QWidget* panel = wiz.panel(WizardPage::Text);
 
-    QLabel* instruction =
-        wiz.addInstruction(panel, tr("Add some text to your web page or import a text file into your web page."));
+    QLabel* instruction = wiz.addInstruction(
+        panel, tr("Add some text to your web page or import a text file into your web page."));
 
     auto* text = new GuardedTextBox(panel);
     text->setAccessibleName(tr("Page text"));
@@ -71,10 +71,9 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(wiz.addPictureButton(panel, CmdIndent, QStringLiteral(":/buttons/indent"),
-                                               tr("Indent Selection"), PictureSize, PictureButtonSize, true));
-    buttons->addWidget(
-        wiz.addPictureButton(panel, CmdImportText, QStringLiteral(":/buttons/import"),
-                             tr("Import Plain Text File"), PictureSize, PictureButtonSize, true));
+                                            tr("Indent Selection"), PictureSize, PictureButtonSize, true));
+    buttons->addWidget(wiz.addPictureButton(panel, CmdImportText, QStringLiteral(":/buttons/import"),
+                                            tr("Import Plain Text File"), PictureSize, PictureButtonSize, true));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(frame, 1);
@@ -90,7 +89,7 @@ bool TextPage::txtBox_KeyPress(int index, int keyAscii)
     if (index != TxtPageText || keyAscii != KeyAsciiReturn || !wiz.chkBox[ChkKeyMask]->isChecked())
         return false;
     replaceSelection(wiz.optRadio[OptEnterParagraph]->isChecked() ? QStringLiteral("\r\n<P>")
-                                                                 : QStringLiteral("\r\n<BR>"));
+                                                                  : QStringLiteral("\r\n<BR>"));
     // The box goes on with Enter and starts a new line after the tag.
     return false;
 }
@@ -109,8 +108,8 @@ void TextPage::chkBox_Click(int index)
 void TextPage::indentSelection()
 {
     // capturedSelection is a TAB and the marked text, so only the first marked line is indented.
-    replaceSelection(QStringLiteral("<BLOCKQUOTE>\r\n") + wiz.capturedSelection +
-                     QStringLiteral("\r\n</BLOCKQUOTE>\r\n"));
+    replaceSelection(QStringLiteral("<BLOCKQUOTE>\r\n") + wiz.capturedSelection
+                     + QStringLiteral("\r\n</BLOCKQUOTE>\r\n"));
     wiz.txtBox[TxtPageText]->setFocus();
 }
 
@@ -145,8 +144,8 @@ void TextPage::LoadTextFile(const QString& path)
     const QString problem = tr("There was a problem opening the data file.") + QStringLiteral("\r\n");
     // Kept as is: a file that is too large gets the two lines the user knows, without its name.
     const QString where = import.failure() == TextImport::Failure::TooLarge
-                              ? QString()
-                              : QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path);
+        ? QString()
+        : QStringLiteral("\r\n\r\n") + QDir::toNativeSeparators(path);
     wiz.platform.messageBox(&wiz.window, problem + import.outcome().reason + where, MessageButtons::Ok,
                             MessageIcon::Critical, tr("Larkspan"));
 }

@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(outcome.pageFile, page);
         // The program prints it and exits so, without opening a window: here it has no screen at all, or one that
         // does not answer. What would open the wizard says in one line that it needs a desktop.
-        const QString noDisplay =
-            QStringLiteral("larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n");
+        const QString noDisplay = QStringLiteral(
+            "larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n");
         for (const QString& display : {QString(), QStringLiteral(":4093")}) {
             QProcess program;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -107,8 +107,13 @@ QByteArray dotsGif()
     const auto word = [&](int v) { gif += char(v & 0xFF), gif += char(v >> 8); };
     word(Tile), word(Tile);
     gif += char(0x81), gif += char(0), gif += char(0); // global table of 4 colours
-    gif += QByteArray::fromHex("ffffff" "d8b070" "000000" "000000");
-    gif += QByteArray::fromHex("21f904010000" "00" "00"); // index 0 transparent
+    gif += QByteArray::fromHex("ffffff"
+                               "d8b070"
+                               "000000"
+                               "000000");
+    gif += QByteArray::fromHex("21f904010000"
+                               "00"
+                               "00"); // index 0 transparent
     gif += ',';
     word(0), word(0), word(Tile), word(Tile);
     gif += char(0);
@@ -198,9 +203,9 @@ int main(int argc, char** argv)
     for (const Layout& layout : Layouts) {
         for (const LinkStyle linkStyle : {LinkStyle::Default, LinkStyle::ComboBox}) {
             for (const bool withImage : {true, false}) {
-                const std::string name = std::string(layout.name) +
-                                         (linkStyle == LinkStyle::ComboBox ? "_menu" : "_anchors") +
-                                         (withImage ? "_image" : "_noimage") + ".htm";
+                const std::string name = std::string(layout.name)
+                    + (linkStyle == LinkStyle::ComboBox ? "_menu" : "_anchors") + (withImage ? "_image" : "_noimage")
+                    + ".htm";
                 const PageSpec spec = answers(layout.style, linkStyle, withImage);
                 std::string document;
                 (layout.style >= LayoutStyle::TableImageLeft ? BuildTablePage : BuildBasicPage)(spec, CreatedOn,
@@ -210,16 +215,16 @@ int main(int argc, char** argv)
                     std::fprintf(stderr, "make_pages: %s: %s\n", name.c_str(), qPrintable(saved.reason));
                     return 1;
                 }
-                cases.push_back("{\"file\": " + json(name) + ", \"layout\": " + json(layout.name) +
-                                ", \"menu\": " + (linkStyle == LinkStyle::ComboBox ? "true" : "false") +
-                                ", \"image\": " + (withImage ? "true" : "false") + "}");
+                cases.push_back("{\"file\": " + json(name) + ", \"layout\": " + json(layout.name)
+                                + ", \"menu\": " + (linkStyle == LinkStyle::ComboBox ? "true" : "false")
+                                + ", \"image\": " + (withImage ? "true" : "false") + "}");
             }
         }
     }
 
     QFile gif(folder.filePath(QString::fromUtf8(BackgroundImage)));
-    if (!gif.open(QIODevice::WriteOnly) || gif.write(dotsGif()) < 0 || !gif.flush() ||
-        !writePhoto(folder.filePath(QString::fromUtf8(PageImage)))) {
+    if (!gif.open(QIODevice::WriteOnly) || gif.write(dotsGif()) < 0 || !gif.flush()
+        || !writePhoto(folder.filePath(QString::fromUtf8(PageImage)))) {
         std::fprintf(stderr, "make_pages: cannot write the pictures\n");
         return 1;
     }
@@ -229,21 +234,20 @@ int main(int argc, char** argv)
     const auto link = [](const Link& l) {
         return "{\"address\": " + json(l.address) + ", \"description\": " + json(l.description) + "}";
     };
-    const std::string manifest =
-        "{\n\"title\": " + json(Title) + ",\n\"heading\": " + json(Heading) +
-        ",\n\"headingLevel\": " + std::to_string(HeadingSize + 1) + ",\n\"textLines\": " +
-        jsonArray(TextLines, quoted) + ",\n\"bullets\": " + jsonArray(Bullets, quoted) +
-        ",\n\"links\": " + jsonArray(Links, link) + ",\n\"email\": " + json(Email) +
-        ",\n\"colours\": " + jsonArray(Colours, colour) + ",\n\"backgroundImage\": " + json(BackgroundImage) +
-        ",\n\"pageImage\": " + json(PageImage) + ",\n\"imageWidth\": " + std::to_string(ImageWidth) +
-        ",\n\"imageHeight\": " + std::to_string(ImageHeight) + ",\n\"cases\": [\n" +
+    const std::string manifest = "{\n\"title\": " + json(Title) + ",\n\"heading\": " + json(Heading)
+        + ",\n\"headingLevel\": " + std::to_string(HeadingSize + 1)
+        + ",\n\"textLines\": " + jsonArray(TextLines, quoted) + ",\n\"bullets\": " + jsonArray(Bullets, quoted)
+        + ",\n\"links\": " + jsonArray(Links, link) + ",\n\"email\": " + json(Email)
+        + ",\n\"colours\": " + jsonArray(Colours, colour) + ",\n\"backgroundImage\": " + json(BackgroundImage)
+        + ",\n\"pageImage\": " + json(PageImage) + ",\n\"imageWidth\": " + std::to_string(ImageWidth)
+        + ",\n\"imageHeight\": " + std::to_string(ImageHeight) + ",\n\"cases\": [\n" +
         [&] {
             std::string all;
             for (const auto& c : cases)
                 all += (all.empty() ? "" : ",\n") + c;
             return all;
-        }() +
-        "\n]\n}\n";
+        }()
+        + "\n]\n}\n";
     QFile answersFile(folder.filePath(QStringLiteral("answers.json")));
     if (!answersFile.open(QIODevice::WriteOnly) || answersFile.write(manifest.data(), qint64(manifest.size())) < 0) {
         std::fprintf(stderr, "make_pages: cannot write answers.json\n");

@@ -214,8 +214,8 @@ private slots:
             << left << QList<QPoint>{{-1, 6}} << QPoint(-1, 6) << "PR" << false;
         QTest::newRow("one above the top is outside")
             << left << QList<QPoint>{{6, -1}} << QPoint(6, -1) << "PR" << false;
-        QTest::newRow("right button does nothing") << int(Qt::RightButton) << QList<QPoint>{{30, 6}, {6, 6}} << in << ""
-                                                   << false;
+        QTest::newRow("right button does nothing")
+            << int(Qt::RightButton) << QList<QPoint>{{30, 6}, {6, 6}} << in << "" << false;
         QTest::newRow("middle button does nothing") << int(Qt::MiddleButton) << QList<QPoint>{} << in << "" << false;
     }
 
@@ -250,10 +250,7 @@ private slots:
             QCOMPARE(f.popups[0].menu, f.page().menus().menu(A::Link));
     }
 
-    void menuOpensUnderTheButton_data()
-    {
-        addAttributeRows("menu");
-    }
+    void menuOpensUnderTheButton_data() { addAttributeRows("menu"); }
 
     void menuOpensUnderTheButton()
     {

@@ -87,10 +87,7 @@ private slots:
                 QVERIFY(!f.button(other).isEnabled());
     }
 
-    void untickResetsOnlyItsAttribute_data()
-    {
-        addAttributeRows("untick");
-    }
+    void untickResetsOnlyItsAttribute_data() { addAttributeRows("untick"); }
 
     void untickResetsOnlyItsAttribute()
     {

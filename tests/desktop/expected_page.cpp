@@ -30,7 +30,8 @@ std::string unescaped(std::string_view text)
 {
     std::string result;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'r' || text[i + 1] == 'n' || text[i + 1] == 't')) {
+        if (text[i] == '\\' && i + 1 < text.size()
+            && (text[i + 1] == 'r' || text[i + 1] == 'n' || text[i + 1] == 't')) {
             result += text[i + 1] == 'r' ? '\r' : text[i + 1] == 'n' ? '\n' : '\t';
             ++i;
         } else {
@@ -42,26 +43,46 @@ std::string unescaped(std::string_view text)
 
 bool apply(PageSpec& spec, std::string_view key, const std::string& value)
 {
-    if (key == "layout") spec.layout = LayoutStyle(std::stoi(value));
-    else if (key == "title") spec.title = value;
-    else if (key == "heading") spec.heading = value;
-    else if (key == "size") spec.headingSize = std::stoi(value);
-    else if (key == "bg") spec.bgColorAttr = value;
-    else if (key == "fg") spec.textColorAttr = value;
-    else if (key == "link-colour") spec.linkColorAttr = value;
-    else if (key == "vlink") spec.visitedLinkColorAttr = value;
-    else if (key == "alink") spec.activeLinkColorAttr = value;
-    else if (key == "background") spec.backgroundImage = value;
-    else if (key == "image") spec.pageImage = value;
-    else if (key == "width") spec.imageWidth = value;
-    else if (key == "height") spec.imageHeight = value;
-    else if (key == "text") spec.pageText = unescaped(value);
-    else if (key == "bullet") spec.bulletItems.push_back(unescaped(value));
-    else if (key == "style") spec.bulletStyle = std::stoi(value);
-    else if (key == "link") spec.links.push_back(unescaped(value));
-    else if (key == "jump") spec.linkStyle = value == "1" ? LinkStyle::ComboBox : LinkStyle::Default;
-    else if (key == "email") spec.authorEmail = value;
-    else return false;
+    if (key == "layout")
+        spec.layout = LayoutStyle(std::stoi(value));
+    else if (key == "title")
+        spec.title = value;
+    else if (key == "heading")
+        spec.heading = value;
+    else if (key == "size")
+        spec.headingSize = std::stoi(value);
+    else if (key == "bg")
+        spec.bgColorAttr = value;
+    else if (key == "fg")
+        spec.textColorAttr = value;
+    else if (key == "link-colour")
+        spec.linkColorAttr = value;
+    else if (key == "vlink")
+        spec.visitedLinkColorAttr = value;
+    else if (key == "alink")
+        spec.activeLinkColorAttr = value;
+    else if (key == "background")
+        spec.backgroundImage = value;
+    else if (key == "image")
+        spec.pageImage = value;
+    else if (key == "width")
+        spec.imageWidth = value;
+    else if (key == "height")
+        spec.imageHeight = value;
+    else if (key == "text")
+        spec.pageText = unescaped(value);
+    else if (key == "bullet")
+        spec.bulletItems.push_back(unescaped(value));
+    else if (key == "style")
+        spec.bulletStyle = std::stoi(value);
+    else if (key == "link")
+        spec.links.push_back(unescaped(value));
+    else if (key == "jump")
+        spec.linkStyle = value == "1" ? LinkStyle::ComboBox : LinkStyle::Default;
+    else if (key == "email")
+        spec.authorEmail = value;
+    else
+        return false;
     return true;
 }
 
@@ -77,8 +98,8 @@ int main(int argc, char** argv)
     for (int i = 2; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const std::size_t equals = argument.find('=');
-        if (equals == std::string_view::npos || !apply(spec, argument.substr(0, equals),
-                                                       std::string(argument.substr(equals + 1)))) {
+        if (equals == std::string_view::npos
+            || !apply(spec, argument.substr(0, equals), std::string(argument.substr(equals + 1)))) {
             std::cerr << "expected_page: not an answer: " << argument << '\n';
             return 2;
         }

@@ -55,12 +55,14 @@ struct ImageFixture : WizardFixture {
         const QLabel* picture = image();
         return QStringLiteral("box '%1' path '%2' size %3 x %4 picture %5 %6x%7 at %8,%9 bars %10%11")
             .arg(wiz->boxText(TxtPageImage), wiz->imagePage().pageImagePath, wiz->lblLabel[LblImageWidth]->text(),
-                 wiz->lblLabel[LblImageHeight]->text(), picture->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+                 wiz->lblLabel[LblImageHeight]->text(),
+                 picture->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
             .arg(picture->width())
             .arg(picture->height())
             .arg(picture->x())
             .arg(picture->y())
-            .arg(hsb()->isVisible() ? QStringLiteral("h") : QStringLiteral("-"), vsb()->isVisible() ? QStringLiteral("v") : QStringLiteral("-"));
+            .arg(hsb()->isVisible() ? QStringLiteral("h") : QStringLiteral("-"),
+                 vsb()->isVisible() ? QStringLiteral("v") : QStringLiteral("-"));
     }
 
     QTemporaryDir dir;

@@ -52,11 +52,11 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("stored");
         QTest::addColumn<int>("orientation"); // EXIF; -1: a header without the picture
-        QTest::addColumn<QSize>("size"); // as it stands upright
+        QTest::addColumn<QSize>("size");      // as it stands upright
         QTest::newRow("logo.gif") << u"logo.gif"_s << QSize(120, 80) << 0 << QSize(120, 80);
         QTest::newRow("a JPEG photo") << u"photo.jpg"_s << QSize(64, 48) << 0 << QSize(64, 48);
-        QTest::newRow("the .jpeg extension, a name with blanks") << u"my photo.jpeg"_s << QSize(33, 17) << 0
-                                                                 << QSize(33, 17);
+        QTest::newRow("the .jpeg extension, a name with blanks")
+            << u"my photo.jpeg"_s << QSize(33, 17) << 0 << QSize(33, 17);
         QTest::newRow("a photo stored sideways") << u"phone.jpg"_s << QSize(80, 40) << 6 << QSize(40, 80);
         QTest::newRow("stored the other way round") << u"phone.jpg"_s << QSize(80, 40) << 8 << QSize(40, 80);
         QTest::newRow("upside down keeps its size") << u"phone.jpg"_s << QSize(80, 40) << 3 << QSize(80, 40);
@@ -73,8 +73,7 @@ private slots:
         QFETCH(QSize, size);
         ImageFixture f;
         const bool headerOnly = orientation < 0;
-        const QString path = headerOnly ? f.dir.filePath(name)
-                                        : makePicture(f.dir, name, stored, 1, orientation);
+        const QString path = headerOnly ? f.dir.filePath(name) : makePicture(f.dir, name, stored, 1, orientation);
         QVERIFY(!path.isEmpty());
         if (headerOnly)
             QVERIFY(writeAll(path, gifHeaderOnly(stored)));
@@ -173,8 +172,8 @@ private slots:
 
         const QByteArray missing;
         QTest::newRow("a pipe named .gif") << u"pipe.gif"_s << fifo << true << u"not a regular file"_s;
-        QTest::newRow("text in a .gif file") << u"notes.gif"_s << QByteArray("just some text\r\n") << true
-                                             << u"not a picture"_s;
+        QTest::newRow("text in a .gif file")
+            << u"notes.gif"_s << QByteArray("just some text\r\n") << true << u"not a picture"_s;
         QTest::newRow("a file that does not exist") << u"new.gif"_s << missing << true << u"does not exist"_s;
         QTest::newRow("an empty .jpg file") << u"empty.jpg"_s << QByteArray("") << true << u"not a picture"_s;
         QTest::newRow("before any picture, text in a .jpeg file")

@@ -26,8 +26,8 @@ private slots:
         QTest::newRow("smaller both ways: centred, no bars")
             << u"a.gif"_s << QSize(-40, -30) << QPoint(20, 15) << -1 << -1;
         QTest::newRow("exactly the viewport: no bars") << u"a.jpg"_s << QSize(0, 0) << QPoint(0, 0) << -1 << -1;
-        QTest::newRow("100 wider: half of it off each side") << u"a.gif"_s << QSize(100, -30) << QPoint(-50, 15) << 100
-                                                             << -1;
+        QTest::newRow("100 wider: half of it off each side")
+            << u"a.gif"_s << QSize(100, -30) << QPoint(-50, 15) << 100 << -1;
         QTest::newRow("101 wider: the half drops toward zero")
             << u"a.gif"_s << QSize(101, -30) << QPoint(-50, 15) << 101 << -1;
         QTest::newRow("101 narrower") << u"a.jpg"_s << QSize(-101, -30) << QPoint(50, 15) << -1 << -1;

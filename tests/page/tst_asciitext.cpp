@@ -34,12 +34,14 @@ private slots:
             << QByteArray("\xC2\x80|\xF4\x8F\xBF\xBF") << QByteArray("&#128;|&#1114111;");
         QTest::newRow("an encoded surrogate and an overlong form are not characters")
             << QByteArray("\xED\xA0\x80\xC0\xAF") << QByteArray("&#65533;&#65533;&#65533;&#65533;&#65533;");
-        QTest::newRow("a stray byte becomes the replacement character")
-            << QByteArray("a\xFF" "b") << QByteArray("a&#65533;b");
+        QTest::newRow("a stray byte becomes the replacement character") << QByteArray("a\xFF"
+                                                                                      "b")
+                                                                        << QByteArray("a&#65533;b");
         QTest::newRow("a cut-off sequence at the end")
             << QByteArray("end\xE6\x97") << QByteArray("end&#65533;&#65533;");
-        QTest::newRow("a cut-off sequence before ASCII")
-            << QByteArray("\xC3\xA9\xE6\x97" "a") << QByteArray("&#233;&#65533;&#65533;a");
+        QTest::newRow("a cut-off sequence before ASCII") << QByteArray("\xC3\xA9\xE6\x97"
+                                                                       "a")
+                                                         << QByteArray("&#233;&#65533;&#65533;a");
         QTest::newRow("long text of references and ASCII")
             << QByteArray("\xE6\x97\xA5\xE2\x82\xAC\xC3\xA9 ab").repeated(20000) + "<BR>"
             << QByteArray("&#26085;&#8364;&#233; ab").repeated(20000) + "<BR>";

@@ -85,10 +85,44 @@ public:
                 p = end + 2;
             }
         }
-        for (const char* piece : {"a", "Z", "0", " ", "\t", "\"", "'", "\\", "<", ">", "/", "&", "&#233;", "&#60;",
-                 "&amp;", "\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "\xF0\x9F\x98\x80", "\r\n", "\r", "\n", "<P>",
-                 "<BR>", "</TD>", "</UL>", "<LI>", "   <LI>", "\">", "');", "document.write('", "<\\/", "\\'",
-                 "\\n", "\" BORDER=0 HEIGHT=", " WIDTH=", " ALT=\"Image\"", " BGCOLOR=\"#FFFFFF\"", "-->"})
+        for (const char* piece : {"a",
+                                  "Z",
+                                  "0",
+                                  " ",
+                                  "\t",
+                                  "\"",
+                                  "'",
+                                  "\\",
+                                  "<",
+                                  ">",
+                                  "/",
+                                  "&",
+                                  "&#233;",
+                                  "&#60;",
+                                  "&amp;",
+                                  "\xC3\xA9",
+                                  "\xE6\x97\xA5\xE6\x9C\xAC",
+                                  "\xF0\x9F\x98\x80",
+                                  "\r\n",
+                                  "\r",
+                                  "\n",
+                                  "<P>",
+                                  "<BR>",
+                                  "</TD>",
+                                  "</UL>",
+                                  "<LI>",
+                                  "   <LI>",
+                                  "\">",
+                                  "');",
+                                  "document.write('",
+                                  "<\\/",
+                                  "\\'",
+                                  "\\n",
+                                  "\" BORDER=0 HEIGHT=",
+                                  " WIDTH=",
+                                  " ALT=\"Image\"",
+                                  " BGCOLOR=\"#FFFFFF\"",
+                                  "-->"})
             pieces.emplace_back(piece);
     }
 
@@ -215,12 +249,12 @@ private slots:
         const std::string basic = readFile(QFINDTESTDATA("../data/basic_style_anchors.html"));
         const std::string imageLeft = readFile(QFINDTESTDATA("../data/basic_image_left_anchors.html"));
         QVERIFY(!menu.empty() && !basic.empty() && !imageLeft.empty());
-        const std::string otherMaker =
-            replaced(replaced(replaced(menu, "Larkspan 1.1 -->", "Another Build 2.0 -->"),
-                              "http://www.larkspan.example/lks or contact the author at "
-                              "larkspan@larkspan.example-->",
-                              "http://lks.example.org/lks or contact the author at x@y-->"),
-                     "\"http://www.larkspan.example/lks/\"", "\"http://lks.example.org/lks/\"");
+        const std::string otherMaker = replaced(replaced(replaced(menu, "Larkspan 1.1 -->", "Another Build 2.0 -->"),
+                                                         "http://www.larkspan.example/lks or contact the author at "
+                                                         "larkspan@larkspan.example-->",
+                                                         "http://lks.example.org/lks or contact the author at x@y-->"),
+                                                "\"http://www.larkspan.example/lks/\"",
+                                                "\"http://lks.example.org/lks/\"");
         QVERIFY(!otherMaker.empty() && otherMaker != menu);
 
         const QString notOurs = QStringLiteral("not a page made by Larkspan");
@@ -289,17 +323,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("ASCII unchanged") << QByteArray("<P>Hello\r\n") << QByteArray("<P>Hello\r\n");
-        QTest::newRow("references above 127") << QByteArray("caf&#233; &#26085;&#128512;")
-                                              << QByteArray("caf\xC3\xA9 \xE6\x97\xA5\xF0\x9F\x98\x80");
+        QTest::newRow("references above 127")
+            << QByteArray("caf&#233; &#26085;&#128512;") << QByteArray("caf\xC3\xA9 \xE6\x97\xA5\xF0\x9F\x98\x80");
         QTest::newRow("replacement character") << QByteArray("&#65533;") << QByteArray("\xEF\xBF\xBD");
-        QTest::newRow("first and last above ASCII") << QByteArray("&#128;&#1114111;")
-                                                    << QByteArray("\xC2\x80\xF4\x8F\xBF\xBF");
-        QTest::newRow("typed references stay") << QByteArray("&#60;&amp;&#127;&#38;")
-                                               << QByteArray("&#60;&amp;&#127;&#38;");
-        QTest::newRow("other spellings stay") << QByteArray("&#0233;&#xE9;&#233 &#;&#")
-                                              << QByteArray("&#0233;&#xE9;&#233 &#;&#");
-        QTest::newRow("surrogate and beyond the last stay") << QByteArray("&#55296;&#1114112;&#99999999;")
-                                                            << QByteArray("&#55296;&#1114112;&#99999999;");
+        QTest::newRow("first and last above ASCII")
+            << QByteArray("&#128;&#1114111;") << QByteArray("\xC2\x80\xF4\x8F\xBF\xBF");
+        QTest::newRow("typed references stay")
+            << QByteArray("&#60;&amp;&#127;&#38;") << QByteArray("&#60;&amp;&#127;&#38;");
+        QTest::newRow("other spellings stay")
+            << QByteArray("&#0233;&#xE9;&#233 &#;&#") << QByteArray("&#0233;&#xE9;&#233 &#;&#");
+        QTest::newRow("surrogate and beyond the last stay")
+            << QByteArray("&#55296;&#1114112;&#99999999;") << QByteArray("&#55296;&#1114112;&#99999999;");
         QTest::newRow("Windows-1252 bytes")
             << QByteArray("caf\xE9 \x80 \x93x\x94 \x9F")
             << QByteArray("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D \xC5\xB8");

@@ -39,8 +39,7 @@ QByteArray firstDifference(const QByteArray& actual, const QByteArray& expected)
         const QByteArray a = actualLines.value(i, "<end of document>");
         const QByteArray e = expectedLines.value(i, "<end of document>");
         if (a != e)
-            return "first difference in line " + QByteArray::number(i + 1) + "\n   actual: " + a
-                + "\n expected: " + e;
+            return "first difference in line " + QByteArray::number(i + 1) + "\n   actual: " + a + "\n expected: " + e;
     }
     return {};
 }
@@ -117,8 +116,8 @@ private slots:
                        {LayoutStyle::TableImageLeft, "table_image_left"},
                        {LayoutStyle::TableImageRight, "table_image_right"}};
         for (const auto& [layout, name] : layouts) {
-            for (const auto& [linkStyle, suffix] : {std::pair{LinkStyle::Default, "_anchors"},
-                                                    std::pair{LinkStyle::ComboBox, "_menu"}}) {
+            for (const auto& [linkStyle, suffix] :
+                 {std::pair{LinkStyle::Default, "_anchors"}, std::pair{LinkStyle::ComboBox, "_menu"}}) {
                 const QString file = QString::fromLatin1(name) + QLatin1String(suffix);
                 QTest::newRow(qPrintable(u"every input: "_s + file)) << fullPage(layout, linkStyle) << file << -1;
             }
@@ -169,8 +168,12 @@ private slots:
             PageSpec{.layout = basic, .backgroundImage = "my back.gif"},
             "<BODY BACKGROUND=\"my back.gif\" BGCOLOR=\"#FFFFFF\">\r\n");
         row("colour slots in order, empty ones leave nothing",
-            PageSpec{.layout = basic, .bgColorAttr = "", .textColorAttr = " TEXT=1", .linkColorAttr = " LINK=2",
-                     .visitedLinkColorAttr = "", .activeLinkColorAttr = " ALINK=3"},
+            PageSpec{.layout = basic,
+                     .bgColorAttr = "",
+                     .textColorAttr = " TEXT=1",
+                     .linkColorAttr = " LINK=2",
+                     .visitedLinkColorAttr = "",
+                     .activeLinkColorAttr = " ALINK=3"},
             "<BODY TEXT=1 LINK=2 ALINK=3>\r\n");
         row("links without the menu style write no script", linksPage(basic, anchors, {"a\tb"}),
             "</TITLE>\r\n</HEAD>\r\n\r\n<BODY", "<SCRIPT");

@@ -77,15 +77,9 @@ class tst_QtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        scope = std::make_unique<QObject>();
-    }
+    void init() { scope = std::make_unique<QObject>(); }
 
-    void cleanup()
-    {
-        scope.reset();
-    }
+    void cleanup() { scope.reset(); }
 
     void messageBox_data()
     {
@@ -94,8 +88,8 @@ private slots:
         const auto row = [](const char* name, MessageButtons buttons, MessageIcon icon,
                             QMessageBox::StandardButton click, MessageResult expected, QMessageBox::Icon expectedIcon,
                             bool escapeFirst) {
-            QTest::newRow(name) << MessageCase{int(buttons), int(icon), int(click), int(expected), int(expectedIcon),
-                                               escapeFirst};
+            QTest::newRow(name) << MessageCase{int(buttons),  int(icon),         int(click),
+                                               int(expected), int(expectedIcon), escapeFirst};
         };
         using B = MessageButtons;
         using I = MessageIcon;
@@ -245,8 +239,9 @@ private slots:
                              {QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
         request.chosenType = chosenType;
         QVERIFY(!platform.openFile(request));
-        QCOMPARE(seen.entries, (QStringList{QStringLiteral("Plain Text Files (*.txt)"),
-                                            QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)")}));
+        QCOMPARE(seen.entries,
+                 (QStringList{QStringLiteral("Plain Text Files (*.txt)"),
+                              QStringLiteral("Web Images (*.gif,.*jpg,*.jpeg)")}));
         QCOMPARE(seen.current, shown);
     }
 
@@ -288,9 +283,8 @@ private slots:
         QVERIFY(writeAll(path, "old"));
         bool asked = false;
         whenModal<QFileDialog>(scope.get(), [&](QFileDialog* dialog) {
-            whenModal<QMessageBox>(scope.get(), [&](QMessageBox* question) {
-                asked = pressButton(question, QMessageBox::Yes);
-            });
+            whenModal<QMessageBox>(scope.get(),
+                                   [&](QMessageBox* question) { asked = pressButton(question, QMessageBox::Yes); });
             chooseFile(dialog, path);
         });
         FileDialogRequest request;

@@ -282,7 +282,7 @@ private slots:
 
     void saveFailureKeepsTheOldFile_data()
     {
-        QTest::addColumn<QString>("name");      // under the temporary folder; "old" is a file there
+        QTest::addColumn<QString>("name"); // under the temporary folder; "old" is a file there
         QTest::addColumn<bool>("diskFull");
         QTest::addColumn<QString>("reasonPart"); // in the system's words; empty: any reason
 
@@ -322,7 +322,7 @@ private slots:
             QVERIFY2(result.reason.contains(reasonPart), qPrintable(result.reason));
         QCOMPARE(readAll(old), QByteArray("the old page\r\n"));
         QCOMPARE(QFileInfo(QStringLiteral("link")).symLinkTarget(), folder.filePath(QStringLiteral("pipe")));
-        struct stat pipe{};
+        struct stat pipe {};
         QVERIFY(::stat("pipe", &pipe) == 0 && S_ISFIFO(pipe.st_mode));
         // No half-written file or leftover is left behind.
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),

@@ -105,8 +105,7 @@ std::optional<ColorRef> ScriptedPlatform::chooseColor(QWidget* owner, CustomColo
 MessageResult ScriptedPlatform::messageBox(QWidget* owner, const QString& text, MessageButtons buttons,
                                            MessageIcon icon, const QString& title)
 {
-    calls.push_back({PlatformCall::MessageBox,
-                     {text, toString(buttons), toString(icon), title, describe(owner)}});
+    calls.push_back({PlatformCall::MessageBox, {text, toString(buttons), toString(icon), title, describe(owner)}});
     if (whileMessage)
         whileMessage(calls.back());
     const MessageResult fallback = buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;

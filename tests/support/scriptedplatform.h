@@ -14,7 +14,15 @@ namespace larkspan {
 
 // The calls that the scripted platform records, by the name of the platform's function.
 enum class PlatformCall {
-    OpenFile, SaveFile, ChooseColor, MessageBox, Beep, RunModal, ShowHelpContents, ShowFileProperties, BeginBusy,
+    OpenFile,
+    SaveFile,
+    ChooseColor,
+    MessageBox,
+    Beep,
+    RunModal,
+    ShowHelpContents,
+    ShowFileProperties,
+    BeginBusy,
     EndBusy
 };
 

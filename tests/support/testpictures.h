@@ -98,8 +98,7 @@ inline QByteArray withOrientation(const QByteArray& jpeg, int orientation)
 
 // A picture of exactly size pixels as stored in folder, GIF or JPEG after the name's extension, a JPEG with the
 // EXIF orientation given (0: none); the empty string when it failed.
-inline QString makePicture(const QString& folder, const QString& name, QSize size, int frames = 1,
-                           int orientation = 0)
+inline QString makePicture(const QString& folder, const QString& name, QSize size, int frames = 1, int orientation = 0)
 {
     const QString path = QDir(folder).filePath(name);
     if (name.endsWith(QStringLiteral(".gif")))

@@ -42,7 +42,10 @@ inline QLocale german()
 // The wizard with the footer's date and regional settings fixed, so that no result depends on the day or the
 // machine.
 struct FinishFixture : WizardFixture {
-    FinishFixture() { wiz->finishPage().setCalendar([] { return FixedDay; }, english()); }
+    FinishFixture()
+    {
+        wiz->finishPage().setCalendar([] { return FixedDay; }, english());
+    }
     FinishFixture(WizardPage page, int layout) : FinishFixture() { goTo(page, layout); }
 };
 
@@ -152,8 +155,7 @@ inline Answers answersFor(LayoutStyle layout)
         // Custom colours chosen but none ticked: the page keeps the default ones.
         a.customColours = true;
         break;
-    case LayoutStyle::None:
-        break;
+    case LayoutStyle::None: break;
     }
     return a;
 }
@@ -328,8 +330,12 @@ inline QStringList summaryLines(const frmWiz& wiz)
 // The summary the Finish page must show for a set of answers.
 inline QStringList summaryOf(const Answers& a)
 {
-    const char* const layoutNames[] = {"", "Basic Style", "Basic Style Image Left", "Basic Style Image Right",
-                                       "Table Style Image Left", "Table Style Image Right"};
+    const char* const layoutNames[] = {"",
+                                       "Basic Style",
+                                       "Basic Style Image Left",
+                                       "Basic Style Image Right",
+                                       "Table Style Image Left",
+                                       "Table Style Image Right"};
     const QString none = QStringLiteral("None");
     const QString colours = a.customColours ? QStringLiteral("Custom") : QStringLiteral("Default");
     return {QStringLiteral("Layout Style:   ") + QLatin1String(layoutNames[int(a.layout)]),

@@ -19,8 +19,8 @@ QRect placeInWindow(const QWidget* control)
 // Top to bottom, and left to right along a row: places whose heights overlap share a row.
 bool placeReadsBefore(const QRect& a, const QRect& b)
 {
-    const bool sameRow = (a.center().y() >= b.top() && a.center().y() <= b.bottom()) ||
-                         (b.center().y() >= a.top() && b.center().y() <= a.bottom());
+    const bool sameRow = (a.center().y() >= b.top() && a.center().y() <= b.bottom())
+        || (b.center().y() >= a.top() && b.center().y() <= a.bottom());
     return sameRow ? a.left() < b.left() : a.top() < b.top();
 }
 
@@ -47,8 +47,8 @@ QList<QWidget*> tabOrder(QWidget* window)
 {
     QList<QWidget*> order;
     for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (w->window() == window && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-            !w->focusProxy())
+        if (w->window() == window && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy())
             order << w;
     }
     // The chain is a ring; reading starts at the control that reads first.
@@ -140,8 +140,8 @@ private slots:
         for (qsizetype i = 1; i < order.size(); ++i) {
             QVERIFY2(!readsBefore(order[i], order[i - 1]),
                      qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
-                                    .arg(order[i - 1]->objectName(), order[i]->objectName()) +
-                                shown));
+                                    .arg(order[i - 1]->objectName(), order[i]->objectName())
+                                + shown));
         }
     }
 };

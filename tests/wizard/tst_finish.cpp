@@ -65,8 +65,8 @@ private slots:
         const auto* email = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtEmail]);
         QVERIFY(email);
         const auto labels = panel->findChildren<QLabel*>();
-        const auto emailLabel =
-            std::find_if(labels.begin(), labels.end(), [&](const QLabel* l) { return l->buddy() == email; });
+        const auto emailLabel = std::find_if(labels.begin(), labels.end(),
+                                             [&](const QLabel* l) { return l->buddy() == email; });
         QVERIFY(emailLabel != labels.end());
         QCOMPARE((*emailLabel)->text(), QStringLiteral("Include your email address: eg. someone@example.com"));
 
@@ -85,22 +85,46 @@ private slots:
         QTest::addColumn<SummaryCase>("answers");
 
         QTest::newRow("table left, custom colours, three items, no links")
-            << SummaryCase{int(LayoutStyle::TableImageLeft), true, QString(), false, false, 3, 0,
+            << SummaryCase{int(LayoutStyle::TableImageLeft),
+                           true,
+                           QString(),
+                           false,
+                           false,
+                           3,
+                           0,
                            QStringList{u"Layout Style:   Table Style Image Left"_s, u"Page Colors:   Custom"_s,
                                        u"Background Image:   None"_s, u"Page Image:   None"_s,
                                        u"Number of Lists:   3"_s, u"Number of Links:   0"_s}};
         QTest::newRow("basic style, both pictures included, links counted")
-            << SummaryCase{int(LayoutStyle::BasicStyle), false, QStringLiteral("paper.gif"), true, true, 0, 2,
+            << SummaryCase{int(LayoutStyle::BasicStyle),
+                           false,
+                           QStringLiteral("paper.gif"),
+                           true,
+                           true,
+                           0,
+                           2,
                            QStringList{u"Layout Style:   Basic Style"_s, u"Page Colors:   Default"_s,
                                        u"Background Image:   paper.gif"_s, u"Page Image:   photo.jpg"_s,
                                        u"Number of Lists:   0"_s, u"Number of Links:   2"_s}};
         QTest::newRow("background ticked but empty is none")
-            << SummaryCase{int(LayoutStyle::BasicImageRight), false, QString(), true, false, 1, 1,
+            << SummaryCase{int(LayoutStyle::BasicImageRight),
+                           false,
+                           QString(),
+                           true,
+                           false,
+                           1,
+                           1,
                            QStringList{u"Layout Style:   Basic Style Image Right"_s, u"Page Colors:   Default"_s,
                                        u"Background Image:   None"_s, u"Page Image:   None"_s,
                                        u"Number of Lists:   1"_s, u"Number of Links:   1"_s}};
         QTest::newRow("background named but not ticked is none")
-            << SummaryCase{int(LayoutStyle::TableImageRight), true, QStringLiteral("paper.gif"), false, false, 0, 0,
+            << SummaryCase{int(LayoutStyle::TableImageRight),
+                           true,
+                           QStringLiteral("paper.gif"),
+                           false,
+                           false,
+                           0,
+                           0,
                            QStringList{u"Layout Style:   Table Style Image Right"_s, u"Page Colors:   Custom"_s,
                                        u"Background Image:   None"_s, u"Page Image:   None"_s,
                                        u"Number of Lists:   0"_s, u"Number of Links:   0"_s}};
@@ -191,8 +215,9 @@ private slots:
         const QStringList types = {request.fileTypes[0].description + u'|' + request.fileTypes[0].patterns,
                                    request.fileTypes[1].description + u'|' + request.fileTypes[1].patterns,
                                    request.fileTypes[2].description + u'|' + request.fileTypes[2].patterns};
-        QCOMPARE(types, (QStringList{u"HTML Files (*.htm,*.html)|*.htm;*.html"_s, u"Plain Text Files (*.txt)|*.txt"_s,
-                                     u"All Files (*.*)|*.*"_s}));
+        QCOMPARE(types,
+                 (QStringList{u"HTML Files (*.htm,*.html)|*.htm;*.html"_s, u"Plain Text Files (*.txt)|*.txt"_s,
+                              u"All Files (*.*)|*.*"_s}));
         QCOMPARE(request.chosenType, 0);
         QCOMPARE(request.initialName, QStringLiteral("Untitled"));
         QCOMPARE(request.initialFolder, QDir::currentPath());
@@ -261,8 +286,8 @@ private slots:
         QTest::addColumn<bool>("diskFull");
 
         QTest::newRow("the chosen folder is gone") << QStringLiteral("gone") << QStringLiteral("page.htm") << false;
-        QTest::newRow("a file where the folder should be") << QStringLiteral("old.htm") << QStringLiteral("page.htm")
-                                                           << false;
+        QTest::newRow("a file where the folder should be")
+            << QStringLiteral("old.htm") << QStringLiteral("page.htm") << false;
         QTest::newRow("the disk fills up over an existing page") << QString() << QStringLiteral("old.htm") << true;
     }
 
@@ -317,8 +342,7 @@ private slots:
         f.platform.saveAnswers.push_back(saveAs(temporary.path(), QStringLiteral("second.htm")));
         f.platform.messageAnswers.push_back(MessageResult::No);
         f.forward();
-        QCOMPARE(visible(readAll(root.filePath(QStringLiteral("second.htm")))),
-                 visible(pageFileOf(documentFor(a))));
+        QCOMPARE(visible(readAll(root.filePath(QStringLiteral("second.htm")))), visible(pageFileOf(documentFor(a))));
         QCOMPARE(f.platform.messages().last(), Congratulation);
     }
 
@@ -358,8 +382,8 @@ private slots:
         QVERIFY(walkTo(f, WizardPage::Finish));
         QCOMPARE(summaryLines(wiz), summaryOf(a));
         QCOMPARE(wiz.boxText(TxtEmail), a.email);
-        const bool dialogUsed =
-            std::ranges::any_of(a.colours, [](const ColourPick& p) { return p.item == CustomItem; });
+        const bool dialogUsed = std::ranges::any_of(a.colours,
+                                                    [](const ColourPick& p) { return p.item == CustomItem; });
         QCOMPARE(wiz.colourPage().customColors, dialogUsed ? definedSlots() : CustomColors{});
 
         const QString path = QDir(folder.path()).filePath(QStringLiteral("index.htm"));

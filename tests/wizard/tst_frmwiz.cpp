@@ -330,9 +330,9 @@ private slots:
         QCOMPARE(f.platform.count(PlatformCall::Beep), 1);
         const auto boxes = f.platform.callsOf(PlatformCall::MessageBox);
         QCOMPARE(boxes.size(), size_t(1));
-        QCOMPARE(boxes[0].args, (QStringList{QStringLiteral("Please select a layout style before proceeding."),
-                                              QStringLiteral("ok"), QStringLiteral("information"),
-                                              QStringLiteral("Larkspan"), QStringLiteral("frmWiz")}));
+        QCOMPARE(boxes[0].args,
+                 (QStringList{QStringLiteral("Please select a layout style before proceeding."), QStringLiteral("ok"),
+                              QStringLiteral("information"), QStringLiteral("Larkspan"), QStringLiteral("frmWiz")}));
         // The beep comes before the message.
         QCOMPARE(f.platform.calls.front().what, PlatformCall::Beep);
         QCOMPARE(f.focusName(), QStringLiteral("cbBox_0"));

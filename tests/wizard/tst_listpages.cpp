@@ -37,8 +37,8 @@ struct ListControls {
     WizardPage page;
 };
 
-const ListControls bulletItems{LstItems, CmdAddItem, CmdRemoveItem, LblItemCounter, "Current List Items: ",
-                               WizardPage::BulletList};
+const ListControls bulletItems{
+    LstItems, CmdAddItem, CmdRemoveItem, LblItemCounter, "Current List Items: ", WizardPage::BulletList};
 const ListControls links{LstLinks, CmdAddLink, CmdRemoveLink, LblLinkCounter, "Current Links: ", WizardPage::Links};
 
 // Adds an entry through the page: an item of that text, or a link with that description.
@@ -245,12 +245,21 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("entry"); // empty: refused
 
-        QTest::newRow("address and Home") << "http://www.example.com/" << "Home" << "http://www.example.com/\tHome";
-        QTest::newRow("blanks kept on both sides") << " http://a/ " << "  Home " << " http://a/ \t  Home ";
-        QTest::newRow("address missing") << "" << "Home" << "";
-        QTest::newRow("description missing") << "http://a/" << "" << "";
-        QTest::newRow("pasted line breaks become blanks") << "http://a/\r\nb\rc" << "Ho\nme\r\n"
-                                                         << "http://a/ b c\tHo me ";
+        QTest::newRow("address and Home") << "http://www.example.com/"
+                                          << "Home"
+                                          << "http://www.example.com/\tHome";
+        QTest::newRow("blanks kept on both sides") << " http://a/ "
+                                                   << "  Home "
+                                                   << " http://a/ \t  Home ";
+        QTest::newRow("address missing") << ""
+                                         << "Home"
+                                         << "";
+        QTest::newRow("description missing") << "http://a/"
+                                             << ""
+                                             << "";
+        QTest::newRow("pasted line breaks become blanks") << "http://a/\r\nb\rc"
+                                                          << "Ho\nme\r\n"
+                                                          << "http://a/ b c\tHo me ";
     }
 
     void addLink()
@@ -462,8 +471,8 @@ private slots:
             QApplication::sendEvent(box->viewport(), &event);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        const QString shownWhole =
-            list == LstItems ? longText : QStringLiteral("http://www.example.com/    ") + longText;
+        const QString shownWhole = list == LstItems ? longText
+                                                    : QStringLiteral("http://www.example.com/    ") + longText;
         QCOMPARE(toolTipAt(0), shownWhole);
         QCOMPARE(toolTipAt(1), QString());
     }

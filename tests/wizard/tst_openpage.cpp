@@ -210,9 +210,9 @@ private slots:
         QTest::newRow("over 16 MB") << QStringLiteral("huge.htm") << QByteArray()
                                     << QStringLiteral("larger than 16 MB");
         QTest::newRow("empty") << QStringLiteral("empty.htm") << QByteArray("\0", 0) << QStringLiteral("empty");
-        QTest::newRow("another web page") << QStringLiteral("other.htm")
-                                          << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
-                                          << QStringLiteral("not a page made by Larkspan");
+        QTest::newRow("another web page")
+            << QStringLiteral("other.htm") << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
+            << QStringLiteral("not a page made by Larkspan");
         QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited << QStringLiteral("Larkspan");
         QTest::newRow("a picture") << QStringLiteral("photo.htm")
                                    << QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 14)
@@ -289,7 +289,9 @@ private slots:
         if (answersMade)
             QVERIFY(f.platform.messages()[0].contains(path));
         QCOMPARE(f.wiz->boxText(TxtTitle),
-                 opens ? QStringLiteral("Club") : answersMade ? QStringLiteral("Mine") : QString());
+                 opens             ? QStringLiteral("Club")
+                     : answersMade ? QStringLiteral("Mine")
+                                   : QString());
         QCOMPARE(f.wiz->CurrentPage(), int(page));
     }
 };

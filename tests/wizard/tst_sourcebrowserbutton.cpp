@@ -60,8 +60,8 @@ private slots:
         // The pointer was busy over the main window from before the writer ran until the window was closed.
         QStringList order;
         for (const auto& call : f.platform.calls)
-            if (call.what == PlatformCall::BeginBusy || call.what == PlatformCall::RunModal ||
-                call.what == PlatformCall::EndBusy)
+            if (call.what == PlatformCall::BeginBusy || call.what == PlatformCall::RunModal
+                || call.what == PlatformCall::EndBusy)
                 order << nameOf(call.what) + u' ' + call.args.join(u' ');
         QCOMPARE(order, (QStringList{u"beginBusy window frmWiz"_s, u"runModal frmEdit"_s, u"endBusy window frmWiz"_s}));
         QVERIFY(!f.wiz->finishPage().sourceBrowserBusy);
@@ -105,8 +105,8 @@ private slots:
             << QDate(2026, 12, 7) << english() << QStringLiteral("Monday, December 07, 2026");
         QTest::newRow("English, another single-digit day, month and year")
             << QDate(2027, 3, 5) << english() << QStringLiteral("Friday, March 05, 2027");
-        QTest::newRow("English, two-digit day") << QDate(2026, 11, 23) << english()
-                                                << QStringLiteral("Monday, November 23, 2026");
+        QTest::newRow("English, two-digit day")
+            << QDate(2026, 11, 23) << english() << QStringLiteral("Monday, November 23, 2026");
         QTest::newRow("German names from the regional settings")
             << QDate(2026, 12, 7) << german() << QStringLiteral("Montag, Dezember 07, 2026");
         QTest::newRow("German month name beyond ASCII")

@@ -21,21 +21,20 @@ private slots:
         QTest::newRow("a, b, c with CR LF") << QByteArray("a\r\nb\r\nc\r\n") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
         QTest::newRow("a, b, c with CR alone") << QByteArray("a\rb\rc\r") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n";
         QTest::newRow("last line without line end") << QByteArray("a\r\nb") << "a<BR>\r\nb<BR>\r\n";
-        QTest::newRow("LF ends a line too") << QByteArray("a\nb\r\nc\n\nd")
-                                            << "a<BR>\r\nb<BR>\r\nc<BR>\r\n<BR>\r\nd<BR>\r\n";
+        QTest::newRow("LF ends a line too")
+            << QByteArray("a\nb\r\nc\n\nd") << "a<BR>\r\nb<BR>\r\nc<BR>\r\n<BR>\r\nd<BR>\r\n";
         QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
         QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << "a<BR>\r\n<BR>\r\nb<BR>\r\n";
         QTest::newRow("empty file empties the text") << QByteArray() << QString();
         QTest::newRow("UTF-8") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC\r\n") << QStringLiteral("café €<BR>\r\n");
         QTest::newRow("UTF-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBFhi") << "hi<BR>\r\n";
         QTest::newRow("and before Windows-1252") << QByteArray("\xEF\xBB\xBF\xE9") << QStringLiteral("é<BR>\r\n");
-        QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEh\0\xE9\0\n\0", 8)
-                                              << QStringLiteral("hé<BR>\r\n");
+        QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFEh\0\xE9\0\n\0", 8) << QStringLiteral("hé<BR>\r\n");
         QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0h\x20\xAC", 6) << QStringLiteral("h€<BR>\r\n");
         QTest::newRow("UTF-16 ending in half a character shows U+FFFD for it")
             << QByteArray("\xFF\xFEh\0i", 5) << QStringLiteral("h\uFFFD<BR>\r\n");
-        QTest::newRow("a second byte order mark is a character") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFhi")
-                                                                << QStringLiteral("\uFEFFhi<BR>\r\n");
+        QTest::newRow("a second byte order mark is a character")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFhi") << QStringLiteral("\uFEFFhi<BR>\r\n");
         QTest::newRow("Windows-1252") << QByteArray("caf\xE9 \x80 \x93x\x94\r\n")
                                       << QStringLiteral("café € “x”<BR>\r\n");
         QTest::newRow("Windows-1252 undefined byte kept as its control character")

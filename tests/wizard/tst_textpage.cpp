@@ -27,8 +27,8 @@ using namespace larkspan;
 
 namespace {
 
-const QString tooLarge =
-    QStringLiteral("There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
+const QString tooLarge = QStringLiteral(
+    "There was a problem opening the data file.\r\nThe text box is limited to only 32k.");
 
 QPlainTextEdit* pageText(const WizardFixture& f)
 {
@@ -142,12 +142,12 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("the word one") << "one" << 0 << 3 << "<BLOCKQUOTE>\r\n\tone\r\n</BLOCKQUOTE>\r\n";
-        QTest::newRow("a word inside a line") << "say hello now" << 4 << 5
-                                              << "say <BLOCKQUOTE>\r\n\thello\r\n</BLOCKQUOTE>\r\n now";
+        QTest::newRow("a word inside a line")
+            << "say hello now" << 4 << 5 << "say <BLOCKQUOTE>\r\n\thello\r\n</BLOCKQUOTE>\r\n now";
         QTest::newRow("several lines: TAB on the first only")
             << "one\r\ntwo\r\nthree" << 0 << 7 << "<BLOCKQUOTE>\r\n\tone\r\ntwo\r\n</BLOCKQUOTE>\r\n\r\nthree";
-        QTest::newRow("nothing selected: TAB alone at the caret") << "ab" << 1 << 0
-                                                                  << "a<BLOCKQUOTE>\r\n\t\r\n</BLOCKQUOTE>\r\nb";
+        QTest::newRow("nothing selected: TAB alone at the caret")
+            << "ab" << 1 << 0 << "a<BLOCKQUOTE>\r\n\t\r\n</BLOCKQUOTE>\r\nb";
     }
 
     void indentSelection()
@@ -265,11 +265,16 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
 
-        QTest::newRow("missing file") << "missing" << "The file does not exist.";
-        QTest::newRow("a folder has no size to read") << "folder" << "Its size cannot be read";
-        QTest::newRow("read error") << "unreadable" << "It cannot be read: ";
-        QTest::newRow("a NUL byte: no plain text") << "binary" << "It is not a plain text file";
-        QTest::newRow("a pipe is no plain file") << "pipe" << "Its size cannot be read";
+        QTest::newRow("missing file") << "missing"
+                                      << "The file does not exist.";
+        QTest::newRow("a folder has no size to read") << "folder"
+                                                      << "Its size cannot be read";
+        QTest::newRow("read error") << "unreadable"
+                                    << "It cannot be read: ";
+        QTest::newRow("a NUL byte: no plain text") << "binary"
+                                                   << "It is not a plain text file";
+        QTest::newRow("a pipe is no plain file") << "pipe"
+                                                 << "Its size cannot be read";
     }
 
     void importFailureKeepsText()
@@ -319,7 +324,8 @@ private slots:
         for (const auto& [box, name] : {std::pair{TxtPageText, "page text"}, std::pair{TxtBulletItem, "item box"}}) {
             QTest::addRow("%s, empty clipboard", name) << box << QString() << QString();
             QTest::addRow("%s, a picture only", name) << box << "image/png" << QString();
-            QTest::addRow("%s, text", name) << box << "text/plain" << "pasted";
+            QTest::addRow("%s, text", name) << box << "text/plain"
+                                            << "pasted";
         }
     }
 
