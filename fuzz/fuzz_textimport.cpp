@@ -4,7 +4,7 @@
 #include "check.h"
 #include "wellformedutf8.h"
 
-#include "wizard/textimport.h"
+#include "files/textimport.h"
 
 #include <QByteArray>
 #include <QString>

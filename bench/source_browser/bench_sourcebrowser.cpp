@@ -3,7 +3,7 @@
 // operation that it cannot do without: filling a plain text box with the finished text, writing the finished bytes.
 #include "scriptedplatform.h"
 #include "source_browser/frmedit.h"
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 #include "wizard/entrylist.h"
 #include "wizard/finishpage.h"
 #include "wizard/frmwiz.h"

@@ -5,7 +5,7 @@
 #include "wizard/bulletlistpage.h"
 #include "wizard/entrylist.h"
 #include "wizard/frmwiz.h"
-#include "wizard/textimport.h"
+#include "files/textimport.h"
 #include "wizard/textpage.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 #include "ui/stringconvert.h"
 #include "wizard/frmwiz.h"
 

@@ -4,7 +4,7 @@
 #include "colours/colourpage.h"
 #include "images/imagepage.h"
 #include "source_browser/frmedit.h"
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 #include "ui/artwork.h"
 #include "ui/guardedboxes.h"
 #include "ui/keyboard.h"

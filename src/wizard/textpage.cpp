@@ -5,7 +5,7 @@
 #include "ui/keyboard.h"
 #include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
-#include "wizard/textimport.h"
+#include "files/textimport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 
 #include "colours/colorformat.h"
 #include "page/pagewriter.h"
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@ set -euo pipefail
 src=${1:?usage: check_layers.sh <src folder>}
 
 # Lower numbers are lower layers; folders on one level know nothing of each other.
-declare -A level=([page]=0 [platform]=1 [ui]=2 [colours]=3 [images]=3 [source_browser]=3 [wizard]=4 [app]=4
-                  [tools]=4 [.]=5)
+declare -A level=([page]=0 [platform]=1 [files]=2 [ui]=3 [colours]=4 [images]=4 [source_browser]=4 [wizard]=5
+                  [app]=5 [tools]=5 [.]=6)
 
 status=0
 while IFS= read -r file; do

@@ -4,7 +4,7 @@
 #include "testfiles.h"
 
 #include "source_browser/frmedit.h"
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 #include "wizard/frmwiz.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testfiles.h"
 
-#include "wizard/textimport.h"
+#include "files/textimport.h"
 
 #include <QTemporaryDir>
 #include <QTest>

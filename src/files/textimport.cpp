@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "wizard/textimport.h"
+#include "files/textimport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "source_browser/pagefile.h"
+#include "files/pagefile.h"
 
 #include "page/asciitext.h"
 #include "page/pagereader.h"
