@@ -5,6 +5,7 @@
 #include "colours/colourbutton.h"
 #include "colours/colourpreview.h"
 #include "colours/namedcolors.h"
+#include "ui/picturedialog.h"
 #include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
 
@@ -253,6 +254,15 @@ void ColourPage::optRadio_Click(int index)
         for (const ColorAttribute attribute : AllColorAttributes)
             wiz.chkBox[checkBoxIndex(attribute)]->setEnabled(true);
     }
+}
+
+void ColourPage::cmdButton_Click(int index)
+{
+    if (index != CmdBrowseBackground)
+        return;
+    // Only the name goes into the page, which refers to its pictures relative to its own folder.
+    if (const std::optional<OpenFileResult> chosen = choosePicture(wiz))
+        wiz.setBoxText(TxtBackgroundImage, chosen->fileName);
 }
 
 void ColourPage::chkBox_Click(int index)

@@ -32,6 +32,8 @@ public:
     // Gives the colour buttons their first look.
     void formLoad() override;
     void optRadio_Click(int index) override;
+    // Browse: the background image is chosen in the same picture dialog as the page image.
+    void cmdButton_Click(int index) override;
     void chkBox_Click(int index) override;
     // The attribute text of one colour slot, as the page writers read it.
     std::string slotText(ColorAttribute attribute) const;

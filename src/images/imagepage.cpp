@@ -2,6 +2,7 @@
 #include "images/imagepage.h"
 
 #include "images/previewpicture.h"
+#include "ui/picturedialog.h"
 #include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
 
@@ -161,25 +162,11 @@ ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
     column->addLayout(body, 1);
 }
 
-void ImagePage::BrowseForImage(ImageTarget target)
+void ImagePage::BrowseForImage()
 {
-    FileDialogRequest request;
-    request.owner = &wiz.window;
-    request.title = tr("Select an Image");
-    // Kept as is: the description reads ".*jpg"; the patterns themselves are right.
-    request.fileTypes = {FileType{tr("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
-    request.chosenType = 0;
-    request.defaultExtension = QStringLiteral("gif");
-    request.mayNameMissingFile = true;
-    const std::optional<OpenFileResult> chosen = wiz.platform.openFile(request);
+    const std::optional<OpenFileResult> chosen = choosePicture(wiz);
     if (!chosen)
         return;
-
-    // Only the name goes into the page, which refers to its pictures relative to its own folder.
-    if (target == ImageTarget::BackgroundImage) {
-        wiz.setBoxText(TxtBackgroundImage, chosen->fileName);
-        return;
-    }
 
     // The picture is read before anything changes, so that a file that cannot be shown leaves the page as it was.
     const PreviewPicture picture = PreviewPicture::read(chosen->fullPath);
@@ -229,10 +216,8 @@ void ImagePage::vsbImg_Change(int value)
 
 void ImagePage::cmdButton_Click(int index)
 {
-    if (index == CmdBrowseBackground)
-        BrowseForImage(ImageTarget::BackgroundImage);
-    else if (index == CmdBrowseImage)
-        BrowseForImage(ImageTarget::PageImage);
+    if (index == CmdBrowseImage)
+        BrowseForImage();
 }
 
 void ImagePage::describe(PageSpec& spec) const

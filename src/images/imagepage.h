@@ -22,16 +22,13 @@ namespace larkspan {
 class PreviewPicture;
 class WizardControls;
 
-enum class ImageTarget { BackgroundImage, PageImage };
-
 // Items of the properties menu.
 inline constexpr int MnuPropImageProperties = 0;
 inline constexpr int MnuPropSeparator = 1;
 inline constexpr int MnuPropCancel = 2;
 inline constexpr int MnuPropCount = 3;
 
-// The Image page: the page picture, its scrolling preview, its size and its properties. It also browses for the
-// Colors page's background image, which shares the file dialog.
+// The Image page: the page picture, its scrolling preview, its size and its properties.
 class ImagePage : public QObject, public WizardPageBase {
     Q_OBJECT
 
@@ -44,7 +41,8 @@ public:
     // The picture is looked for in the page's folder, where the page refers to it.
     void restore(const PageSpec& spec, const QString& pageFolder) override;
 
-    void BrowseForImage(ImageTarget target);
+    // Only the picture's name goes into the page, which refers to its pictures relative to its own folder.
+    void BrowseForImage();
     // Shows a picture that has been read successfully, centred in the inner viewport, with the scroll bars it needs.
     void ShowImagePreview(const PreviewPicture& picture);
     void hsbImg_Change(int value);

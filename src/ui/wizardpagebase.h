@@ -7,8 +7,8 @@ class QString;
 
 namespace larkspan {
 
-// What every page of the wizard serves. The main window's handlers pass each event to every page; a page acts on
-// the control indexes that are its own and ignores the rest.
+// What every page of the wizard serves. The main window's handlers pass each control's event to the page that made
+// the control, and to no other.
 class WizardPageBase {
 public:
     virtual ~WizardPageBase() = default;

@@ -73,6 +73,47 @@ void setVisibility(QWidget* widget, Visibility visibility)
 
 } // namespace
 
+namespace {
+
+// Makes page the owner of each control that is in after and was not in before.
+template <typename Control, std::size_t N>
+void claimNew(const std::array<Control*, N>& before, const std::array<Control*, N>& after,
+              std::array<WizardPageBase*, N>& owners, WizardPageBase* page)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (!before[i] && after[i])
+            owners[i] = page;
+}
+
+// Passes one control's event on to the page that made the control.
+template <std::size_t N>
+void toOwner(const std::array<WizardPageBase*, N>& owners, void (WizardPageBase::*handler)(int), int index)
+{
+    if (index >= 0 && std::size_t(index) < N && owners[index])
+        (owners[index]->*handler)(index);
+}
+
+} // namespace
+
+template <typename Page, typename Controls>
+std::unique_ptr<Page> frmWiz::buildPage(Controls& controls)
+{
+    const auto buttons = cmdButton;
+    const auto boxes = txtBox;
+    const auto checkBoxes = chkBox;
+    const auto radios = optRadio;
+    const auto lists = lstBox;
+    const auto combos = cbBox;
+    auto page = std::make_unique<Page>(controls);
+    claimNew(buttons, cmdButton, owners.cmdButton, page.get());
+    claimNew(boxes, txtBox, owners.txtBox, page.get());
+    claimNew(checkBoxes, chkBox, owners.chkBox, page.get());
+    claimNew(radios, optRadio, owners.optRadio, page.get());
+    claimNew(lists, lstBox, owners.lstBox, page.get());
+    claimNew(combos, cbBox, owners.cbBox, page.get());
+    return page;
+}
+
 frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     : QWidget(parent), WizardControls(*this, platform), helpFile(helpFile)
 {
@@ -96,15 +137,15 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     createButtonRow();
 
     WizardControls& controls = *this;
-    welcome = std::make_unique<WelcomePage>(controls);
-    about = std::make_unique<AboutPage>(controls);
-    layout = std::make_unique<LayoutPage>(controls);
-    colours = std::make_unique<ColourPage>(controls);
-    image = std::make_unique<ImagePage>(controls);
-    text = std::make_unique<TextPage>(controls);
-    bullets = std::make_unique<BulletListPage>(controls);
-    links = std::make_unique<LinksPage>(controls);
-    finish = std::make_unique<FinishPage>(*this);
+    welcome = buildPage<WelcomePage>(controls);
+    about = buildPage<AboutPage>(controls);
+    layout = buildPage<LayoutPage>(controls);
+    colours = buildPage<ColourPage>(controls);
+    image = buildPage<ImagePage>(controls);
+    text = buildPage<TextPage>(controls);
+    bullets = buildPage<BulletListPage>(controls);
+    links = buildPage<LinksPage>(controls);
+    finish = buildPage<FinishPage>(*this);
     // Loading and the reset go in the order of the choices: layout, bullet style, colours, Enter key, link style,
     // then the page image.
     pages = {welcome.get(), about.get(), layout.get(), bullets.get(), colours.get(),
@@ -378,7 +419,7 @@ void frmWiz::cmdButton_Click(int index)
     case CmdCancel: close(); break;
     case CmdHelp: Help(); break;
     case CmdAbout: About(); break;
-    default: toEveryPage(&WizardPageBase::cmdButton_Click, index); break;
+    default: toOwner(owners.cmdButton, &WizardPageBase::cmdButton_Click, index); break;
     }
 }
 
@@ -420,35 +461,33 @@ void frmWiz::txtBox_GotFocus(int)
 
 void frmWiz::txtBox_Change(int index)
 {
-    toEveryPage(&WizardPageBase::txtBox_Change, index);
+    toOwner(owners.txtBox, &WizardPageBase::txtBox_Change, index);
 }
 
 bool frmWiz::txtBox_KeyPress(int index, int keyAscii)
 {
-    for (WizardPageBase* page : pages)
-        if (page->txtBox_KeyPress(index, keyAscii))
-            return true;
-    return false;
+    WizardPageBase* owner = index >= 0 && index < TxtBoxCount ? owners.txtBox[index] : nullptr;
+    return owner && owner->txtBox_KeyPress(index, keyAscii);
 }
 
 void frmWiz::chkBox_Click(int index)
 {
-    toEveryPage(&WizardPageBase::chkBox_Click, index);
+    toOwner(owners.chkBox, &WizardPageBase::chkBox_Click, index);
 }
 
 void frmWiz::optRadio_Click(int index)
 {
-    toEveryPage(&WizardPageBase::optRadio_Click, index);
+    toOwner(owners.optRadio, &WizardPageBase::optRadio_Click, index);
 }
 
 void frmWiz::lstBox_Click(int index)
 {
-    toEveryPage(&WizardPageBase::lstBox_Click, index);
+    toOwner(owners.lstBox, &WizardPageBase::lstBox_Click, index);
 }
 
 void frmWiz::cbBox_Click(int index)
 {
-    toEveryPage(&WizardPageBase::cbBox_Click, index);
+    toOwner(owners.cbBox, &WizardPageBase::cbBox_Click, index);
 }
 
 void frmWiz::Form_Unload()

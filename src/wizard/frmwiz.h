@@ -31,7 +31,8 @@ class frmEdit;
 struct Step;
 
 // The wizard's one main window. It owns every control of every page in the fixed control arrays that it holds as
-// WizardControls and lends to its pages; its event handlers pass each event on to the pages, which do the work.
+// WizardControls and lends to its pages; its event handlers pass each event on to the page that made the control,
+// which does the work.
 class frmWiz : public QWidget, public WizardControls {
     Q_OBJECT
 
@@ -81,7 +82,19 @@ public:
     void setCancelButton(QPushButton* button);
     QPushButton* cancelButton() const { return escapeButton; }
 
-    // Event handlers, shared by all elements of a control array.
+    // The page that made each control and so hears its events; null for the window's own buttons.
+    struct ControlOwners {
+        std::array<WizardPageBase*, CmdButtonCount> cmdButton{};
+        std::array<WizardPageBase*, TxtBoxCount> txtBox{};
+        std::array<WizardPageBase*, ChkBoxCount> chkBox{};
+        std::array<WizardPageBase*, OptRadioCount> optRadio{};
+        std::array<WizardPageBase*, LstBoxCount> lstBox{};
+        std::array<WizardPageBase*, CbBoxCount> cbBox{};
+    };
+    const ControlOwners& controlOwners() const { return owners; }
+
+    // Event handlers, shared by all elements of a control array. Each passes the event on to the page that made
+    // the control.
     void Form_Load();
     void cmdButton_Click(int index);
     void txtBox_GotFocus(int index);
@@ -121,15 +134,13 @@ private:
     std::unique_ptr<BulletListPage> bullets;
     std::unique_ptr<LinksPage> links;
     std::unique_ptr<FinishPage> finish;
-    // The same pages in the order in which they load, reset and hear every event.
+    // The same pages in the order in which they load and reset.
     std::array<WizardPageBase*, PageCount> pages{};
+    ControlOwners owners;
 
-    // Passes one control's event on to every page, in that order.
-    void toEveryPage(void (WizardPageBase::*handler)(int), int index)
-    {
-        for (WizardPageBase* page : pages)
-            (page->*handler)(index);
-    }
+    // Builds a page on the window's controls and makes it the owner of every control that it made.
+    template <typename Page, typename Controls>
+    std::unique_ptr<Page> buildPage(Controls& controls);
 };
 
 } // namespace larkspan

@@ -2,15 +2,24 @@
 #include "testpictures.h"
 #include "wizardfixture.h"
 
+#include "colours/colourpage.h"
+#include "images/imagepage.h"
 #include "source_browser/frmedit.h"
+#include "wizard/bulletlistpage.h"
+#include "wizard/finishpage.h"
 #include "wizard/layoutpage.h"
+#include "wizard/linkspage.h"
+#include "wizard/textpage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 
@@ -88,6 +97,37 @@ private slots:
         QCOMPARE(f.wiz->cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
         QCOMPARE(visiblePanels(*f.wiz), 1);
         QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
+    }
+
+    // Each control's events reach the page on whose panel it stands, and the window's own buttons reach no page.
+    void eachControlHeardByItsPage()
+    {
+        WizardFixture f;
+        const frmWiz& wiz = *f.wiz;
+        const std::pair<WizardPage, const WizardPageBase*> pages[] = {
+            {WizardPage::Layout, &wiz.layoutPage()},         {WizardPage::Colors, &wiz.colourPage()},
+            {WizardPage::Image, &wiz.imagePage()},           {WizardPage::Text, &wiz.textPage()},
+            {WizardPage::BulletList, &wiz.bulletListPage()}, {WizardPage::Links, &wiz.linksPage()},
+            {WizardPage::Finish, &wiz.finishPage()}};
+        const auto pageOf = [&](const QWidget* control) -> const WizardPageBase* {
+            for (const auto& [page, object] : pages)
+                if (wiz.panel(page)->isAncestorOf(control))
+                    return object;
+            return nullptr;
+        };
+        const auto check = [&](const auto& controls, const auto& owners, const char* array) {
+            for (std::size_t i = 0; i < controls.size(); ++i)
+                if (controls[i] && owners[i] != pageOf(controls[i]))
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1[%2] is heard by the wrong page").arg(QLatin1StringView(array)).arg(i)));
+        };
+        const frmWiz::ControlOwners& owners = wiz.controlOwners();
+        check(wiz.cmdButton, owners.cmdButton, "cmdButton");
+        check(wiz.txtBox, owners.txtBox, "txtBox");
+        check(wiz.chkBox, owners.chkBox, "chkBox");
+        check(wiz.optRadio, owners.optRadio, "optRadio");
+        check(wiz.lstBox, owners.lstBox, "lstBox");
+        check(wiz.cbBox, owners.cbBox, "cbBox");
     }
 
     void artworkIsDrawable_data()
