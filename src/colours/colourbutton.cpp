@@ -29,7 +29,8 @@ ColourButton::ColourButton(QWidget* parent) : QAbstractButton(parent)
 void ColourButton::setFace(Face face)
 {
     shown = face;
-    picture = artworkPixmap(faceResource(face), FaceSize, this);
+    // Drawn when it is next painted or asked for, so that faces never seen are never drawn.
+    picture = QPixmap();
     update();
     Q_EMIT faceReplaced(face);
 }
@@ -37,7 +38,7 @@ void ColourButton::setFace(Face face)
 const QPixmap& ColourButton::facePicture() const
 {
     // A move to a screen of another pixel ratio shows on the next paint, which draws the face anew.
-    if (!picture.isNull() && !qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF()))
+    if (picture.isNull() || !qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatioF()))
         picture = artworkPixmap(faceResource(shown), FaceSize, this);
     return picture;
 }

@@ -70,7 +70,6 @@ LayoutPage::LayoutPage(WizardControls& wiz) : wiz(wiz)
         auto* thumbnail = new QLabel(preview);
         thumbnail->setObjectName(QStringLiteral("imgTemplates_%1").arg(i));
         thumbnail->resize(size);
-        thumbnail->setPixmap(artworkPixmap(QStringLiteral(":/templates/%1").arg(i), size, &wiz.window));
         thumbnail->hide();
         imgTemplates[i] = thumbnail;
     }
@@ -151,9 +150,14 @@ void LayoutPage::layoutChosen()
 {
     const int index = wiz.cbBox[CbLayout]->currentIndex();
     if (index >= 0 && index < TemplateCount) {
-        // Thumbnails shown before stay visible behind the chosen one.
-        imgTemplates[index]->raise();
-        imgTemplates[index]->show();
+        // Thumbnails shown before stay visible behind the chosen one. Each is drawn when it first shows, which
+        // keeps the drawing of the others out of the start.
+        QLabel* thumbnail = imgTemplates[index];
+        if (thumbnail->pixmap().isNull())
+            thumbnail->setPixmap(
+                artworkPixmap(QStringLiteral(":/templates/%1").arg(index), thumbnail->size(), &wiz.window));
+        thumbnail->raise();
+        thumbnail->show();
     }
     DescribeLayout(index);
 }
