@@ -3,6 +3,7 @@
 
 #include "colours/colourpage.h"
 #include "images/imagepage.h"
+#include "platform/windowaccessibility.h"
 #include "source_browser/frmedit.h"
 #include "files/pagefile.h"
 #include "ui/artwork.h"
@@ -20,6 +21,7 @@
 #include "wizard/textpage.h"
 #include "wizard/welcomepage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -77,6 +79,7 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     : QWidget(parent), WizardControls(*this, platform), helpFile(helpFile)
 {
     initLarkspanResources();
+    presentAsFrame(this);
     setObjectName(QStringLiteral("frmWiz"));
     setFixedSize(WindowWidth, WindowHeight);
     setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
@@ -320,6 +323,7 @@ void frmWiz::takeStep(const Step& step)
     if (!step.to)
         return;
 
+    const bool focusOnPageLeft = panel(step.from)->isAncestorOf(focusWidget());
     hidePanel(step.from);
     loadSidePicture(int(step.picture));
     setWindowTitle(tr(step.caption));
@@ -348,6 +352,30 @@ void frmWiz::takeStep(const Step& step)
     case StepFocus::BulletItem: txtBox[TxtBulletItem]->setFocus(); break;
     case StepFocus::LinkAddress: txtBox[TxtLinkAddress]->setFocus(); break;
     case StepFocus::Email: txtBox[TxtEmail]->setFocus(); break;
+    }
+    announcePage(focusOnPageLeft && step.focus == StepFocus::Unchanged);
+}
+
+void frmWiz::announcePage(bool focusLost)
+{
+    // The caption names the page; a screen reader hears it as the window's description and new name, also where
+    // the caption stays the same.
+    setAccessibleDescription(windowTitle());
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+
+    // A focus left on the page just hidden has moved on along the chain, to whatever came next (Help, say); it goes
+    // to the first control of the page shown instead.
+    if (!focusLost)
+        return;
+    QWidget* shown = panel(WizardPage(CurrentPage()));
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const auto* option = qobject_cast<const QRadioButton*>(w);
+        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy() && (!option || option->isChecked())) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 
@@ -403,19 +431,15 @@ void frmWiz::About()
     cmdButton[CmdCancel]->hide();
     cmdButton[CmdHelp]->hide();
     cmdButton[CmdAbout]->hide();
+    announcePage(false);
 }
 
 void frmWiz::txtBox_GotFocus(int)
 {
     // The page text box keeps its caret and selection, so that Indent Selection can work on what was marked.
-    for (int i = 0; i < TxtBoxCount; ++i) {
-        if (i == TxtPageText)
-            continue;
-        if (auto* line = qobject_cast<QLineEdit*>(txtBox[i]))
-            line->selectAll();
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(txtBox[i]))
-            edit->selectAll();
-    }
+    for (int i = 0; i < TxtBoxCount; ++i)
+        if (i != TxtPageText)
+            boxEvents->selectAll(i);
 }
 
 void frmWiz::txtBox_Change(int index)

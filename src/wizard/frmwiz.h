@@ -99,6 +99,8 @@ protected:
 
 private:
     void takeStep(const Step& step);
+    // Tells screen readers which page shows; focusLost: the focus was on the page just hidden.
+    void announcePage(bool focusLost);
     void Help();
     void About();
     void Form_Unload();
