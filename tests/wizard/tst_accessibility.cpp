@@ -4,9 +4,12 @@
 #include "colours/colourpage.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -94,6 +97,36 @@ QString describe(const QList<QWidget*>& controls)
     return lines.join(QLatin1Char('\n'));
 }
 
+// What of a control's text or content cannot show in its place: its hint wider or taller than its geometry, for a
+// word-wrapped text its height for its width; empty when it all shows.
+QString cutOff(QWidget* w)
+{
+    // Pictures and picture buttons keep their size whatever the font; panels and the parts of a box hold no text.
+    if (w->minimumSize() == w->maximumSize() || w->metaObject() == &QWidget::staticMetaObject
+        || w->objectName().startsWith(QLatin1String("qt_scrollarea")))
+        return {};
+    // A box or a list scrolls: it needs room for two lines, not for all it holds.
+    if (qobject_cast<QAbstractScrollArea*>(w)) {
+        const int lines = 2 * w->fontMetrics().height();
+        return w->height() >= lines
+            ? QString()
+            : QStringLiteral("%1 has %2 pixels for two lines of %3").arg(w->objectName()).arg(w->height()).arg(lines);
+    }
+    const QSize hint = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+        ? w->sizeHint()
+        : w->minimumSizeHint();
+    const int height = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
+    const bool wraps = w->hasHeightForWidth();
+    if ((!wraps && hint.width() > w->width()) || height > w->height())
+        return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+            .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
+            .arg(wraps ? w->width() : hint.width())
+            .arg(height)
+            .arg(w->width())
+            .arg(w->height());
+    return {};
+}
+
 QString labelOf(QAccessibleInterface* accessible)
 {
     const auto labels = accessible->relations(QAccessible::Label);
@@ -165,6 +198,55 @@ private slots:
                                     .arg(order[i - 1]->objectName(), order[i]->objectName())
                                 + shown));
         }
+    }
+
+    void roomForText_data()
+    {
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<WizardPage>("page");
+
+        for (const qreal points : {9.0, 13.0, 16.0, 20.0})
+            for (const WizardPage page :
+                 {WizardPage::Welcome, WizardPage::About, WizardPage::Layout, WizardPage::Colors, WizardPage::Image,
+                  WizardPage::Text, WizardPage::BulletList, WizardPage::Links, WizardPage::Finish})
+                QTest::addRow("%s at %g pt", QTest::toString(page), points) << points << page;
+    }
+
+    void roomForText()
+    {
+        QFETCH(qreal, points);
+        QFETCH(WizardPage, page);
+        const QFont desktop = QApplication::font();
+        QFont large = desktop;
+        large.setPointSizeF(points);
+        QApplication::setFont(large);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+
+        WizardFixture f;
+        if (page == WizardPage::About)
+            f.press(CmdAbout);
+        else
+            f.goTo(page, 5);
+        f.wiz->cmdButton[CmdForward]->setText(u"&Finish"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(f.wiz.get()));
+
+        QStringList faults;
+        QList<QWidget*> shown;
+        for (QWidget* w : f.wiz->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->isWindow())
+                continue;
+            if (const QString cut = cutOff(w); !cut.isEmpty())
+                faults << cut;
+            if (!w->parentWidget()->inherits("QGroupBox") && w->parentWidget() != f.wiz->panel(page)
+                && w->parentWidget() != f.wiz.get())
+                continue;
+            // Siblings in the window, on the page or in a frame do not overlap.
+            for (QWidget* other : std::as_const(shown))
+                if (other->parentWidget() == w->parentWidget() && other->geometry().intersects(w->geometry()))
+                    faults << QStringLiteral("%1 overlaps %2").arg(w->objectName(), other->objectName());
+            shown << w;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
     void names_data()
