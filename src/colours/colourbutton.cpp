@@ -3,6 +3,7 @@
 
 #include "ui/artwork.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -18,10 +19,58 @@ QString faceResource(ColourButton::Face face)
                                                : QStringLiteral(":/colours/raised");
 }
 
+// What a screen reader meets: a button labelled by its check box, pressed or not as its face shows, whose Press
+// action opens the menu as the keys do. Qt's own button interface presses through the mouse handling, which this
+// button leaves to its owner.
+class ColourButtonInterface : public QAccessibleWidget {
+public:
+    explicit ColourButtonInterface(ColourButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->face() == ColourButton::Face::Pressed;
+        return state;
+    }
+
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Label)
+            if (QAccessibleInterface* label = QAccessible::queryAccessibleInterface(button()->labelControl()))
+                found.append({label, QAccessible::Label});
+        return found;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ColourButton* button() const { return static_cast<ColourButton*>(widget()); }
+};
+
+QAccessibleInterface* colourButtonInterface(const QString&, QObject* object)
+{
+    auto* button = qobject_cast<ColourButton*>(object);
+    return button ? new ColourButtonInterface(button) : nullptr;
+}
+
 } // namespace
 
 ColourButton::ColourButton(QWidget* parent) : QAbstractButton(parent)
 {
+    static const bool interfaceInstalled = [] {
+        QAccessible::installFactory(colourButtonInterface);
+        return true;
+    }();
+    Q_UNUSED(interfaceInstalled);
     setFixedSize(FaceSize);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -3,12 +3,14 @@
 
 #include <QAbstractButton>
 #include <QPixmap>
+#include <QPointer>
 
 namespace larkspan {
 
 // A small picture button that opens a colour menu. It shows one of two faces, raised or pressed; which one it
 // shows is the state its owner's mouse handling tests, so the face is changed only through setFace. It is a
-// button to the keyboard and to screen readers, but the press and release are its owner's to interpret.
+// button to the keyboard and to screen readers, but the press and release are its owner's to interpret. A screen
+// reader's Press clicks it, and it is the only thing that does.
 class ColourButton : public QAbstractButton {
     Q_OBJECT
 
@@ -25,6 +27,10 @@ public:
     const QPixmap& facePicture() const;
 
     QSize sizeHint() const override { return FaceSize; }
+
+    // The control that says what the button is for, which screen readers read as its label.
+    void setLabel(QWidget* control) { label = control; }
+    QWidget* labelControl() const { return label; }
 
 Q_SIGNALS:
     // Positions are relative to the button, in pixels; x equal to the width is on the right edge.
@@ -46,6 +52,7 @@ protected:
 private:
     Face shown = Face::Raised;
     mutable QPixmap picture;
+    QPointer<QWidget> label;
 };
 
 } // namespace larkspan

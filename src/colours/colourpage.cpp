@@ -131,7 +131,7 @@ void ColourPage::buildPage()
         auto* button = new ColourButton(panel);
         button->setObjectName(QStringLiteral("imgWiz_%1").arg(index));
         button->setToolTip(tr("Select a Color"));
-        button->setAccessibleName(button->toolTip());
+        button->setLabel(box);
         button->setEnabled(false);
         button->hide();
         wiz.imgWiz[index] = button;
@@ -149,6 +149,7 @@ void ColourPage::buildPage()
                              imgWiz_MouseUp(index, b, shift, x, y);
                          });
         QObject::connect(button, &ColourButton::keyActivated, button, [this, attribute] { openColourMenu(attribute); });
+        QObject::connect(button, &ColourButton::clicked, button, [this, attribute] { openColourMenu(attribute); });
 
         attributes->addWidget(box, row, 0);
         attributes->addWidget(button, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
@@ -227,6 +228,16 @@ void ColourPage::resetAttribute(ColorAttribute attribute)
 void ColourPage::setColourAttribute(ColorAttribute attribute, const QColor& colour, std::string slot)
 {
     pagePreview->setColour(attribute, colour);
+    // A screen reader hears what the button is for and the colour it has given, which the tool tip does not say.
+    QString attributeName = tr(properties(attribute).checkBoxCaption);
+    attributeName.remove(u'&');
+    const std::optional<ColorRef> chosen = colourOfSlot(attribute, slot);
+    QString colourName = tr("none chosen");
+    if (const NamedColor* named = chosen ? namedColorAt(menuItemOf(chosen)) : nullptr)
+        colourName = tr(named->caption).remove(u'&');
+    else if (chosen)
+        colourName = toQt(FormatColor(*chosen));
+    colourButton(attribute).setAccessibleName(tr("%1: %2").arg(attributeName, colourName));
     colourSlots[std::size_t(attribute)] = std::move(slot);
 }
 

@@ -74,13 +74,12 @@ ImagePage::ImagePage(WizardControls& wiz) : wiz(wiz)
 
     auto* dimensions = new QLabel(tr("Image Dimensions:"), panel);
     const int fieldWidth = panel->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
+    // The size reads as it shows, "Image Dimensions: 240 x 160": the two fields are named by their numbers.
     QLabel* width = wiz.addLabel(panel, LblImageWidth);
-    width->setAccessibleName(tr("Image width"));
     width->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     width->setMinimumWidth(fieldWidth);
     auto* by = new QLabel(tr("x"), panel);
     QLabel* height = wiz.addLabel(panel, LblImageHeight);
-    height->setAccessibleName(tr("Image height"));
     height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     height->setMinimumWidth(fieldWidth);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/helpwindow.h"
+#include "platform/windowaccessibility.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,7 @@ QUrl urlOfHelpFile(const QFileInfo& info)
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
+    presentAsFrame(this);
     setWindowTitle(tr("Larkspan Help"));
     resize(640, 520);
 
@@ -44,6 +46,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     browser = new QTextBrowser;
     browser->setObjectName(QStringLiteral("helpBrowser"));
     browser->setOpenExternalLinks(true);
+    browser->setAccessibleName(tr("Help page"));
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(contentsButton);

@@ -62,8 +62,8 @@ void frmEdit::Form_Unload()
 {
     txtSource->clear();
     std::string().swap(document);
-    // The same last step the main window takes when it goes.
-    setWindowState(windowState() | Qt::WindowMinimized);
+    // Not minimised on the way out: window managers minimise a dialog together with the window it belongs to, and
+    // some (openbox) leave the wizard minimised with it, others give the keyboard to no window.
     unloaded = true;
 }
 

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolTip>
+
+#include <utility>
 
 namespace larkspan {
 
@@ -27,12 +30,55 @@ void showSelection(QWidget* box, bool shown)
     box->setPalette(palette);
 }
 
+// The selection of a box as anchor and caret, and setting it.
+struct Selection {
+    int anchor = 0;
+    int position = 0;
+};
+
+Selection selectionOf(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+        if (!line->hasSelectedText())
+            return {line->cursorPosition(), line->cursorPosition()};
+        const int start = line->selectionStart();
+        const int end = start + line->selectionLength();
+        return line->cursorPosition() == start ? Selection{end, start} : Selection{start, end};
+    }
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(box))
+        return {edit->textCursor().anchor(), edit->textCursor().position()};
+    return {};
+}
+
+void select(QWidget* box, Selection selection)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setSelection(selection.anchor, selection.position - selection.anchor);
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(selection.anchor);
+        cursor.setPosition(selection.position, QTextCursor::KeepAnchor);
+        edit->setTextCursor(cursor);
+    }
+}
+
+QString textOf(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* edit = qobject_cast<const QPlainTextEdit*>(box))
+        return edit->toPlainText();
+    return {};
+}
+
 } // namespace
 
 void TextBoxEvents::watch(QWidget* box, int index)
 {
-    if (boxes.size() <= index)
+    if (boxes.size() <= index) {
         boxes.resize(index + 1);
+        held.resize(index + 1);
+    }
     boxes[index] = box;
     box->installEventFilter(this);
     showSelection(box, false);
@@ -44,6 +90,7 @@ void TextBoxEvents::detach()
         if (box)
             box->removeEventFilter(this);
     boxes.clear();
+    held.clear();
     gotFocus = nullptr;
     keyPress = nullptr;
 }
@@ -69,9 +116,42 @@ bool TextBoxEvents::eventFilter(QObject* watched, QEvent* event)
         if (enterKey(watched, int(index), *static_cast<QKeyEvent*>(event)))
             return true;
         break;
+    case QEvent::Hide: holdSelection(int(index)); break;
+    case QEvent::Show: restoreSelection(int(index)); break;
     default: break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void TextBoxEvents::selectAll(int index)
+{
+    QWidget* box = boxes.value(index);
+    if (!box)
+        return;
+    const QString text = textOf(box);
+    if (box->isVisible())
+        select(box, {0, int(text.size())});
+    else
+        held[index] = HeldSelection{text, 0, int(text.size())};
+}
+
+void TextBoxEvents::holdSelection(int index)
+{
+    QWidget* box = boxes[index];
+    const Selection selection = selectionOf(box);
+    if (selection.anchor == selection.position)
+        return;
+    held[index] = HeldSelection{textOf(box), selection.anchor, selection.position};
+    // The caret stays where it was.
+    select(box, {selection.position, selection.position});
+}
+
+void TextBoxEvents::restoreSelection(int index)
+{
+    const std::optional<HeldSelection> selection = std::exchange(held[index], std::nullopt);
+    QWidget* box = boxes[index];
+    if (selection && selection->text == textOf(box))
+        select(box, {selection->anchor, selection->position});
 }
 
 bool TextBoxEvents::enterKey(QObject* watched, int index, const QKeyEvent& key)

@@ -156,6 +156,9 @@ void FinishPage::sourceBrowser()
     const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
     GeneratePage();
     wiz.platform.runModal(&wiz.sourceBrowser());
+    // However the window was closed, the keyboard goes back where it was, whatever the window manager does.
+    wiz.activateWindow();
+    wiz.cmdButton[CmdSourceBrowser]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void FinishPage::finish()

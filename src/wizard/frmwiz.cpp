@@ -3,6 +3,7 @@
 
 #include "colours/colourpage.h"
 #include "images/imagepage.h"
+#include "platform/windowaccessibility.h"
 #include "source_browser/frmedit.h"
 #include "files/pagefile.h"
 #include "ui/artwork.h"
@@ -20,14 +21,18 @@
 #include "wizard/textpage.h"
 #include "wizard/welcomepage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -48,7 +53,9 @@ constexpr QRect SideImageGeometry{5, 7, 150, 290};
 constexpr QSize ButtonSize{80, 26};
 constexpr int ButtonTop = frmWiz::PanelOrigin.y() + frmWiz::PanelSize.height() + 9;
 constexpr int WindowWidth = frmWiz::PanelOrigin.x() + frmWiz::PanelSize.width() + 8;
-constexpr int WindowHeight = ButtonTop + ButtonSize.height() + 9;
+// The font the pages were laid out for; at it the window keeps the size above.
+constexpr qreal DesignedPointSize = 9;
+constexpr int DesignedDotsPerMeter = 3780; // 96 dots per inch
 
 QString sidePictureResource(int bitmap)
 {
@@ -118,8 +125,8 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     : QWidget(parent), WizardControls(*this, platform), helpFile(helpFile)
 {
     initLarkspanResources();
+    presentAsFrame(this);
     setObjectName(QStringLiteral("frmWiz"));
-    setFixedSize(WindowWidth, WindowHeight);
     setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
 
     side = new QLabel(this);
@@ -163,6 +170,70 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     new PageDropTarget(*this);
 
     Form_Load();
+    fitToText();
+}
+
+void frmWiz::fitToText()
+{
+    // A larger desktop font (or a longer text) needs more room than the pages were laid out in. The panels grow with
+    // the font, and further where a page's layout needs more; the buttons grow to their longest caption. At the
+    // designed font everything keeps its place. The side picture stays where it is.
+    // Measured at the screen resolution the pages were laid out for, so that a desktop that enlarges its fonts
+    // through a higher font resolution counts as well.
+    QImage designedScreen(1, 1, QImage::Format_RGB32);
+    designedScreen.setDotsPerMeterX(DesignedDotsPerMeter);
+    designedScreen.setDotsPerMeterY(DesignedDotsPerMeter);
+    QFont designed = font();
+    designed.setPointSizeF(DesignedPointSize);
+    const qreal ratio = QFontMetricsF(font(), this).height() / QFontMetricsF(designed, &designedScreen).height();
+    QSize panelSize = PanelSize;
+    if (ratio > 1.01) {
+        panelSize = (QSizeF(PanelSize) * ratio).toSize();
+        for (QWidget* container : picContainer)
+            if (QLayout* layout = container->layout())
+                panelSize.setWidth(std::max(panelSize.width(), layout->totalMinimumSize().width()));
+        for (QWidget* container : picContainer)
+            if (QLayout* layout = container->layout())
+                panelSize.setHeight(std::max(panelSize.height(),
+                                             layout->hasHeightForWidth()
+                                                 ? layout->totalHeightForWidth(panelSize.width())
+                                                 : layout->totalMinimumSize().height()));
+    }
+
+    QSize buttonSize = ButtonSize;
+    const char* const captions[] = {QT_TR_NOOP("&Start >"), QT_TR_NOOP("&Next >"), QT_TR_NOOP("&Finish"),
+                                    QT_TR_NOOP("OK"),       QT_TR_NOOP("< &Back"), QT_TR_NOOP("&Cancel"),
+                                    QT_TR_NOOP("&Help"),    QT_TR_NOOP("&About")};
+    QPushButton probe;
+    probe.setFont(cmdButton[CmdForward]->font());
+    for (const char* caption : captions) {
+        probe.setText(tr(caption));
+        buttonSize = buttonSize.expandedTo(probe.sizeHint());
+    }
+    // The button row fits under the panel: Help and About at the left, Cancel, Back and Next at the right.
+    panelSize.setWidth(std::max(panelSize.width(), 5 * buttonSize.width() + 22));
+
+    for (QWidget* container : picContainer)
+        container->setGeometry(QRect(PanelOrigin, panelSize));
+    const int buttonTop = PanelOrigin.y() + panelSize.height() + 9;
+    const int right = PanelOrigin.x() + panelSize.width();
+    const std::pair<int, int> row[] = {
+        {CmdHelp, PanelOrigin.x()},
+        {CmdAbout, PanelOrigin.x() + buttonSize.width() + 6},
+        {CmdCancel, right - 3 * buttonSize.width() - 10},
+        {CmdBackward, right - 2 * buttonSize.width()},
+        {CmdForward, right - buttonSize.width()},
+    };
+    for (const auto& [index, left] : row)
+        cmdButton[index]->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
+    setFixedSize(right + 8, buttonTop + buttonSize.height() + 9);
+}
+
+void frmWiz::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && cmdButton[CmdForward])
+        fitToText();
 }
 
 frmWiz::~frmWiz()
@@ -361,6 +432,7 @@ void frmWiz::takeStep(const Step& step)
     if (!step.to)
         return;
 
+    const bool focusOnPageLeft = panel(step.from)->isAncestorOf(focusWidget());
     hidePanel(step.from);
     loadSidePicture(int(step.picture));
     setWindowTitle(tr(step.caption));
@@ -389,6 +461,30 @@ void frmWiz::takeStep(const Step& step)
     case StepFocus::BulletItem: txtBox[TxtBulletItem]->setFocus(); break;
     case StepFocus::LinkAddress: txtBox[TxtLinkAddress]->setFocus(); break;
     case StepFocus::Email: txtBox[TxtEmail]->setFocus(); break;
+    }
+    announcePage(focusOnPageLeft && step.focus == StepFocus::Unchanged);
+}
+
+void frmWiz::announcePage(bool focusLost)
+{
+    // The caption names the page; a screen reader hears it as the window's description and new name, also where
+    // the caption stays the same.
+    setAccessibleDescription(windowTitle());
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+
+    // A focus left on the page just hidden has moved on along the chain, to whatever came next (Help, say); it goes
+    // to the first control of the page shown instead.
+    if (!focusLost)
+        return;
+    QWidget* shown = panel(WizardPage(CurrentPage()));
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        const auto* option = qobject_cast<const QRadioButton*>(w);
+        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && !w->focusProxy() && (!option || option->isChecked())) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 
@@ -444,19 +540,15 @@ void frmWiz::About()
     cmdButton[CmdCancel]->hide();
     cmdButton[CmdHelp]->hide();
     cmdButton[CmdAbout]->hide();
+    announcePage(false);
 }
 
 void frmWiz::txtBox_GotFocus(int)
 {
     // The page text box keeps its caret and selection, so that Indent Selection can work on what was marked.
-    for (int i = 0; i < TxtBoxCount; ++i) {
-        if (i == TxtPageText)
-            continue;
-        if (auto* line = qobject_cast<QLineEdit*>(txtBox[i]))
-            line->selectAll();
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(txtBox[i]))
-            edit->selectAll();
-    }
+    for (int i = 0; i < TxtBoxCount; ++i)
+        if (i != TxtPageText)
+            boxEvents->selectAll(i);
 }
 
 void frmWiz::txtBox_Change(int index)

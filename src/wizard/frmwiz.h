@@ -107,11 +107,16 @@ public:
     void cbBox_Click(int index);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void takeStep(const Step& step);
+    // Tells screen readers which page shows; focusLost: the focus was on the page just hidden.
+    void announcePage(bool focusLost);
+    // Sizes the panels, the button row and the window for the font; see the definition.
+    void fitToText();
     void Help();
     void About();
     void Form_Unload();

@@ -80,6 +80,7 @@ LayoutPage::LayoutPage(WizardControls& wiz) : wiz(wiz)
     wiz.cbBox[CbLayout] = style;
     style->setObjectName(QStringLiteral("cbBox_0"));
     style->setAccessibleName(tr("Layout style"));
+    instruction->setBuddy(style);
 
     QLabel* description = wiz.addLabel(panel, LblLayoutDescription);
     description->setWordWrap(true);

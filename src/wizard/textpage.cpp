@@ -7,6 +7,7 @@
 #include "ui/wizardcontrols.h"
 #include "files/textimport.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -101,8 +102,15 @@ void TextPage::chkBox_Click(int index)
     const bool masked = wiz.chkBox[ChkKeyMask]->isChecked();
     wiz.optRadio[OptEnterBreak]->setEnabled(masked);
     wiz.optRadio[OptEnterParagraph]->setEnabled(masked);
-    if (masked)
+    if (masked) {
+        // Qt tells screen readers of the new state only after this handler, when the focus has already gone on and
+        // the box no longer has it; they would be left with the state heard on the way in, "not checked".
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent changed(wiz.chkBox[ChkKeyMask], checked);
+        QAccessible::updateAccessibility(&changed);
         wiz.txtBox[TxtPageText]->setFocus();
+    }
 }
 
 void TextPage::indentSelection()

@@ -44,8 +44,17 @@ private slots:
         QTest::newRow("help wins over version")
             << QStringList{u"--version"_s, u"--help"_s} << 0 << helpLine << none << none;
         QTest::newRow("unknown option") << QStringList{u"--colour"_s} << 2 << none << Usage << none;
-        QTest::newRow("a Qt option is unknown too")
-            << QStringList{u"-platform"_s, u"offscreen"_s} << 2 << none << Usage << none;
+        // Qt's own options start the wizard, which here finds no screen; a page may follow them.
+        QTest::newRow("Qt's -style with its value")
+            << QStringList{u"-style"_s, u"fusion"_s} << StartsWizard << none << none << none;
+        QTest::newRow("Qt's --style=value") << QStringList{u"--style=fusion"_s} << StartsWizard << none << none << none;
+        QTest::newRow("Qt's -stylesheet, -reverse and -platform before a page")
+            << QStringList{u"-stylesheet"_s, u"big.qss"_s, u"-reverse"_s, u"-platform"_s, u"xcb"_s, u"mypage.htm"_s}
+            << StartsWizard << none << none << u"mypage.htm"_s;
+        QTest::newRow("the argument after -style is its value, not a page")
+            << QStringList{u"-style"_s, u"mypage.htm"_s} << StartsWizard << none << none << none;
+        QTest::newRow("Qt's option without its value") << QStringList{u"-style"_s} << 2 << none << Usage << none;
+        QTest::newRow("a Qt option misspelt") << QStringList{u"-stlye"_s, u"fusion"_s} << 2 << none << Usage << none;
         QTest::newRow("a page opens") << QStringList{u"mypage.htm"_s} << StartsWizard << none << none
                                       << u"mypage.htm"_s;
         QTest::newRow("help wins over a page")

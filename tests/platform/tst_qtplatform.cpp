@@ -7,6 +7,7 @@
 #include "platform/helpwindow.h"
 #include "platform/qtplatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -390,7 +391,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("index.html"));
-        QByteArray page = "<html><body><h1>Contents</h1>";
+        QByteArray page = "<html><body><h1>Contents</h1><p><a href=\"#end\">To the end</a></p>";
         for (int i = 0; i < 200; ++i)
             page += "<p>A paragraph of help.</p>";
         QVERIFY(writeAll(path, page + "</body></html>"));
@@ -406,6 +407,20 @@ private slots:
         const QScrollBar* scroll = help->findChild<QTextBrowser*>()->verticalScrollBar();
         QTRY_VERIFY(scroll->maximum() > 0);
         QCOMPARE(scroll->value(), scroll->minimum());
+
+        // A screen reader meets a frame named by its caption and a named page, which Tab leaves for the buttons.
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), help->windowTitle());
+        QTextBrowser* browser = help->findChild<QTextBrowser*>();
+        QVERIFY(!QAccessible::queryAccessibleInterface(browser)->text(QAccessible::Name).isEmpty());
+        browser->setFocus();
+        QTRY_VERIFY(browser->hasFocus());
+        // Tab visits the page's one link, then leaves.
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QVERIFY(!browser->hasFocus());
+        browser->setFocus();
 
         // Escape puts it away.
         QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);

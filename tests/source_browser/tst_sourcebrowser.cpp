@@ -160,7 +160,8 @@ private slots:
         QVERIFY(!browser->isVisible());
         QCOMPARE(source->toPlainText(), QString());
         QCOMPARE(browser->pageDocument(), std::string());
-        QVERIFY(browser->windowState() & Qt::WindowMinimized);
+        // Not minimised on the way out: window managers would minimise the wizard with it.
+        QVERIFY(!(browser->windowState() & Qt::WindowMinimized));
         QVERIFY(!wiz.hasSourceBrowser());
         QTRY_VERIFY(browser.isNull());
 

@@ -1,8 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizardfixture.h"
 
+#include "colours/colourpage.h"
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QScopeGuard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
@@ -86,6 +97,42 @@ QString describe(const QList<QWidget*>& controls)
     return lines.join(QLatin1Char('\n'));
 }
 
+// What of a control's text or content cannot show in its place: its hint wider or taller than its geometry, for a
+// word-wrapped text its height for its width; empty when it all shows.
+QString cutOff(QWidget* w)
+{
+    // Pictures and picture buttons keep their size whatever the font; panels and the parts of a box hold no text.
+    if (w->minimumSize() == w->maximumSize() || w->metaObject() == &QWidget::staticMetaObject
+        || w->objectName().startsWith(QLatin1String("qt_scrollarea")))
+        return {};
+    // A box or a list scrolls: it needs room for two lines, not for all it holds.
+    if (qobject_cast<QAbstractScrollArea*>(w)) {
+        const int lines = 2 * w->fontMetrics().height();
+        return w->height() >= lines
+            ? QString()
+            : QStringLiteral("%1 has %2 pixels for two lines of %3").arg(w->objectName()).arg(w->height()).arg(lines);
+    }
+    const QSize hint = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+        ? w->sizeHint()
+        : w->minimumSizeHint();
+    const int height = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
+    const bool wraps = w->hasHeightForWidth();
+    if ((!wraps && hint.width() > w->width()) || height > w->height())
+        return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+            .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()))
+            .arg(wraps ? w->width() : hint.width())
+            .arg(height)
+            .arg(w->width())
+            .arg(w->height());
+    return {};
+}
+
+QString labelOf(QAccessibleInterface* accessible)
+{
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
 } // namespace
 
 // What a screen reader and a keyboard user meet on every page: a name for every control, Tab in reading order.
@@ -129,13 +176,21 @@ private slots:
         for (QWidget* control : order) {
             QVERIFY2(!spokenName(control).isEmpty(),
                      qPrintable(control->objectName() + u" has no name in:\n"_s + shown));
-            // A picture button is called what its tool tip says.
+            // A picture button is called what its tool tip says; a colour button, more than its tool tip ("Select
+            // a Color"), the attribute of its check box and its colour.
             const auto* button = qobject_cast<QAbstractButton*>(control);
-            if (button && button->text().isEmpty())
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            if (control->objectName().startsWith(QLatin1String("imgWiz_"))) {
+                QCOMPARE(accessible->role(), QAccessible::Button);
+                QVERIFY(!labelOf(accessible).isEmpty());
+                QVERIFY(spokenName(control).startsWith(labelOf(accessible) + u": "_s));
+            } else if (button && button->text().isEmpty()) {
                 QCOMPARE(spokenName(control), button->toolTip());
-            // The colour buttons open their menus as buttons do, and are announced as buttons.
-            if (control->objectName().startsWith(QLatin1String("imgWiz_")))
-                QCOMPARE(QAccessible::queryAccessibleInterface(control)->role(), QAccessible::Button);
+            }
+            // No two controls of a page are called alike.
+            for (QWidget* other : order)
+                QVERIFY2(other == control || spokenName(other) != spokenName(control),
+                         qPrintable(u"two controls called "_s + spokenName(control) + u" in:\n"_s + shown));
         }
         for (qsizetype i = 1; i < order.size(); ++i) {
             QVERIFY2(!readsBefore(order[i], order[i - 1]),
@@ -143,6 +198,192 @@ private slots:
                                     .arg(order[i - 1]->objectName(), order[i]->objectName())
                                 + shown));
         }
+    }
+
+    void roomForText_data()
+    {
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<WizardPage>("page");
+
+        for (const qreal points : {9.0, 13.0, 16.0, 20.0})
+            for (const WizardPage page :
+                 {WizardPage::Welcome, WizardPage::About, WizardPage::Layout, WizardPage::Colors, WizardPage::Image,
+                  WizardPage::Text, WizardPage::BulletList, WizardPage::Links, WizardPage::Finish})
+                QTest::addRow("%s at %g pt", QTest::toString(page), points) << points << page;
+    }
+
+    void roomForText()
+    {
+        QFETCH(qreal, points);
+        QFETCH(WizardPage, page);
+        const QFont desktop = QApplication::font();
+        QFont large = desktop;
+        large.setPointSizeF(points);
+        QApplication::setFont(large);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+
+        WizardFixture f;
+        if (page == WizardPage::About)
+            f.press(CmdAbout);
+        else
+            f.goTo(page, 5);
+        f.wiz->cmdButton[CmdForward]->setText(u"&Finish"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(f.wiz.get()));
+
+        QStringList faults;
+        QList<QWidget*> shown;
+        for (QWidget* w : f.wiz->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->isWindow())
+                continue;
+            if (const QString cut = cutOff(w); !cut.isEmpty())
+                faults << cut;
+            if (!w->parentWidget()->inherits("QGroupBox") && w->parentWidget() != f.wiz->panel(page)
+                && w->parentWidget() != f.wiz.get())
+                continue;
+            // Siblings in the window, on the page or in a frame do not overlap.
+            for (QWidget* other : std::as_const(shown))
+                if (other->parentWidget() == w->parentWidget() && other->geometry().intersects(w->geometry()))
+                    faults << QStringLiteral("%1 overlaps %2").arg(w->objectName(), other->objectName());
+            shown << w;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<WizardPage>("page");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label"); // the name of the control that labels it
+
+        QTest::newRow("main window: a frame under its caption")
+            << WizardPage::Colors << u"frmWiz"_s << QAccessible::Window
+            << u"Larkspan 1.1 - Select the color for your page"_s << QString();
+        QTest::newRow("background colour button: attribute and colour, labelled by its check box")
+            << WizardPage::Colors << u"imgWiz_1"_s << QAccessible::Button << u"Background Color: White"_s
+            << u"Background Color"_s;
+        QTest::newRow("text colour button before a colour is chosen")
+            << WizardPage::Colors << u"imgWiz_2"_s << QAccessible::Button << u"Text Color: none chosen"_s
+            << u"Text Color"_s;
+        QTest::newRow("layout combo labelled by the instruction above it")
+            << WizardPage::Layout << u"cbBox_0"_s << QAccessible::ComboBox << u"Basic Style"_s
+            << u"Select a layout style for your web page."_s;
+        QTest::newRow("image width reads as its number")
+            << WizardPage::Image << u"lblLabel_26"_s << QAccessible::StaticText << u"240"_s << QString();
+        QTest::newRow("image height reads as its number")
+            << WizardPage::Image << u"lblLabel_27"_s << QAccessible::StaticText << u"160"_s << QString();
+    }
+
+    void names()
+    {
+        QFETCH(WizardPage, page);
+        QFETCH(QString, control);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+
+        WizardFixture f(page);
+        f.wiz->lblLabel[LblImageWidth]->setText(u"240"_s);
+        f.wiz->lblLabel[LblImageHeight]->setText(u"160"_s);
+        QWidget* widget = control == f.wiz->objectName() ? f.wiz.get() : f.wiz->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QCOMPARE(accessible->role(), role);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(labelOf(accessible), label);
+    }
+
+    void colourButtonSaysItsColourAndPresses()
+    {
+        WizardFixture f(WizardPage::Colors);
+        QStringList opened;
+        f.wiz->colourPage().popupMenu = [&](QMenu* menu, const QPoint&) { opened << menu->objectName(); };
+        f.wiz->optRadio[OptCustomColors]->click();
+        f.wiz->chkBox[ChkFirstColour + 1]->click();
+        QWidget* button = f.wiz->imgWiz[ImgFirstColourButton + 1];
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+
+        // The screen reader's Press opens the menu, as Space does.
+        QVERIFY(accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened.size(), 1);
+
+        f.wiz->colourPage().ApplyColorChoice(ColorAttribute::Text, 10);
+        QCOMPARE(accessible->text(QAccessible::Name), u"Text Color: Navy"_s);
+    }
+
+    void pageChange_data()
+    {
+        QTest::addColumn<WizardPage>("from");
+        QTest::addColumn<QString>("focusBefore");
+        QTest::addColumn<int>("key"); // with Alt
+        QTest::addColumn<WizardPage>("to");
+        QTest::addColumn<QString>("focusAfter");
+
+        QTest::newRow("Alt+N from Layout: the focus on its first control, as it lands on the Colors page")
+            << WizardPage::Layout << u"txtBox_1"_s << int(Qt::Key_N) << WizardPage::Colors << u"optRadio_0"_s;
+        QTest::newRow("Alt+N from Colors: Include Image, not Help")
+            << WizardPage::Colors << u"optRadio_0"_s << int(Qt::Key_N) << WizardPage::Image << u"chkBox_6"_s;
+        QTest::newRow("Alt+N from Image: the page text, where the wizard puts it")
+            << WizardPage::Image << u"chkBox_6"_s << int(Qt::Key_N) << WizardPage::Text << u"txtBox_4"_s;
+        QTest::newRow("Alt+B from Image: Default Colors")
+            << WizardPage::Image << u"chkBox_6"_s << int(Qt::Key_B) << WizardPage::Colors << u"optRadio_0"_s;
+        QTest::newRow("Alt+B from Text: Include Image")
+            << WizardPage::Text << u"txtBox_4"_s << int(Qt::Key_B) << WizardPage::Image << u"chkBox_6"_s;
+        QTest::newRow("Alt+A on Welcome: OK on About")
+            << WizardPage::Welcome << u"cmdButton_0"_s << int(Qt::Key_A) << WizardPage::About << u"cmdButton_0"_s;
+    }
+
+    void pageChange()
+    {
+        QFETCH(WizardPage, from);
+        QFETCH(QString, focusBefore);
+        QFETCH(int, key);
+        QFETCH(WizardPage, to);
+        QFETCH(QString, focusAfter);
+
+        WizardFixture f(from);
+        QWidget* before = f.wiz->findChild<QWidget*>(focusBefore);
+        before->setFocus();
+        QTRY_COMPARE(f.focusName(), focusBefore);
+        QTest::keyClick(before, Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(WizardPage(f.wiz->CurrentPage()), to);
+
+        QTRY_COMPARE(f.focusName(), focusAfter);
+        // The page's heading, the caption, reaches the screen reader as the window's description too (the events
+        // that tell of it are heard by the test on the accessibility bus).
+        QCOMPARE(f.wiz->accessibleDescription(), f.wiz->windowTitle());
+    }
+
+    void hiddenBoxesHoldNoSelection()
+    {
+        WizardFixture f(WizardPage::Layout);
+        auto* title = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtTitle]);
+        auto* heading = qobject_cast<QLineEdit*>(f.wiz->txtBox[TxtHeading]);
+        title->setText(u"My Garden"_s);
+        heading->setText(u"Bob's roses"_s);
+        heading->setFocus();
+        QTRY_COMPARE(f.focusName(), u"txtBox_1"_s);
+        QCOMPARE(title->selectedText(), u"My Garden"_s);
+
+        // Selected by the rule while their page is hidden, they report nothing and are not showing.
+        f.forward();
+        f.wiz->txtBox[TxtBackgroundImage]->setEnabled(true);
+        f.wiz->setBoxText(TxtBackgroundImage, u"tile.gif"_s);
+        f.wiz->txtBox[TxtBackgroundImage]->setFocus();
+        QTRY_COMPARE(f.focusName(), u"txtBox_2"_s);
+        for (QLineEdit* box : {title, heading}) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(accessible->textInterface()->selectionCount(), 0);
+            QVERIFY(accessible->state().invisible);
+        }
+
+        // Back on their page they hold the whole text as the rule selected it.
+        f.backward();
+        QCOMPARE(title->selectedText(), u"My Garden"_s);
+        QCOMPARE(heading->selectedText(), u"Bob's roses"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(title)->textInterface()->selectionCount(), 1);
     }
 };
 

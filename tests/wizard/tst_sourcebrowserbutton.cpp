@@ -37,7 +37,9 @@ private slots:
         const QWidget* ownerWhileShown = nullptr;
         bool markWhileShown = false;
         int busyWhileShown = 0;
+        QPointer<QDialog> closed;
         f.platform.whileModal = [&](QDialog* window) {
+            closed = window;
             auto* browser = qobject_cast<frmEdit*>(window);
             QVERIFY(browser);
             held = browser->pageDocument();
@@ -68,6 +70,11 @@ private slots:
         QVERIFY(!f.wiz->hasSourceBrowser());
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
         QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
+        // The keyboard is back on the button that opened it; the window was not minimised on its way out, which
+        // window managers pass on to the wizard.
+        QCOMPARE(f.wiz->focusWidget(), f.wiz->cmdButton[CmdSourceBrowser]);
+        QVERIFY(closed);
+        QVERIFY(!(closed->windowState() & Qt::WindowMinimized));
     }
 
     void sourceBrowserRegeneratesEachTime()
