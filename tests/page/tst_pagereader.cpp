@@ -166,13 +166,16 @@ PageSpec randomPage(TextSource& source, LayoutStyle layout, LinkStyle linkStyle)
     spec.pageImage = source.pick(2) == 0 ? std::string() : source.text(true);
     spec.imageWidth = number();
     spec.imageHeight = number();
-    // The page text box ends its lines at CR LF: a CR alone is not a text it holds.
-    spec.pageText = source.text(false, 12);
-    for (std::size_t cr = spec.pageText.find('\r'); cr != std::string::npos; cr = spec.pageText.find('\r', cr + 2))
-        if (cr + 1 == spec.pageText.size() || spec.pageText[cr + 1] != '\n')
-            spec.pageText.insert(cr + 1, 1, '\n');
+    // The page text box and the item box end their lines at CR LF: a CR alone is not a text they hold.
+    const auto textBox = [](std::string text) {
+        for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', cr + 2))
+            if (cr + 1 == text.size() || text[cr + 1] != '\n')
+                text.insert(cr + 1, 1, '\n');
+        return text;
+    };
+    spec.pageText = textBox(source.text(false, 12));
     for (int n = source.pick(4); n > 0; --n)
-        spec.bulletItems.push_back(source.text(false));
+        spec.bulletItems.push_back(textBox(source.text(false)));
     spec.bulletStyle = source.pick(2);
     // The links page takes an entry only with both parts.
     for (int n = source.pick(4); n > 0; --n)
