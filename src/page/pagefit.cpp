@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 
 // Whether the wizard's boxes hold a reading as it is. A one-line box keeps at most its length in UTF-16 units and
 // drops or changes line breaks; the page text box takes its lines at CR LF, so a lone CR and the Unicode line and
@@ -62,7 +63,17 @@ int hexDigit(char c)
 bool IsWellFormedUtf8(std::string_view text)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    constexpr std::uint64_t highBits = 0x8080808080808080u;
     for (std::size_t i = 0; i < text.size();) {
+        // A page is nearly all ASCII: eight bytes at a time until a byte above 127.
+        std::uint64_t word;
+        if (text.size() - i >= sizeof word) {
+            std::memcpy(&word, text.data() + i, sizeof word);
+            if ((word & highBits) == 0) {
+                i += sizeof word;
+                continue;
+            }
+        }
         const unsigned char lead = byte(i);
         if (lead < 0x80) {
             ++i;
