@@ -2,7 +2,8 @@
 // The page reader from both sides. An input whose first byte is even is a document: reading it either fails with a
 // sentence or gives answers that write the document again, the maker's addresses taken as ours. An odd first byte
 // makes the rest a page description the wizard could hold, whose document must read back to answers that write
-// it byte for byte, also after a trip through the page file's encoding.
+// it byte for byte, also after a trip through the page file's encoding. Every reading given fits the wizard's boxes
+// as a restatement of their limits here sees them.
 #include "check.h"
 #include "wellformedutf8.h"
 
@@ -58,6 +59,66 @@ std::string withOurAddresses(std::string document)
     return document;
 }
 
+// The wizard's boxes, restated from what Qt's widgets do rather than from the reader's check: a one-line box holds
+// 32767 UTF-16 units and no CR, LF, line or paragraph separator; the page text box ends its lines at CR LF and keeps
+// a lone LF, so a lone CR or a separator would come back changed; a list holds 32767 entries; the Colors step shows
+// "#" and six hexadecimal digits or one of the sixteen HTML 3.2 names.
+bool fitsOneLineBox(std::string_view text)
+{
+    std::size_t units = 0;
+    for (std::string_view rest = text; !rest.empty();) {
+        const fuzzutf8::Sequence s = fuzzutf8::wellFormedAt(rest);
+        if (s.length == 0 || s.codePoint == '\r' || s.codePoint == '\n' || s.codePoint == 0x2028
+            || s.codePoint == 0x2029)
+            return false;
+        units += s.codePoint > 0xFFFF ? 2 : 1;
+        rest.remove_prefix(s.length);
+    }
+    return units <= 32767;
+}
+
+bool fitsTextBox(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))
+            return false;
+    return text.size() <= kPageTextLimit && fuzzutf8::isWellFormed(text)
+        && text.find("\xE2\x80\xA8") == std::string_view::npos && text.find("\xE2\x80\xA9") == std::string_view::npos;
+}
+
+bool shownColour(std::string_view slot)
+{
+    if (slot.empty())
+        return true;
+    const auto open = slot.find('"');
+    if (open == std::string_view::npos || slot.back() != '"')
+        return false;
+    std::string value(slot.substr(open + 1, slot.size() - open - 2));
+    for (char& c : value)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (value.size() == 7 && value[0] == '#')
+        return value.find_first_not_of("0123456789abcdef", 1) == std::string::npos;
+    for (const char* name : {"aqua", "black", "blue", "fuchsia", "gray", "green", "lime", "maroon", "navy", "olive",
+                             "purple", "red", "silver", "teal", "white", "yellow"})
+        if (value == name)
+            return true;
+    return false;
+}
+
+bool fitsEveryBox(const PageSpec& spec)
+{
+    bool fits = fitsOneLineBox(spec.title) && fitsOneLineBox(spec.heading) && fitsOneLineBox(spec.backgroundImage)
+        && fitsOneLineBox(spec.pageImage) && fitsOneLineBox(spec.authorEmail) && fitsTextBox(spec.pageText)
+        && spec.bulletItems.size() <= 32767 && spec.links.size() <= 32767;
+    for (const std::string* slot : {&spec.bgColorAttr, &spec.textColorAttr, &spec.linkColorAttr,
+                                    &spec.visitedLinkColorAttr, &spec.activeLinkColorAttr})
+        fits = fits && shownColour(*slot);
+    for (const auto& entries : {spec.bulletItems, spec.links})
+        for (const std::string& entry : entries)
+            fits = fits && fuzzutf8::isWellFormed(entry);
+    return fits && fuzzutf8::isWellFormed(spec.imageWidth) && fuzzutf8::isWellFormed(spec.imageHeight);
+}
+
 void checkDocument(std::string_view input)
 {
     const std::string document(input);
@@ -68,11 +129,15 @@ void checkDocument(std::string_view input)
         if (page.ends_with(kNewLine))
             page.resize(page.size() - kNewLine.size());
         FUZZ_CHECK(write(result.spec, result.createdOn) == withOurAddresses(page));
+        FUZZ_CHECK(fitsEveryBox(result.spec));
     }
     // The page file's decoding gives well-formed UTF-8 whatever the bytes, and for well-formed text it undoes the
     // encoding exactly as far as the encoding can tell.
     FUZZ_CHECK(fuzzutf8::isWellFormed(DecodePageFile(input)));
-    if (fuzzutf8::isWellFormed(input)) {
+    // Line ends are made CR LF when the first is not, so the encoding is undone exactly only when it is.
+    const std::size_t firstEnd = input.find_first_of("\r\n");
+    const bool crLfFirst = firstEnd == std::string_view::npos || input.substr(firstEnd, 2) == "\r\n";
+    if (fuzzutf8::isWellFormed(input) && crLfFirst) {
         const std::string encoded = EncodeAsAscii(input);
         FUZZ_CHECK(EncodeAsAscii(DecodePageFile(encoded)) == encoded);
     }
@@ -103,6 +168,18 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
 
     const auto oneLine = [](std::string text) {
         std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+        for (const char* separator : {"\xE2\x80\xA8", "\xE2\x80\xA9"})
+            for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator))
+                text.erase(at, 3);
+        return text;
+    };
+    const auto textBox = [](std::string text) {
+        for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', cr + 2))
+            if (cr + 1 == text.size() || text[cr + 1] != '\n')
+                text.insert(cr + 1, 1, '\n');
+        for (const char* separator : {"\xE2\x80\xA8", "\xE2\x80\xA9"})
+            for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator))
+                text.erase(at, 3);
         return text;
     };
     const auto digits = [](std::string text) {
@@ -120,7 +197,7 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
             *lines[index] = lines[index] == &spec.imageWidth || lines[index] == &spec.imageHeight ? digits(text)
                                                                                                   : oneLine(text);
         else if (index == std::size(lines))
-            spec.pageText = text;
+            spec.pageText = textBox(text);
         else if (text.starts_with('\x01')) {
             // The links page takes an address and a description, both not empty.
             std::string entry = oneLine(text.substr(1));
@@ -128,7 +205,8 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
                 entry += '\t';
             spec.links.push_back('a' + entry + 'd');
         } else {
-            spec.bulletItems.push_back(text);
+            // Typed in a text box like the page text's, and read back on either side of it.
+            spec.bulletItems.push_back(textBox(text));
         }
         ++index;
     }
@@ -140,10 +218,14 @@ void checkDescription(std::string_view input)
     std::string createdOn;
     const PageSpec spec = describedPage(input, createdOn);
     const std::string document = write(spec, createdOn);
+    // The boxes hold only UTF-8, which is all the page file's decoding gives.
+    if (!fuzzutf8::isWellFormed(document))
+        return;
     for (const std::string& form : {document, document + kNewLine}) {
         const ReadResult result = ReadPage(form);
         if (!result.ok)
-            std::fprintf(stderr, "%s\n", result.error.c_str());
+            std::fprintf(stderr, "%s (unfit %d, field %d)\n", result.error.c_str(), int(result.refusal.unfit),
+                         int(result.refusal.field));
         FUZZ_CHECK(result.ok);
         FUZZ_CHECK(write(result.spec, result.createdOn) == document);
     }

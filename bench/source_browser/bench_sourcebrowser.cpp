@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The source browser and the page file on the largest page the wizard can hold, each measured against the bare Qt
 // operation that it cannot do without: filling a plain text box with the finished text, writing the finished bytes.
+// Beside them, the largest page the reader accepts opened into the wizard and taken on from there.
 #include "scriptedplatform.h"
 #include "source_browser/frmedit.h"
 #include "files/pagefile.h"
+#include "page/pagereader.h"
+#include "page/pagewriter.h"
 #include "wizard/entrylist.h"
 #include "wizard/finishpage.h"
 #include "wizard/frmwiz.h"
@@ -86,6 +89,112 @@ void closeSourceBrowser(frmWiz& wiz)
         wiz.sourceBrowser().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The largest page the reader accepts, saved as a file: every one-line answer at its box's limit, a page text of
+// empty lines (the text box's slowest case) at its limit, and both lists full of long entries.
+class LargestAcceptedFile {
+public:
+    // Arg 0: everything at its limit; arg 1: only the page text, the one limit the reader chooses itself.
+    explicit LargestAcceptedFile(bool textOnly)
+    {
+        PageSpec spec;
+        spec.layout = LayoutStyle::TableImageLeft;
+        const std::string line = "<BR>\r\n";
+        for (std::size_t i = 0; i + line.size() <= kPageTextLimit; i += line.size())
+            spec.pageText += line;
+        if (!textOnly)
+            fillTheRest(spec);
+        std::string document;
+        BuildTablePage(spec, "Thursday, December 10, 2026", document);
+        size = document.size();
+        if (!SavePageFile(path(), document))
+            qFatal("the largest accepted page could not be saved");
+    }
+
+    QString path() const { return folder.filePath(QStringLiteral("largest.htm")); }
+    std::size_t size = 0;
+
+    static LargestAcceptedFile& instance(benchmark::State& state)
+    {
+        static LargestAcceptedFile whole(false);
+        static LargestAcceptedFile text(true);
+        return state.range(0) == 0 ? whole : text;
+    }
+
+private:
+    static void fillTheRest(PageSpec& spec)
+    {
+        spec.title.assign(kLineBoxLimit, 't');
+        spec.heading.assign(kLineBoxLimit, 'h');
+        spec.authorEmail.assign(kLineBoxLimit, 'e');
+        spec.backgroundImage.assign(kLineBoxLimit, 'b');
+        spec.pageImage.assign(kLineBoxLimit, 'p');
+        // Entries of some 120 to 250 bytes bring the file near the 16 MB that LoadPageFile reads.
+        const std::string padding(100, 'x');
+        for (std::size_t i = 0; i < kListLimit; ++i) {
+            spec.bulletItems.push_back("Bullet item number " + std::to_string(i) + padding);
+            spec.links.push_back("http://example.com/" + padding + std::to_string(i) + ".htm\tPage " + padding);
+        }
+        spec.linkStyle = LinkStyle::ComboBox;
+    }
+
+    QTemporaryDir folder;
+};
+
+// Opening it into the wizard, reader and boxes, then what the user does next: the Text step shown and painted, the
+// Source Browser pressed. Each stays under a second.
+void OpenLargestAcceptedPage(benchmark::State& state)
+{
+    LargestAcceptedFile& file = LargestAcceptedFile::instance(state);
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    for (auto _ : state) {
+        if (!wiz.openPage(file.path()))
+            state.SkipWithError("the largest accepted page did not open");
+    }
+    state.SetBytesProcessed(state.iterations() * int64_t(file.size));
+}
+BENCHMARK(OpenLargestAcceptedPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void TextStepOfLargestAcceptedPage(benchmark::State& state)
+{
+    LargestAcceptedFile& file = LargestAcceptedFile::instance(state);
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    wiz.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        wiz.hidePanel(WizardPage::Text);
+        wiz.showPanel(WizardPage::Welcome);
+        QCoreApplication::processEvents();
+        if (!wiz.openPage(file.path()))
+            state.SkipWithError("the largest accepted page did not open");
+        wiz.hidePanel(WizardPage::Welcome);
+        state.ResumeTiming();
+        wiz.showPanel(WizardPage::Text);
+        wiz.txtBox[TxtPageText]->repaint();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(TextStepOfLargestAcceptedPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void SourceBrowserOfLargestAcceptedPage(benchmark::State& state)
+{
+    LargestAcceptedFile& file = LargestAcceptedFile::instance(state);
+    ScriptedPlatform platform;
+    frmWiz wiz(platform, QString());
+    if (!wiz.openPage(file.path()))
+        state.SkipWithError("the largest accepted page did not open");
+    for (auto _ : state) {
+        state.PauseTiming();
+        closeSourceBrowser(wiz);
+        state.ResumeTiming();
+        wiz.finishPage().GeneratePage();
+        benchmark::DoNotOptimize(wiz.sourceBrowser().pageDocument().data());
+    }
+    closeSourceBrowser(wiz);
+}
+BENCHMARK(SourceBrowserOfLargestAcceptedPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void SourceBrowserPress(benchmark::State& state)
 {

@@ -5,6 +5,7 @@
 #include "colours/colourbutton.h"
 #include "colours/colourpreview.h"
 #include "colours/namedcolors.h"
+#include "page/pagereader.h"
 #include "ui/picturedialog.h"
 #include "ui/stringconvert.h"
 #include "ui/wizardcontrols.h"
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cstdint>
 #include <utility>
 
 namespace larkspan {
@@ -61,20 +63,17 @@ int checkBoxIndex(ColorAttribute attribute)
     return ChkFirstColour + int(attribute);
 }
 
-// The colour of a slot text as the page writes it (prefix, "#RRGGBB" in double quotes); none for another text.
+// The colour of a slot text as a page may hold it (prefix, "#RRGGBB" or a colour name in double quotes); none for
+// another text.
 std::optional<ColorRef> colourOfSlot(ColorAttribute attribute, std::string_view slot)
 {
-    const std::string_view prefix = properties(attribute).prefix;
-    if (slot.size() != prefix.size() + 9 || slot.substr(0, prefix.size()) != prefix)
+    // A page edited by hand may have any case of digits or a colour name; it shows as the browser shows it.
+    if (!slot.starts_with(properties(attribute).prefix))
         return std::nullopt;
-    const std::string_view quoted = slot.substr(prefix.size());
-    if (quoted[0] != '"' || quoted[1] != '#' || quoted[8] != '"')
+    const std::optional<std::uint32_t> rgb = ColourOfSlot(slot);
+    if (!rgb)
         return std::nullopt;
-    bool ok = false;
-    const uint rgb = QByteArray(quoted.data() + 2, 6).toUInt(&ok, 16);
-    if (!ok || QByteArray(quoted.data() + 2, 6).toUpper() != QByteArray(quoted.data() + 2, 6))
-        return std::nullopt;
-    return ColorRef((rgb >> 16) & 0xFF) | ColorRef((rgb >> 8) & 0xFF) << 8 | ColorRef(rgb & 0xFF) << 16;
+    return ColorRef((*rgb >> 16) & 0xFF) | ColorRef((*rgb >> 8) & 0xFF) << 8 | ColorRef(*rgb & 0xFF) << 16;
 }
 
 // The menu item that carries a colour: its named colour, or "Custom..." for any other.

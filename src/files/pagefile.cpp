@@ -6,9 +6,16 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
 
 #include <array>
 #include <utility>
@@ -36,6 +43,114 @@ QString unsuitableTarget(const QString& name)
         .arg(QCoreApplication::translate("SavePageFile", kind));
 }
 
+// QSaveFile writes beside the file under the file's name with ".XXXXXX" added, which the file system refuses for
+// a name within seven bytes of NAME_MAX ("Unknown error" on saving over a name of 249 to 255 bytes).
+// A symbolic link is looked through, as QSaveFile writes beside the file it names.
+bool needsShortTemporaryName(const QString& name)
+{
+    const QFileInfo info(name);
+    const QString target = info.isSymLink() ? QFileInfo(info.canonicalFilePath()).fileName() : info.fileName();
+    return QFile::encodeName(target).size() + 7 > NAME_MAX;
+}
+
+// Saves as QSaveFile does, the whole file or nothing, for such a name: written under a short temporary name in the
+// same folder, flushed to the disk, given the mode the file has (or a new file's), then renamed over the name.
+Outcome saveThroughShortName(const QString& name, std::string_view bytes)
+{
+    const QFileInfo info(name);
+    // A symbolic link keeps pointing at the file, which is replaced, as QSaveFile does it.
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString folder = QFileInfo(target).absolutePath();
+    QTemporaryFile file(folder + QStringLiteral("/.larkspan-XXXXXX"));
+    if (!file.open())
+        return {false, file.errorString()};
+    struct stat status {};
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &status) == 0 ? status.st_mode & 07777
+                                                                                    : 0666 & ~mask;
+    for (std::string_view rest = bytes; !rest.empty();) {
+        const qint64 written = file.write(rest.data(), qint64(rest.size()));
+        if (written <= 0)
+            return {false, file.errorString()};
+        rest.remove_prefix(std::size_t(written));
+    }
+    if (!file.flush() || ::fsync(file.handle()) != 0 || ::fchmod(file.handle(), mode) != 0)
+        return {false, QString::fromLocal8Bit(std::strerror(errno))};
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return {false, QString::fromLocal8Bit(std::strerror(errno))};
+    file.setAutoRemove(false);
+    return {};
+}
+
+// Why a name gives no file to read, from the system's error number.
+QString missingReason(int error)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
+    switch (error) {
+    case ENOENT: return tr("The file does not exist.");
+    case ELOOP: return tr("Its symbolic links lead round in a loop.");
+    case EACCES: return tr("You may not enter a folder on its path.");
+    case ENAMETOOLONG: return tr("Its name is too long for the system.");
+    case ENOTDIR: return tr("A part of its path is a file, not a folder.");
+    default: return tr("It cannot be found: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+// The answer a refusal is about, as the user knows it from the wizard's pages.
+QString fieldName(PageField field)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
+    switch (field) {
+    case PageField::Title: return tr("title");
+    case PageField::Heading: return tr("heading");
+    case PageField::BackgroundColour: return tr("background colour");
+    case PageField::TextColour: return tr("text colour");
+    case PageField::LinkColour: return tr("link colour");
+    case PageField::VisitedLinkColour: return tr("visited link colour");
+    case PageField::ActiveLinkColour: return tr("active link colour");
+    case PageField::BackgroundImage: return tr("background picture's name");
+    case PageField::PageImage: return tr("page picture's name");
+    case PageField::PageText: return tr("page text");
+    case PageField::BulletItems: return tr("bullet list");
+    case PageField::Links: return tr("link list");
+    case PageField::AuthorEmail: return tr("e-mail address");
+    }
+    return {};
+}
+
+// One sentence for a page whose answers the wizard's boxes cannot hold as they are.
+QString refusalText(const Refusal& refusal)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
+    const QString field = fieldName(refusal.field);
+    switch (refusal.unfit) {
+    case Unfit::None: break;
+    case Unfit::TooLong:
+        if (refusal.field == PageField::PageText)
+            return tr("Its page text is %1 bytes long; the Text step holds at most %2 bytes.")
+                .arg(refusal.count)
+                .arg(refusal.limit);
+        //: %1 is a field such as "title"
+        return tr("Its %1 is %2 characters long; its box holds at most %3.")
+            .arg(field)
+            .arg(refusal.count)
+            .arg(refusal.limit);
+    case Unfit::LineBreak:
+        if (refusal.field == PageField::PageText)
+            return tr("Its page text holds a line break that the text box would change: a CR without LF, or a "
+                      "Unicode line or paragraph separator.");
+        return tr("Its %1 holds a line break, which its one-line box cannot hold.").arg(field);
+    case Unfit::TooMany:
+        return tr("Its %1 has %2 entries; the list holds at most %3.").arg(field).arg(refusal.count).arg(refusal.limit);
+    case Unfit::OtherColour:
+        return tr("Its %1 is \"%2\": the Colors step shows only #RRGGBB and the 16 colour names of HTML 3.2.")
+            .arg(field, QString::fromStdString(refusal.text));
+    case Unfit::NotWellFormed: return tr("Its text is neither the program's ASCII, nor UTF-8, nor the ANSI code page.");
+    }
+    return {};
+}
+
 } // namespace
 
 Outcome SavePageFile(const QString& fileName, std::string_view document)
@@ -49,6 +164,8 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
 
     std::string bytes = EncodeAsAscii(document);
     bytes.append("\r\n");
+    if (needsShortTemporaryName(name))
+        return saveThroughShortName(name, bytes);
 
     // Unbuffered, so that every write reaches the system and its refusal comes back with the system's reason.
     QSaveFile file(name);
@@ -75,7 +192,11 @@ LoadedPage LoadPageFile(const QString& fileName)
     LoadedPage page;
     struct stat status {};
     if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
-        page.outcome = Outcome::failure(tr("The file does not exist."));
+        // A name that is not UTF-8 comes to the program with its odd bytes replaced, and names no file.
+        const bool lostBytes = errno == ENOENT && fileName.contains(QChar::ReplacementCharacter);
+        page.outcome = Outcome::failure(
+            lostBytes ? tr("Its name is not UTF-8; rename the file with UTF-8 characters to open it.")
+                      : missingReason(errno));
         return page;
     }
     if (!S_ISREG(status.st_mode)) {
@@ -114,7 +235,8 @@ LoadedPage LoadPageFile(const QString& fileName)
 
     ReadResult read = ReadPage(DecodePageFile(bytes));
     if (!read.ok) {
-        page.outcome = Outcome::failure(QString::fromStdString(read.error));
+        page.outcome = Outcome::failure(read.refusal.unfit != Unfit::None ? refusalText(read.refusal)
+                                                                          : QString::fromStdString(read.error));
         return page;
     }
     page.spec = std::move(read.spec);

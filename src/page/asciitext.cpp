@@ -115,15 +115,67 @@ std::pair<char32_t, std::size_t> encoderReference(std::string_view text)
     return {cp, i + 1};
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isWellFormedUtf8(std::string_view bytes)
+{
+    for (std::size_t i = asciiPrefixLength(bytes); i < bytes.size(); i += asciiPrefixLength(bytes.substr(i))) {
+        const auto [cp, length] = decodeOne(bytes.substr(i));
+        if (cp == ReplacementCharacter && length == 1)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Whether the first line end, which ends a line of the program's own, is a lone LF or a lone CR: the file went
+// through a program that changed its line ends (a transfer in text mode, a version control checkout, an editor).
+bool hasOtherLineEnds(std::string_view bytes)
+{
+    const std::size_t end = bytes.find_first_of("\r\n");
+    return end != std::string_view::npos && (bytes[end] == '\n' || end + 1 == bytes.size() || bytes[end + 1] != '\n');
+}
+
+// Every LF and every CR as CR LF, and CR LF as it is.
+std::string withCrLf(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::string DecodePageFile(std::string_view bytes)
 {
+    if (bytes.starts_with(kByteOrderMark))
+        bytes.remove_prefix(kByteOrderMark.size());
+    std::string crLf;
+    if (hasOtherLineEnds(bytes)) {
+        crLf = withCrLf(bytes);
+        bytes = crLf;
+    }
+    // A page saved again by an editor that writes UTF-8 keeps its characters; anything else is the code page.
+    const bool utf8 = isWellFormedUtf8(bytes);
     std::string out;
     out.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t next = std::min(bytes.find('&', i), bytes.size());
+        if (utf8) {
+            out.append(bytes.substr(i, next - i));
+            i = next;
+        }
         // Up to the next reference, ASCII in runs and the ANSI code page's bytes one by one.
         while (i < next) {
             const std::size_t ascii = asciiPrefixLength(bytes.substr(i, next - i));

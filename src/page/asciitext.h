@@ -15,10 +15,13 @@ std::string EncodeAsAscii(std::string_view utf8);
 // The page file's bytes back to UTF-8, undoing EncodeAsAscii exactly where it acted: a decimal reference in its own
 // spelling ("&#" digits ";", no leading zero) of a character above 127, "&#65533;" included, becomes that character.
 // Every other reference stays text as it stands, so that a "&#60;" or "&amp;" that the user typed keeps its meaning
-// and writing the page again gives the same file: for well-formed UTF-8 s,
-// EncodeAsAscii(DecodePageFile(EncodeAsAscii(s))) == EncodeAsAscii(s). Bytes above 127 come from pages saved in the
-// ANSI code page before the pages became ASCII and are read as Windows-1252; its five unassigned bytes (0x81, 0x8D,
-// 0x8F, 0x90, 0x9D) become the C1 controls of the same number, as Windows itself converts them.
+// and writing the page again gives the same file: for well-formed UTF-8 s whose first line end, if any, is CR LF,
+// EncodeAsAscii(DecodePageFile(EncodeAsAscii(s))) == EncodeAsAscii(s). Bytes above 127 that are all well-formed
+// UTF-8 come from an editor that saved the page again, and are kept; otherwise they come from pages saved in the
+// ANSI code page before the pages became ASCII and are read as Windows-1252, whose five unassigned bytes (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) become the C1 controls of the same number, as Windows itself converts them. A UTF-8 byte-order
+// mark is dropped. When the first line ends in a lone LF or a lone CR, as after a transfer in text mode or a
+// checkout, every LF, CR and CR LF becomes CR LF.
 std::string DecodePageFile(std::string_view bytes);
 
 } // namespace larkspan

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/pagereader.h"
 
+#include "page/pagefit.h"
 #include "page/pagematch.h"
 #include "page/pagereading.h"
 #include "page/pagewriter.h"
@@ -114,7 +115,8 @@ bool Reader::readBodyAttributes(string_view attributes)
     const string_view image = attributes.substr(0, rest);
     spec.backgroundImage = image.empty()
         ? std::string()
-        : std::string(image.substr(kBackgroundStart.size(), image.size() - kBackgroundStart.size() - kQuote.size()));
+        : unescapePicture(
+            image.substr(kBackgroundStart.size(), image.size() - kBackgroundStart.size() - kQuote.size()));
     for (std::size_t i = 0; i < slots.size(); ++i) {
         std::size_t end = attributes.size();
         for (std::size_t j = i + 1; j < slots.size(); ++j)
@@ -250,6 +252,15 @@ ReadResult ReadPage(const std::string& document)
             result.error = std::string(kChanged) + "line " + std::to_string(line) + " is not as Larkspan writes it.";
             return result;
         }
+    }
+    // Checked last, as a refusal for this reason is rare and the text check reads the whole page once more.
+    if (!IsWellFormedUtf8(input))
+        result.refusal.unfit = Unfit::NotWellFormed;
+    else
+        result.refusal = FitsBoxes(reader.spec);
+    if (result.refusal.unfit != Unfit::None) {
+        result.error = std::string(kCannotHold);
+        return result;
     }
     result.ok = true;
     result.spec = std::move(reader.spec);

@@ -112,7 +112,7 @@ bool Reader::readImageAttributes(string_view tag)
     const std::size_t height = tag.rfind(kImageHeight, width);
     if (height == npos || height == 0 || height + kImageHeight.size() > width)
         return false;
-    spec.pageImage = tag.substr(0, height);
+    spec.pageImage = unescapePicture(tag.substr(0, height));
     spec.imageHeight = tag.substr(height + kImageHeight.size(), width - height - kImageHeight.size());
     spec.imageWidth = tag.substr(width + kImageWidth.size());
     return true;

@@ -25,6 +25,7 @@ inline constexpr string_view kTableOpening = "<TABLE"sv;
 inline constexpr int kLevels = 6;
 
 inline constexpr string_view kNotOurs = "This file is not a page made by Larkspan: "sv;
+inline constexpr string_view kCannotHold = "This page holds an answer that the wizard cannot hold as it is."sv;
 inline constexpr string_view kChanged = "This page was changed after Larkspan saved it: "sv;
 
 // Where the input may differ from its rewrite: the maker's addresses, in input positions.
@@ -62,6 +63,9 @@ inline std::size_t findAnchorMiddle(string_view text, std::size_t p)
     });
     return found;
 }
+// A picture's name from its address in SRC= or BACKGROUND=: "%25", "%23", "%3F" and "%22" back to "%#?" and the
+// double quote.
+std::string unescapePicture(string_view address);
 // The jump menu's script string back to its text, appended to out; false for what the writers' escaping never
 // produces.
 bool unescapeScript(string_view text, std::string& out);

@@ -69,4 +69,28 @@ bool unescapeScript(string_view text, std::string& out)
     return valid;
 }
 
+// A picture's name as its address writes it, back to the name: the four escapes the writer makes, and nothing else.
+std::string unescapePicture(string_view address)
+{
+    std::string name;
+    name.reserve(address.size());
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        if (address[i] == '%' && address.size() - i >= 3) {
+            const string_view escape = address.substr(i, 3);
+            const char c = escape == "%25"sv ? '%'
+                : escape == "%23"sv          ? '#'
+                : escape == "%3F"sv          ? '?'
+                : escape == "%22"sv          ? '"'
+                                             : 0;
+            if (c != 0) {
+                name += c;
+                i += 2;
+                continue;
+            }
+        }
+        name += address[i];
+    }
+    return name;
+}
+
 } // namespace larkspan::reading

@@ -121,6 +121,40 @@ void writeLink(Sink& sink, string_view before, string_view entry, string_view mi
         sink.put(before, entry.substr(0, tab), middle, entry.substr(tab + 1), after);
 }
 
+// A picture's name stands in an address (SRC=, BACKGROUND=), where "#" would start a fragment, "?" a query, "%" an
+// escape and a double quote the attribute's end; those four are written as their escapes, so that the browser asks
+// for the file by its own name. Every other byte goes in as it is. Names with any of them are rare: the common case
+// is one search and one piece.
+template <class Sink>
+void writePictureName(Sink& sink, string_view name)
+{
+    constexpr string_view marks = "%#?\""sv;
+    std::size_t run = name.find_first_of(marks);
+    if (run == string_view::npos) {
+        sink.put(name);
+        return;
+    }
+    sink.put(name.substr(0, run));
+    for (std::size_t i = run; i < name.size(); ++i) {
+        string_view escape;
+        switch (name[i]) {
+        case '%': escape = "%25"sv; break;
+        case '#': escape = "%23"sv; break;
+        case '?': escape = "%3F"sv; break;
+        case '"': escape = "%22"sv; break;
+        default: continue;
+        }
+        sink.put(name.substr(run, i - run), escape);
+        run = i + 1;
+    }
+    sink.put(name.substr(run));
+}
+
+bool plainPictureName(string_view name)
+{
+    return name.find_first_of("%#?\""sv) == string_view::npos;
+}
+
 // Counts, without writing, an upper bound of the bytes a writer produces.
 class SizeSink {
 public:
@@ -337,8 +371,11 @@ void writeHead(Sink& sink, const PageSpec& spec)
     if (!spec.links.empty() && spec.linkStyle == LinkStyle::ComboBox)
         sink.put(kNavigationScript);
     sink.put(kHeadEnd);
-    if (!spec.backgroundImage.empty())
-        sink.put(kBackgroundStart, spec.backgroundImage, kQuote);
+    if (!spec.backgroundImage.empty()) {
+        sink.put(kBackgroundStart);
+        writePictureName(sink, spec.backgroundImage);
+        sink.put(kQuote);
+    }
     sink.put(spec.bgColorAttr, spec.textColorAttr, spec.linkColorAttr, spec.visitedLinkColorAttr,
              spec.activeLinkColorAttr, kBodyTagEnd);
     if (!spec.heading.empty()) {
@@ -350,7 +387,14 @@ void writeHead(Sink& sink, const PageSpec& spec)
 template <class Sink>
 void writeImageTag(Sink& sink, const PageSpec& spec, string_view opening, string_view closing)
 {
-    sink.put(opening, spec.pageImage, kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt, closing);
+    if (plainPictureName(spec.pageImage)) {
+        sink.put(opening, spec.pageImage, kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt,
+                 closing);
+        return;
+    }
+    sink.put(opening);
+    writePictureName(sink, spec.pageImage);
+    sink.put(kImageHeight, spec.imageHeight, kImageWidth, spec.imageWidth, kImageAlt, closing);
 }
 
 template <class Sink>

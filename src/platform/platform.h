@@ -46,7 +46,8 @@ struct SaveFileResult {
     QString fullPath;
 };
 
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose Yes loses something, so that Enter alone does not lose it.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Information, Critical };
 enum class MessageResult { Ok, Yes, No };
 

@@ -147,9 +147,9 @@ MessageResult QtPlatform::messageBox(QWidget* owner, const QString& text, Messag
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     }
-    if (buttons == MessageButtons::YesNo) {
+    if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/pagedroptarget.h"
 
+#include "files/pagefile.h"
 #include "wizard/frmwiz.h"
 
 #include <QDir>
@@ -53,11 +54,13 @@ void PageDropTarget::openDroppedPage(const QString& fileName)
 {
     if (wiz.CurrentPage() != int(WizardPage::Welcome))
         return;
-    if (wiz.hasAnswers()) {
+    // The file is read first: one that is no page is refused at once (by openPage, which reads it again), and only
+    // a page that opens can replace the answers, on a question whose default keeps them.
+    if (wiz.hasAnswers() && LoadPageFile(fileName).outcome) {
         const MessageResult answer = wiz.platform.messageBox(
             &wiz,
             tr("Replace the answers you have made with those of the page %1?").arg(QDir::toNativeSeparators(fileName)),
-            MessageButtons::YesNo, MessageIcon::None, tr("Larkspan"));
+            MessageButtons::YesNoDefaultNo, MessageIcon::None, tr("Larkspan"));
         if (answer != MessageResult::Yes)
             return;
     }

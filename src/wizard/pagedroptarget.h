@@ -10,7 +10,7 @@ namespace larkspan {
 class frmWiz;
 
 // Opens a page file dropped on the main window while the Welcome page shows; answers already made are replaced
-// only after a question.
+// only by a page that opens, and only after a question.
 class PageDropTarget : public QObject {
     Q_OBJECT
 

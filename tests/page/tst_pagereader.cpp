@@ -21,6 +21,8 @@ using namespace larkspan;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(LayoutStyle)
 Q_DECLARE_METATYPE(LinkStyle)
+Q_DECLARE_METATYPE(Unfit)
+Q_DECLARE_METATYPE(PageField)
 
 namespace {
 
@@ -164,9 +166,16 @@ PageSpec randomPage(TextSource& source, LayoutStyle layout, LinkStyle linkStyle)
     spec.pageImage = source.pick(2) == 0 ? std::string() : source.text(true);
     spec.imageWidth = number();
     spec.imageHeight = number();
-    spec.pageText = source.text(false, 12);
+    // The page text box and the item box end their lines at CR LF: a CR alone is not a text they hold.
+    const auto textBox = [](std::string text) {
+        for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', cr + 2))
+            if (cr + 1 == text.size() || text[cr + 1] != '\n')
+                text.insert(cr + 1, 1, '\n');
+        return text;
+    };
+    spec.pageText = textBox(source.text(false, 12));
     for (int n = source.pick(4); n > 0; --n)
-        spec.bulletItems.push_back(source.text(false));
+        spec.bulletItems.push_back(textBox(source.text(false)));
     spec.bulletStyle = source.pick(2);
     // The links page takes an entry only with both parts.
     for (int n = source.pick(4); n > 0; --n)
@@ -266,6 +275,12 @@ private slots:
         // Saved in the ANSI code page before the pages became ASCII.
         const std::string ansi = DecodePageFile(replaced(menu, "My Home Page", "Caf\xE9 \x93Home\x94"));
         QTest::newRow("a page in Windows-1252 reads once decoded") << ansi << QString() << ansi;
+        // Saved again by an editor that writes UTF-8, with its byte-order mark and LF line ends.
+        const std::string utf8 = replaced(menu, "My Home Page", "Caf\xC3\xA9");
+        std::string lfOnly = "\xEF\xBB\xBF" + utf8;
+        std::erase(lfOnly, '\r');
+        QTest::newRow("UTF-8 with a byte-order mark and LF line ends reads once decoded")
+            << DecodePageFile(lfOnly) << QString() << utf8;
         rejected("empty file", std::string(), QStringLiteral("empty"));
         rejected("a line end alone", std::string("\r\n"), QStringLiteral("empty"));
         rejected("another HTML file",
@@ -318,6 +333,132 @@ private slots:
         QVERIFY(result.error.ends_with('.'));
     }
 
+    // Answers the wizard's boxes cannot hold are refused, naming the field; those at the limits, every colour the
+    // Colors step shows and pictures whose names need escapes in an address read.
+    void boxLimits_data()
+    {
+        QTest::addColumn<std::string>("document");
+        QTest::addColumn<Unfit>("unfit");
+        QTest::addColumn<PageField>("field");
+        QTest::addColumn<std::string>("written"); // a part the document must hold
+
+        PageSpec base;
+        base.layout = LayoutStyle::BasicStyle;
+        base.title = "Title";
+        base.pageText = "Text<BR>\r\n";
+        const auto row = [&](const char* name, const auto& change, Unfit unfit, PageField field,
+                             const std::string& written = std::string()) {
+            PageSpec spec = base;
+            change(spec);
+            QTest::newRow(name) << write(spec, kCreatedOn) << unfit << field << written;
+        };
+        const std::string longest(kLineBoxLimit, 'x');
+        std::string emoji;
+        for (std::size_t i = 0; i < kLineBoxLimit / 2 + 1; ++i)
+            emoji += "\xF0\x9F\x98\x80";
+        row(
+            "title as long as its box", [&](PageSpec& s) { s.title = longest; }, Unfit::None, PageField::Title);
+        row(
+            "title a character too long", [&](PageSpec& s) { s.title = longest + "x"; }, Unfit::TooLong,
+            PageField::Title);
+        row(
+            "title too long in UTF-16 units", [&](PageSpec& s) { s.title = emoji; }, Unfit::TooLong, PageField::Title);
+        row(
+            "heading too long", [&](PageSpec& s) { s.heading = longest + "x"; }, Unfit::TooLong, PageField::Heading);
+        row(
+            "e-mail address too long", [&](PageSpec& s) { s.authorEmail = longest + "x"; }, Unfit::TooLong,
+            PageField::AuthorEmail);
+        row(
+            "page picture's name too long", [&](PageSpec& s) { s.pageImage = longest + "x"; }, Unfit::TooLong,
+            PageField::PageImage);
+        row(
+            "a CR in the heading", [&](PageSpec& s) { s.heading = "a\rb"; }, Unfit::LineBreak, PageField::Heading);
+        row(
+            "a line separator in the title",
+            [&](PageSpec& s) {
+                s.title = "a\xE2\x80\xA8"
+                          "b";
+            },
+            Unfit::LineBreak, PageField::Title);
+        row(
+            "a paragraph separator in the title",
+            [&](PageSpec& s) {
+                s.title = "a\xE2\x80\xA9"
+                          "b";
+            },
+            Unfit::LineBreak, PageField::Title);
+        row(
+            "a lone CR in the page text", [&](PageSpec& s) { s.pageText = "a\rb"; }, Unfit::LineBreak,
+            PageField::PageText);
+        row(
+            "a lone LF in the page text reads", [&](PageSpec& s) { s.pageText = "a\nb\r\n"; }, Unfit::None,
+            PageField::PageText);
+        row(
+            "page text at its limit", [&](PageSpec& s) { s.pageText = std::string(kPageTextLimit, 'x'); }, Unfit::None,
+            PageField::PageText);
+        row(
+            "page text over its limit", [&](PageSpec& s) { s.pageText = std::string(kPageTextLimit + 1, 'x'); },
+            Unfit::TooLong, PageField::PageText);
+        row(
+            "more bullet items than the list takes", [&](PageSpec& s) { s.bulletItems.assign(kListLimit + 1, "i"); },
+            Unfit::TooMany, PageField::BulletItems);
+        row(
+            "as many links as the list takes", [&](PageSpec& s) { s.links.assign(kListLimit, "a\td"); }, Unfit::None,
+            PageField::Links);
+        row(
+            "more links than the list takes", [&](PageSpec& s) { s.links.assign(kListLimit + 1, "a\td"); },
+            Unfit::TooMany, PageField::Links);
+        row(
+            "not UTF-8", [&](PageSpec& s) { s.title = "Caf\xE9"; }, Unfit::NotWellFormed, PageField::Title);
+        row(
+            "colour digits in lower case", [&](PageSpec& s) { s.bgColorAttr = " BGCOLOR=\"#ffff00\""; }, Unfit::None,
+            PageField::BackgroundColour, " BGCOLOR=\"#ffff00\"");
+        row(
+            "colour names in any case",
+            [&](PageSpec& s) {
+                s.textColorAttr = " TEXT=\"yellow\"";
+                s.linkColorAttr = " LINK=\"Navy\"";
+            },
+            Unfit::None, PageField::TextColour, " TEXT=\"yellow\" LINK=\"Navy\"");
+        row(
+            "colour with five digits", [&](PageSpec& s) { s.linkColorAttr = " LINK=\"#FFFF0\""; }, Unfit::OtherColour,
+            PageField::LinkColour);
+        row(
+            "colour name beyond HTML 3.2", [&](PageSpec& s) { s.activeLinkColorAttr = " ALINK=\"orange\""; },
+            Unfit::OtherColour, PageField::ActiveLinkColour);
+        row(
+            "background picture with # in its name", [&](PageSpec& s) { s.backgroundImage = "bg #2.gif"; }, Unfit::None,
+            PageField::BackgroundImage, "BACKGROUND=\"bg %232.gif\"");
+        row(
+            "page picture with ?, % and a quote in its name",
+            [&](PageSpec& s) {
+                s.layout = LayoutStyle::TableImageLeft;
+                s.pageImage = "a?b \"100%\".jpg";
+            },
+            Unfit::None, PageField::PageImage, "SRC=\"a%3Fb %22100%25%22.jpg\"");
+        row(
+            "picture name holding an escape", [&](PageSpec& s) { s.pageImage = "x%23.gif"; }, Unfit::None,
+            PageField::PageImage, "SRC=\"x%2523.gif\"");
+    }
+
+    void boxLimits()
+    {
+        QFETCH(std::string, document);
+        QFETCH(Unfit, unfit);
+        QFETCH(PageField, field);
+        QFETCH(std::string, written);
+        QVERIFY(document.find(written) != std::string::npos);
+        const ReadResult result = ReadPage(document);
+        QCOMPARE(result.refusal.unfit, unfit);
+        QCOMPARE(result.ok, unfit == Unfit::None);
+        if (!result.ok) {
+            if (unfit != Unfit::NotWellFormed)
+                QCOMPARE(result.refusal.field, field);
+            return;
+        }
+        QVERIFY(write(result.spec, result.createdOn) == document);
+    }
+
     void pageFileDecoding_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -340,6 +481,13 @@ private slots:
         QTest::newRow("unassigned Windows-1252 bytes as C1 controls")
             << QByteArray("\x81\x8D\x8F\x90\x9D") << QByteArray("\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
         QTest::newRow("a byte then a reference") << QByteArray("\xFF&#255;") << QByteArray("\xC3\xBF\xC3\xBF");
+        QTest::newRow("well-formed UTF-8 read as UTF-8")
+            << QByteArray("Caf\xC3\xA9 &#233;\r\n") << QByteArray("Caf\xC3\xA9 \xC3\xA9\r\n");
+        QTest::newRow("UTF-8 byte-order mark dropped") << QByteArray("\xEF\xBB\xBF<P>\r\n") << QByteArray("<P>\r\n");
+        QTest::newRow("LF line ends as CR LF") << QByteArray("<P>\nx\n\r\n") << QByteArray("<P>\r\nx\r\n\r\n");
+        QTest::newRow("CR line ends as CR LF") << QByteArray("<P>\rx\r") << QByteArray("<P>\r\nx\r\n");
+        QTest::newRow("lone LF kept after a CR LF line end")
+            << QByteArray("<P>\r\nx\ny\r") << QByteArray("<P>\r\nx\ny\r");
     }
 
     void pageFileDecoding()
@@ -349,7 +497,9 @@ private slots:
         const std::string decoded = DecodePageFile(bytes.toStdString());
         QCOMPARE(QByteArray::fromStdString(decoded), text);
         // A file that is ASCII already is saved again as it was.
-        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+            && QByteArray(bytes).replace("\r\n", "").count('\n') == 0
+            && QByteArray(bytes).replace("\r\n", "").count('\r') == 0)
             QCOMPARE(QByteArray::fromStdString(EncodeAsAscii(decoded)), bytes);
     }
 };

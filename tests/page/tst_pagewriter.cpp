@@ -205,9 +205,15 @@ private slots:
             "\">\r\n<!-- Page Text -->\r\n\r\n<P>\r\n\r\n\r\n\r\n<HR", "Image");
         row("layout 1 without an image keeps one empty line for it", PageSpec{.layout = basic},
             "<P>\r\n\r\n\r\n\r\n\r\n<HR", "Image");
-        row("image name and sizes with quotes and mark-up unchanged",
+        // In an address "%", "#", "?" and a quote would not name the file: they are escaped, nothing else is.
+        row("image name's quote escaped, its mark-up and the sizes unchanged",
             PageSpec{.layout = tableLeft, .pageImage = "a\"b<c>.gif", .imageWidth = "<w>", .imageHeight = "\"h\""},
-            "<IMG SRC=\"a\"b<c>.gif\" BORDER=0 HEIGHT=\"h\" WIDTH=<w> ALT=\"Image\">\r\n");
+            "<IMG SRC=\"a%22b<c>.gif\" BORDER=0 HEIGHT=\"h\" WIDTH=<w> ALT=\"Image\">\r\n");
+        row("image name's %, # and ? escaped", PageSpec{.layout = tableLeft, .pageImage = "100% #2?.gif"},
+            "<IMG SRC=\"100%25 %232%3F.gif\" BORDER=0");
+        row("background picture's # escaped, blank and é as they are",
+            PageSpec{.layout = basic, .backgroundImage = "bg #2 \xC3\xA9.gif"},
+            "<BODY BACKGROUND=\"bg %232 \xC3\xA9.gif\" BGCOLOR=");
 
         // Empty image sizes still write both attributes.
         row("empty size, centred image", imagePage(basic),

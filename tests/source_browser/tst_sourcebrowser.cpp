@@ -236,15 +236,31 @@ private slots:
         QCOMPARE(visible(readAll(path)), visible(file));
     }
 
+    void savingReplacesOldContent_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a short name") << QStringLiteral("page.htm");
+        // The file system takes names of up to 255 bytes; a temporary name beside them must not be longer.
+        QTest::newRow("a name of 249 bytes") << QString(245, u'n') + QStringLiteral(".htm");
+        QTest::newRow("a name of 255 bytes") << QString(251, u'n') + QStringLiteral(".htm");
+    }
+
     void savingReplacesOldContent()
     {
+        QFETCH(QString, name);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("page.htm"));
+        const QString path = folder.filePath(name);
         QVERIFY(writeAll(path, QByteArray(5000, 'x')));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
 
-        QVERIFY(SavePageFile(path, "<HTML>\r\n</HTML>").ok);
+        const Outcome saved = SavePageFile(path, "<HTML>\r\n</HTML>");
+        QVERIFY2(saved.ok, qPrintable(saved.reason));
 
         QCOMPARE(visible(readAll(path)), visible("<HTML>\r\n</HTML>\r\n"));
+        // Replaced whole, keeping its permissions, and nothing left beside it.
+        QCOMPARE(QFile::permissions(path),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 
         // Through a symbolic link the file it names is replaced, and the link stays.
         const QString link = folder.filePath(QStringLiteral("link.htm"));

@@ -36,7 +36,12 @@ QString toString(MessageIcon icon)
 
 QString toString(MessageButtons buttons)
 {
-    return buttons == MessageButtons::YesNo ? QStringLiteral("yesno") : QStringLiteral("ok");
+    switch (buttons) {
+    case MessageButtons::Ok: return QStringLiteral("ok");
+    case MessageButtons::YesNo: return QStringLiteral("yesno");
+    case MessageButtons::YesNoDefaultNo: return QStringLiteral("yesno, default no");
+    }
+    return {};
 }
 
 QString toString(BusyScope scope)
@@ -108,7 +113,7 @@ MessageResult ScriptedPlatform::messageBox(QWidget* owner, const QString& text, 
     calls.push_back({PlatformCall::MessageBox, {text, toString(buttons), toString(icon), title, describe(owner)}});
     if (whileMessage)
         whileMessage(calls.back());
-    const MessageResult fallback = buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
+    const MessageResult fallback = buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::No;
     return takeFront(messageAnswers, fallback);
 }
 

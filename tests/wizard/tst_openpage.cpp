@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "page/pagereader.h"
+
 #include <sys/stat.h>
 
 using namespace larkspan;
@@ -193,6 +195,59 @@ private slots:
         QCOMPARE(f.platform.fileRequests.back().initialFolder, QDir::currentPath());
     }
 
+    // Pages changed by another program in ways that lose nothing: they open as the page shows, and save as the
+    // program writes them.
+    void editedPageOpens_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("background"); // as the Colors preview paints it
+        QTest::addColumn<QByteArray>("saved");
+
+        const QByteArray page = pageFileOf(documentFor(answersFor(LayoutStyle::BasicImageRight)));
+        QVERIFY(page.contains(" BGCOLOR=\"#FFFFFF\""));
+        QByteArray lf = page;
+        lf.replace("\r\n", "\n");
+        QTest::newRow("LF line ends and a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF") + lf << QStringLiteral("Untitled") << QStringLiteral("#ffffff") << page;
+        QByteArray utf8 = page;
+        utf8.replace("<TITLE>Untitled</TITLE>", "<TITLE>Caf\xC3\xA9</TITLE>");
+        QByteArray ascii = page;
+        ascii.replace("<TITLE>Untitled</TITLE>", "<TITLE>Caf&#233;</TITLE>");
+        QTest::newRow("UTF-8 read as UTF-8")
+            << utf8 << QStringLiteral("Caf\u00e9") << QStringLiteral("#ffffff") << ascii;
+        QByteArray lower = page;
+        lower.replace(" BGCOLOR=\"#FFFFFF\"", " BGCOLOR=\"#ffff00\"");
+        QTest::newRow("colour digits in lower case")
+            << lower << QStringLiteral("Untitled") << QStringLiteral("#ffff00") << lower;
+        QByteArray named = page;
+        named.replace(" BGCOLOR=\"#FFFFFF\"", " BGCOLOR=\"Yellow\"");
+        QTest::newRow("colour name") << named << QStringLiteral("Untitled") << QStringLiteral("#ffff00") << named;
+    }
+
+    void editedPageOpens()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, title);
+        QFETCH(QString, background);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("edited.htm"));
+        QVERIFY(writeAll(path, content));
+
+        FinishFixture f;
+        QVERIFY(f.wiz->openPage(path));
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
+        QCOMPARE(f.wiz->boxText(TxtTitle).isEmpty() ? QStringLiteral("Untitled") : f.wiz->boxText(TxtTitle), title);
+        QCOMPARE(f.wiz->colourPage().preview().colour(ColorAttribute::Background).name(), background);
+        f.forward();
+        QVERIFY(walkTo(f, WizardPage::Finish));
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("edited.htm")));
+        f.platform.messageAnswers.push_back(MessageResult::No);
+        f.forward();
+        QCOMPARE(visible(readAll(path)), visible(saved));
+    }
+
     void refusedFileChangesNothing_data()
     {
         QTest::addColumn<QString>("name");
@@ -214,6 +269,32 @@ private slots:
             << QStringLiteral("other.htm") << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
             << QStringLiteral("not a page made by Larkspan");
         QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited << QStringLiteral("Larkspan");
+        const auto withSpec = [&](const auto& change) {
+            PageSpec spec = specFor(answersFor(LayoutStyle::BasicStyle));
+            change(spec);
+            return pageFileOf(documentFor(spec));
+        };
+        QTest::newRow("title longer than its box")
+            << QStringLiteral("long.htm") << withSpec([](PageSpec& s) { s.title.assign(32768, 'x'); })
+            << QStringLiteral("title is 32768 characters long; its box holds at most 32767");
+        QTest::newRow("a line break in the heading")
+            << QStringLiteral("break.htm") << withSpec([](PageSpec& s) { s.heading = "a\rb"; })
+            << QStringLiteral("heading holds a line break");
+        QTest::newRow("page text over its limit")
+            << QStringLiteral("text.htm") << withSpec([](PageSpec& s) { s.pageText.assign(kPageTextLimit + 1, 'x'); })
+            << QStringLiteral("page text is %1 bytes long").arg(kPageTextLimit + 1);
+        QTest::newRow("more links than the list holds")
+            << QStringLiteral("links.htm") << withSpec([](PageSpec& s) { s.links.assign(32768, "a\tb"); })
+            << QStringLiteral("link list has 32768 entries; the list holds at most 32767");
+        QByteArray orange = page;
+        orange.replace(" BGCOLOR=\"#C0C0C0\"", " BGCOLOR=\"orange\"");
+        QTest::newRow("a colour the Colors step cannot show")
+            << QStringLiteral("orange.htm") << orange << QStringLiteral("background colour is \"orange\"");
+        QTest::newRow("symbolic links in a loop")
+            << QStringLiteral("circle.htm") << QByteArray() << QStringLiteral("loop");
+        QTest::newRow("a file on its path")
+            << QStringLiteral("file.htm/page.htm") << QByteArray() << QStringLiteral("not a folder");
+        QTest::newRow("name too long") << QString(300, u'n') << QByteArray() << QStringLiteral("too long");
         QTest::newRow("a picture") << QStringLiteral("photo.htm")
                                    << QByteArray("GIF89a\x01\x00\x01\x00\x00\x00\x00;", 14)
                                    << QStringLiteral("Larkspan");
@@ -228,7 +309,12 @@ private slots:
         const QString path = folder.filePath(name);
         if (name == QLatin1String("folder.htm"))
             QVERIFY(QDir(folder.path()).mkdir(name));
-        else if (name == QLatin1String("pipe.htm"))
+        else if (name == QLatin1String("circle.htm"))
+            QVERIFY(QFile::link(path, path));
+        else if (name == QLatin1String("file.htm/page.htm"))
+            QVERIFY(writeAll(folder.filePath(QStringLiteral("file.htm")), "x"));
+        else if (name.size() > 255) {
+        } else if (name == QLatin1String("pipe.htm"))
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (name == QLatin1String("huge.htm")) {
             QFile huge(path);
@@ -258,11 +344,16 @@ private slots:
         QTest::addColumn<WizardPage>("page");
         QTest::addColumn<MessageResult>("answer"); // to the question, when there is one
         QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("isPage");
 
-        QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true;
-        QTest::newRow("answers made, Yes replaces them") << true << WizardPage::Welcome << MessageResult::Yes << true;
-        QTest::newRow("answers made, No keeps them") << true << WizardPage::Welcome << MessageResult::No << false;
-        QTest::newRow("not on the Welcome page") << false << WizardPage::Layout << MessageResult::Yes << false;
+        QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true << true;
+        QTest::newRow("answers made, Yes replaces them")
+            << true << WizardPage::Welcome << MessageResult::Yes << true << true;
+        QTest::newRow("answers made, No keeps them")
+            << true << WizardPage::Welcome << MessageResult::No << false << true;
+        QTest::newRow("not on the Welcome page") << false << WizardPage::Layout << MessageResult::Yes << false << true;
+        QTest::newRow("answers made, no page: refused at once, no question")
+            << true << WizardPage::Welcome << MessageResult::Yes << false << false;
     }
 
     void droppedPage()
@@ -271,9 +362,12 @@ private slots:
         QFETCH(WizardPage, page);
         QFETCH(MessageResult, answer);
         QFETCH(bool, opens);
+        QFETCH(bool, isPage);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("dropped.htm"));
-        QVERIFY(writeAll(path, pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))));
+        QVERIFY(writeAll(path,
+                         isPage ? pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))
+                                : QByteArray("<HTML></HTML>\r\n")));
 
         FinishFixture f;
         if (answersMade || page != WizardPage::Welcome)
@@ -285,9 +379,13 @@ private slots:
         f.platform.messageAnswers.push_back(answer);
         dropOn(*f.wiz, path);
 
-        QCOMPARE(f.platform.count(PlatformCall::MessageBox), answersMade ? 1 : 0);
+        QCOMPARE(f.platform.count(PlatformCall::MessageBox), answersMade || !isPage ? 1 : 0);
         if (answersMade)
             QVERIFY(f.platform.messages()[0].contains(path));
+        if (answersMade && isPage)
+            QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args[1], QStringLiteral("yesno, default no"));
+        if (!isPage)
+            QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args[2], QStringLiteral("critical"));
         QCOMPARE(f.wiz->boxText(TxtTitle),
                  opens             ? QStringLiteral("Club")
                      : answersMade ? QStringLiteral("Mine")
