@@ -166,8 +166,9 @@ void ImagePage::BrowseForImage(ImageTarget target)
     FileDialogRequest request;
     request.owner = &wiz.window;
     request.title = tr("Select an Image");
-    // Kept as is: the description reads ".*jpg"; the patterns themselves are right.
-    request.fileTypes = {FileType{tr("Web Images (*.gif,.*jpg,*.jpeg)"), QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+    // Every browser in use shows PNG and WebP beside GIF and JPEG: screenshots are PNG, many phones give WebP.
+    request.fileTypes = {FileType{tr("Web Images (*.gif,*.jpg,*.jpeg,*.png,*.webp)"),
+                                  QStringLiteral("*.gif;*.jpg;*.jpeg;*.png;*.webp")}};
     request.chosenType = 0;
     request.defaultExtension = QStringLiteral("gif");
     request.mayNameMissingFile = true;
