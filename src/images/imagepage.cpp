@@ -179,6 +179,7 @@ void ImagePage::BrowseForImage(ImageTarget target)
     // Only the name goes into the page, which refers to its pictures relative to its own folder.
     if (target == ImageTarget::BackgroundImage) {
         wiz.setBoxText(TxtBackgroundImage, chosen->fileName);
+        backgroundImagePath = chosen->fullPath;
         return;
     }
 
@@ -243,8 +244,22 @@ void ImagePage::describe(PageSpec& spec) const
     spec.imageHeight = toStd(wiz.lblLabel[LblImageHeight]->text());
 }
 
+QString ImagePage::picturePath(ImageTarget target) const
+{
+    const bool background = target == ImageTarget::BackgroundImage;
+    const QString name = wiz.boxText(background ? TxtBackgroundImage : TxtPageImage);
+    const QString& path = background ? backgroundImagePath : pageImagePath;
+    // A name typed over the chosen one refers to another file, which the wizard does not know.
+    if (name.isEmpty() || path.isEmpty() || QFileInfo(path).fileName() != name)
+        return {};
+    return path;
+}
+
 void ImagePage::restore(const PageSpec& spec, const QString& pageFolder)
 {
+    // The background image, like the page image, is where the page refers to it: beside the page.
+    if (!spec.backgroundImage.empty())
+        backgroundImagePath = QFileInfo(QDir(pageFolder).filePath(toQt(spec.backgroundImage))).absoluteFilePath();
     if (spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty())
         return;
     wiz.chkBox[ChkPageImage]->setChecked(true);
@@ -319,6 +334,7 @@ int ImagePage::ShowFileProperties(const QString& path, QWidget* owner)
 
 void ImagePage::resetForAnotherPage()
 {
+    backgroundImagePath.clear();
     wiz.setBoxText(TxtPageImage, QString());
     // Unticking runs the tick step, which clears the preview, the dimensions and the path.
     wiz.chkBox[ChkPageImage]->setChecked(false);

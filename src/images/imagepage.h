@@ -68,6 +68,11 @@ public:
     QScrollBar* vsbImg = nullptr;
     // Full path of the chosen page image.
     QString pageImagePath;
+    // Full path of the chosen background image, kept out of sight like the page image's.
+    QString backgroundImagePath;
+    // The file of the picture that the target's box names now, so that it can be shown or copied beside the page;
+    // empty when none is known (the box names another file than was chosen, or nothing).
+    QString picturePath(ImageTarget target) const;
     QLabel* previewLabel() const { return previewImage; }
 
 protected:

@@ -139,6 +139,12 @@ private slots:
         QCOMPARE(f.platform.count(PlatformCall::OpenFile), 2);
         QCOMPARE(f.platform.fileRequests.back().title, u"Select an Image"_s);
         QCOMPARE(f.wiz->boxText(TxtBackgroundImage), u"tile.jpg"_s);
+        // Its full path is kept out of sight, for as long as the box names that file.
+        QCOMPARE(f.wiz->imagePage().backgroundImagePath, tile);
+        QCOMPARE(f.wiz->imagePage().picturePath(ImageTarget::BackgroundImage), tile);
+        f.wiz->setBoxText(TxtBackgroundImage, u"other.jpg"_s);
+        QCOMPARE(f.wiz->imagePage().picturePath(ImageTarget::BackgroundImage), QString());
+        f.wiz->setBoxText(TxtBackgroundImage, u"tile.jpg"_s);
         f.forward();
         QCOMPARE(f.state(), shown);
         QVERIFY(f.platform.messages().isEmpty());
