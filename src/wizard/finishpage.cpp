@@ -4,6 +4,8 @@
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
 #include "files/pagefile.h"
+#include "files/picturecopy.h"
+#include "images/imagepage.h"
 #include "ui/stringconvert.h"
 #include "wizard/frmwiz.h"
 
@@ -158,6 +160,68 @@ void FinishPage::sourceBrowser()
     wiz.platform.runModal(&wiz.sourceBrowser());
 }
 
+std::vector<FinishPage::PagePicture> FinishPage::pagePictures() const
+{
+    // A picture goes into the page when its box is ticked and names a file; an unticked box is empty.
+    std::vector<PagePicture> pictures;
+    const ImagePage& images = wiz.imagePage();
+    const auto add = [&](int box, ImageTarget target) {
+        const QString name = wiz.boxText(box);
+        if (name.isEmpty())
+            return;
+        for (const PagePicture& known : pictures)
+            if (known.name == name)
+                return;
+        pictures.push_back({name, images.picturePath(target)});
+    };
+    add(TxtPageImage, ImageTarget::PageImage);
+    add(TxtBackgroundImage, ImageTarget::BackgroundImage);
+    return pictures;
+}
+
+void FinishPage::offerToCopyPictures(const QString& folder)
+{
+    const QDir saved(folder);
+    std::vector<PagePicture> toCopy;
+    QStringList lines;
+    for (const PagePicture& picture : pagePictures()) {
+        const QString beside = saved.filePath(picture.name);
+        const bool known = !picture.file.isEmpty() && QFileInfo(picture.file).isFile();
+        // What is beside the page already is what the browser shows: the same file, or one the user put there.
+        if (QFileInfo::exists(beside) && (!known || SameContent(picture.file, beside)))
+            continue;
+        if (known) {
+            toCopy.push_back(picture);
+            lines << QStringLiteral("    ") + picture.name;
+        } else {
+            lines << QStringLiteral("    ") + tr("%1 (not found)").arg(picture.name);
+        }
+    }
+    if (toCopy.empty())
+        return;
+
+    const QString question = tr("The page shows pictures that are not in the folder you saved it to, so a browser "
+                                "will not find them:")
+        + QStringLiteral("\r\n\r\n") + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")
+        + tr("Copy them into that folder?");
+    if (wiz.platform.messageBox(&wiz, question, MessageButtons::YesNo, MessageIcon::None, tr("Larkspan"))
+        != MessageResult::Yes)
+        return;
+
+    QStringList problems;
+    for (const PagePicture& picture : toCopy) {
+        const PictureCopyResult copied = CopyPictureBeside(picture.file, folder, picture.name);
+        if (copied.result == PictureCopy::OtherFileThere)
+            problems << tr("%1 was not copied: another file of that name is in that folder, and it was left as it is.")
+                            .arg(picture.name);
+        else if (copied.result == PictureCopy::Failed)
+            problems << tr("%1 could not be copied: %2").arg(QDir::toNativeSeparators(picture.file), copied.reason);
+    }
+    if (!problems.isEmpty())
+        wiz.platform.messageBox(&wiz, problems.join(QStringLiteral("\r\n\r\n")), MessageButtons::Ok,
+                                MessageIcon::Critical, tr("Larkspan"));
+}
+
 void FinishPage::finish()
 {
     // Checked before the dialog: a repeated request is dropped whole, without a second save dialog.
@@ -201,6 +265,7 @@ void FinishPage::finish()
                                 MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return;
     }
+    offerToCopyPictures(chosen->folder);
 
     wiz.platform.beep();
     // Kept as is: "Congradulations" is the program's own spelling.

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace larkspan {
 
@@ -58,6 +59,15 @@ private:
     // The file of the page read back, and its footer's date; empty for a new page.
     QString openedFile;
     std::optional<std::string> openedOn;
+
+    // A picture the page shows: its name in the page and its file, empty when none is known.
+    struct PagePicture {
+        QString name;
+        QString file;
+    };
+    std::vector<PagePicture> pagePictures() const;
+    // After the page is saved in folder: offers to copy the pictures that a browser would not find beside it.
+    void offerToCopyPictures(const QString& folder);
 };
 
 } // namespace larkspan

@@ -346,6 +346,109 @@ private slots:
         QCOMPARE(f.platform.messages().last(), Congratulation);
     }
 
+    void picturesTravelWithThePage_data()
+    {
+        // Where each picture was chosen from: "saved" (the folder the page is saved to), "other", "typed" (its name
+        // typed, no file known), "none". beside: what the saved folder holds under the page image's name first.
+        QTest::addColumn<QString>("pageImage");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<QString>("beside"); // "", "same" or "different"
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("listed"); // the names in the question; empty: no question
+        QTest::addColumn<QStringList>("copied");
+        QTest::addColumn<QString>("problem"); // a message after the copies; empty: none
+
+        const QStringList both{u"shot.png"_s, u"tile.webp"_s};
+        QTest::newRow("both from another folder, Yes copies both")
+            << u"other"_s << u"other"_s << QString() << true << both << both << QString();
+        QTest::newRow("both from another folder, No leaves the folder")
+            << u"other"_s << u"other"_s << QString() << false << both << QStringList() << QString();
+        QTest::newRow("both beside the page already: no question")
+            << u"saved"_s << u"saved"_s << QString() << true << QStringList() << QStringList() << QString();
+        QTest::newRow("the same picture there already: left alone, no question")
+            << u"other"_s << u"none"_s << u"same"_s << true << QStringList() << QStringList() << QString();
+        QTest::newRow("a different file of that name is never overwritten")
+            << u"other"_s << u"none"_s << u"different"_s << true << QStringList{u"shot.png"_s} << QStringList()
+            << u"shot.png was not copied: another file of that name is in that folder, and it was left as it is."_s;
+        QTest::newRow("a picture not found is named beside one to copy")
+            << u"other"_s << u"typed"_s << QString() << true << QStringList{u"shot.png"_s, u"tile.webp (not found)"_s}
+            << QStringList{u"shot.png"_s} << QString();
+        QTest::newRow("only a picture not found: nothing to copy, no question")
+            << u"none"_s << u"typed"_s << QString() << true << QStringList() << QStringList() << QString();
+    }
+
+    void picturesTravelWithThePage()
+    {
+        QFETCH(QString, pageImage);
+        QFETCH(QString, background);
+        QFETCH(QString, beside);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, copied);
+        QFETCH(QString, problem);
+        FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicImageLeft));
+        QTemporaryDir saved;
+        QTemporaryDir other;
+        const auto choose = [&](const QString& from, const QString& name, int tick, int browse, int box) {
+            if (from == u"none"_s)
+                return QString();
+            f.wiz->chkBox[tick]->setChecked(true);
+            if (from == u"typed"_s) {
+                f.wiz->setBoxText(box, name);
+                return QString();
+            }
+            const QString path = makePicture(from == u"saved"_s ? saved.path() : other.path(), name, QSize(12, 8));
+            f.platform.openAnswers.push_back(OpenFileResult{path, name});
+            f.press(browse);
+            return path;
+        };
+        const QString shot = choose(pageImage, u"shot.png"_s, ChkPageImage, CmdBrowseImage, TxtPageImage);
+        const QString tile = choose(background, u"tile.webp"_s, ChkBackgroundImage, CmdBrowseBackground,
+                                    TxtBackgroundImage);
+        const QString shotBeside = saved.filePath(u"shot.png"_s);
+        if (beside == u"same"_s)
+            QVERIFY(QFile::copy(shot, shotBeside));
+        const QByteArray different("not the picture");
+        if (beside == u"different"_s)
+            QVERIFY(writeAll(shotBeside, different));
+        const QStringList before = QDir(saved.path()).entryList(QDir::Files | QDir::Hidden);
+
+        f.platform.saveAnswers.push_back(saveAs(saved.path(), u"index.htm"_s));
+        if (!listed.isEmpty())
+            f.platform.messageAnswers.push_back(yes ? MessageResult::Yes : MessageResult::No);
+        f.platform.messageAnswers.push_back(MessageResult::No);
+        f.forward();
+
+        QStringList expected;
+        if (!listed.isEmpty()) {
+            QStringList lines;
+            for (const QString& name : listed)
+                lines << u"    "_s + name;
+            expected << u"The page shows pictures that are not in the folder you saved it to, so a browser will not "
+                        "find them:\r\n\r\n"_s
+                    + lines.join(u"\r\n"_s) + u"\r\n\r\nCopy them into that folder?"_s;
+            QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args.mid(1, 3),
+                     (QStringList{u"yesno"_s, u"none"_s, u"Larkspan"_s}));
+        }
+        if (!problem.isEmpty())
+            expected << problem;
+        expected << Congratulation;
+        QCOMPARE(f.platform.messages(), expected);
+        // The page is saved before the question; the congratulation follows whatever the answer.
+        QVERIFY(QFile::exists(saved.filePath(u"index.htm"_s)));
+
+        QStringList after = before;
+        after << u"index.htm"_s << copied;
+        after.sort();
+        QStringList found = QDir(saved.path()).entryList(QDir::Files | QDir::Hidden);
+        found.sort();
+        QCOMPARE(found, after);
+        for (const QString& name : copied)
+            QCOMPARE(readAll(saved.filePath(name)), readAll(name == u"shot.png"_s ? shot : tile));
+        if (beside == u"different"_s)
+            QCOMPARE(readAll(shotBeside), different);
+    }
+
     void wholeWizard_data()
     {
         QTest::addColumn<int>("layout");
