@@ -15,11 +15,14 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -90,10 +93,15 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
 
     QPushButton* source = wiz.addPictureButton(panel, CmdSourceBrowser, QStringLiteral(":/buttons/source"),
                                                tr("Source Browser"), SourceButtonPicture, SourceButtonSize, true);
+    QPushButton* browser = wiz.addPictureButton(panel, CmdPreviewBrowser, QStringLiteral(":/buttons/preview"),
+                                                tr("Preview in Browser"), SourceButtonPicture, SourceButtonSize, true);
+    browser->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    // Made after the Source Browser button, it follows it in the Tab order.
 
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(hint, 1);
     sourceRow->addWidget(source, 0, Qt::AlignVCenter);
+    sourceRow->addWidget(browser, 0, Qt::AlignVCenter);
 
     QVBoxLayout* column = wiz.addColumn(panel, heading);
     column->addWidget(summary);
@@ -104,6 +112,8 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
     column->addLayout(sourceRow);
     column->addStretch();
 }
+
+FinishPage::~FinishPage() = default;
 
 void FinishPage::fillSummary()
 {
@@ -158,6 +168,63 @@ void FinishPage::sourceBrowser()
     const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
     GeneratePage();
     wiz.platform.runModal(&wiz.sourceBrowser());
+}
+
+QString FinishPage::previewFolder() const
+{
+    return preview ? preview->path() : QString();
+}
+
+void FinishPage::previewInBrowser()
+{
+    if (previewBusy)
+        return;
+    const BusyMark mark(previewBusy);
+    QString pageFile;
+    QString failure;
+    {
+        const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
+        GeneratePage();
+        if (!preview) {
+            // A folder of this run that only its user can enter, on the session's own file system when there is one.
+            // Read directly: Qt makes up a runtime folder of its own when the session has none.
+            QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+            if (base.isEmpty() || !QFileInfo(base).isDir() || !QFileInfo(base).isWritable())
+                base = QDir::tempPath();
+            auto folder = std::make_unique<QTemporaryDir>(
+                QDir(base).filePath(QStringLiteral("larkspan-preview-XXXXXX")));
+            if (folder->isValid())
+                preview = std::move(folder);
+            else
+                failure = folder->errorString();
+        }
+        if (preview) {
+            const QDir folder(preview->path());
+            const QFileInfo opened(openedFile);
+            pageFile = folder.filePath(openedFile.isEmpty() ? QStringLiteral("Untitled.htm") : opened.fileName());
+            const Outcome saved = SavePageFile(pageFile, wiz.sourceBrowser().pageDocument());
+            if (!saved)
+                failure = saved.reason;
+            // The pictures under the names the page uses, each a link to the file chosen; pictures of an earlier
+            // preview go first, as the answers may have changed since.
+            for (const QFileInfo& old : folder.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+                if (old.absoluteFilePath() != QFileInfo(pageFile).absoluteFilePath())
+                    QFile::remove(old.absoluteFilePath());
+            for (const PagePicture& picture : pagePictures())
+                if (!picture.file.isEmpty() && !QFileInfo::exists(folder.filePath(picture.name)))
+                    QFile::link(picture.file, folder.filePath(picture.name));
+        }
+    }
+    if (!failure.isEmpty()) {
+        wiz.platform.messageBox(&wiz, tr("The preview could not be written:\r\n%1").arg(failure), MessageButtons::Ok,
+                                MessageIcon::Critical, tr("Larkspan"));
+        return;
+    }
+    if (!wiz.platform.openUrl(QUrl::fromLocalFile(pageFile)))
+        wiz.platform.messageBox(&wiz,
+                                tr("No web browser could be started to show the preview. The page is in\r\n%1")
+                                    .arg(QDir::toNativeSeparators(pageFile)),
+                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
 }
 
 std::vector<FinishPage::PagePicture> FinishPage::pagePictures() const
@@ -300,6 +367,8 @@ void FinishPage::cmdButton_Click(int index)
 {
     if (index == CmdSourceBrowser)
         sourceBrowser();
+    else if (index == CmdPreviewBrowser)
+        previewInBrowser();
 }
 
 void FinishPage::restore(const PageSpec& spec, const QString&)

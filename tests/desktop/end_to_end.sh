@@ -147,7 +147,7 @@ step "the jump menu"
 xdotool key alt+n
 step "Next to the finish"
 xdotool type --delay 10 'bob@example.com'
-click 563 273
+click 513 273
 focused 'Source Browser - Read Only'
 xdotool key Escape
 gone 'Source Browser - Read Only' || fail "Escape did not close the source browser"

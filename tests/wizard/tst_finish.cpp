@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -78,6 +80,103 @@ private slots:
         QCOMPARE(source->accessibleName(), QStringLiteral("Source Browser"));
         QCOMPARE(source->iconSize(), QSize(32, 32));
         QVERIFY(!source->icon().pixmap(source->iconSize()).isNull());
+
+        // The preview button beside it, next in the Tab order.
+        const QPushButton* preview = f.wiz->cmdButton[CmdPreviewBrowser];
+        QCOMPARE(preview->parentWidget(), panel);
+        QCOMPARE(preview->objectName(), QStringLiteral("cmdButton_14"));
+        QCOMPARE(preview->text(), QString());
+        QCOMPARE(preview->toolTip(), QStringLiteral("Preview in Browser"));
+        QCOMPARE(preview->accessibleName(), QStringLiteral("Preview in Browser"));
+        QCOMPARE(preview->shortcut(), QKeySequence(u"Alt+P"_s));
+        QCOMPARE(preview->iconSize(), QSize(32, 32));
+        QVERIFY(!preview->icon().pixmap(preview->iconSize()).isNull());
+        QVERIFY(preview->focusPolicy() & Qt::TabFocus);
+        QWidget* next = source->nextInFocusChain();
+        while (next != preview && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, preview);
+    }
+
+    void previewInBrowser_data()
+    {
+        QTest::addColumn<bool>("browser");       // whether a browser takes the address
+        QTest::addColumn<bool>("runtimeFolder"); // whether the session has a runtime folder
+        QTest::newRow("a browser shows the page from the runtime folder") << true << true;
+        QTest::newRow("no runtime folder: the temporary one") << true << false;
+        QTest::newRow("no browser: a message names the preview file") << false << true;
+    }
+
+    void previewInBrowser()
+    {
+        QFETCH(bool, browser);
+        QFETCH(bool, runtimeFolder);
+        QTemporaryDir runtime;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (runtimeFolder)
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir pictures;
+        QString folder;
+        {
+            FinishFixture f;
+            const Answers a = answersFor(LayoutStyle::TableImageLeft);
+            QVERIFY(fillWizard(f, a, pictures.path()));
+            // The background chosen in another folder than the page image.
+            QTemporaryDir elsewhere;
+            const QString tile = makePicture(elsewhere.path(), a.backgroundImage, QSize(4, 4));
+            f.platform.openAnswers.push_back(OpenFileResult{tile, a.backgroundImage});
+            f.press(CmdBrowseBackground);
+            f.platform.calls.clear();
+            f.platform.openUrlAnswers.push_back(browser);
+
+            f.press(CmdPreviewBrowser);
+
+            folder = f.wiz->finishPage().previewFolder();
+            QVERIFY(!folder.isEmpty());
+            QCOMPARE(QFileInfo(folder).absolutePath(), runtimeFolder ? runtime.path() : QDir::tempPath());
+            QCOMPARE(QFileInfo(folder).permissions() & 0x7777,
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser
+                         | QFile::ExeUser);
+            const QString page = QDir(folder).filePath(u"Untitled.htm"_s);
+            QCOMPARE(visible(readAll(page)), visible(pageFileOf(documentFor(a))));
+            QCOMPARE(QFileInfo(QDir(folder).filePath(u"photo.jpg"_s)).canonicalFilePath(),
+                     QFileInfo(QDir(pictures.path()).filePath(u"photo.jpg"_s)).canonicalFilePath());
+            QCOMPARE(QFileInfo(QDir(folder).filePath(a.backgroundImage)).canonicalFilePath(),
+                     QFileInfo(tile).canonicalFilePath());
+
+            QStringList order;
+            for (const auto& call : f.platform.calls)
+                order << nameOf(call.what);
+            QStringList expected{u"beginBusy"_s, u"endBusy"_s, u"openUrl"_s};
+            if (!browser)
+                expected << u"messageBox"_s;
+            QCOMPARE(order, expected);
+            QCOMPARE(f.platform.callsOf(PlatformCall::OpenUrl)[0].args,
+                     QStringList{QUrl::fromLocalFile(page).toString()});
+            if (!browser)
+                QCOMPARE(f.platform.messages(),
+                         QStringList{u"No web browser could be started to show the preview. The page is in\r\n"_s
+                                     + QDir::toNativeSeparators(page)});
+            // Nothing is saved, and the Finish page stays.
+            QCOMPARE(f.platform.count(PlatformCall::SaveFile), 0);
+            QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
+
+            // Pressed again after the answers changed: the page afresh, in the same folder, without the picture
+            // that is no longer in it.
+            f.wiz->chkBox[ChkBackgroundImage]->setChecked(false);
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.wiz->finishPage().previewFolder(), folder);
+            QStringList left = QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden);
+            left.sort();
+            QCOMPARE(left, (QStringList{u"Untitled.htm"_s, u"photo.jpg"_s}));
+            QVERIFY(!readAll(page).contains("BACKGROUND="));
+        }
+        // The folder goes with the wizard.
+        QVERIFY(!QFileInfo::exists(folder));
     }
 
     void summary_data()
@@ -158,18 +257,32 @@ private slots:
 
     void repeatedRequestIsDropped_data()
     {
-        QTest::addColumn<bool>("sourceBrowser"); // else finish, pressed again during its congratulation
-        QTest::newRow("Source Browser pressed while its window is shown") << true;
-        QTest::newRow("Finish pressed while the congratulation is shown") << false;
+        QTest::addColumn<int>("action"); // the Source Browser, the preview or finish, pressed again while it runs
+        QTest::newRow("Source Browser pressed while its window is shown") << CmdSourceBrowser;
+        QTest::newRow("Preview in Browser pressed while its message is shown") << CmdPreviewBrowser;
+        QTest::newRow("Finish pressed while the congratulation is shown") << CmdForward;
     }
 
     void repeatedRequestIsDropped()
     {
-        QFETCH(bool, sourceBrowser);
+        QFETCH(int, action);
         FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
         QTemporaryDir folder;
         int nested = 0;
-        if (sourceBrowser) {
+        if (action == CmdPreviewBrowser) {
+            // No browser: the message stands while the preview runs.
+            f.platform.openUrlAnswers = {false, false};
+            f.platform.whileMessage = [&](const ScriptedPlatform::Call&) {
+                ++nested;
+                f.press(CmdPreviewBrowser);
+            };
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.platform.count(PlatformCall::OpenUrl), 1);
+            QVERIFY(!f.wiz->finishPage().previewBusy);
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.platform.count(PlatformCall::OpenUrl), 2);
+            QCOMPARE(nested, 2);
+        } else if (action == CmdSourceBrowser) {
             f.platform.whileModal = [&](QDialog*) {
                 ++nested;
                 f.press(CmdSourceBrowser);
