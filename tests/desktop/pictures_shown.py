@@ -3,7 +3,7 @@
 """Opens a page in headless Chromium and says whether its pictures show: every IMG and the BODY's background
 picture must load with a natural width above zero. Prints each picture's address and width.
 
-    /usr/bin/python3 pictures_shown.py <page address> <number of pictures expected>
+    /usr/bin/python3 pictures_shown.py <page address> <number of pictures expected> [screenshot file]
 """
 import sys
 import tempfile
@@ -39,6 +39,9 @@ with tempfile.TemporaryDirectory() as profile:
         browser.set_script_timeout(10)
         browser.get(address)
         widths = browser.execute_async_script(MEASURE)
+        if len(sys.argv) > 3:
+            browser.set_window_size(600, 420)
+            browser.save_screenshot(sys.argv[3])
     finally:
         browser.quit()
 

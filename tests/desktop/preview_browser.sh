@@ -18,8 +18,8 @@ done
 
 pages="$work/pages"
 mkdir -p "$pages" "$work/pictures" "$work/data/applications" "$work/config" "$work/seen"
-convert -size 24x16 xc:blue "$work/pictures/shot.png"
-convert -size 6x6 xc:green "$work/pictures/tile.webp"
+convert -size 120x80 gradient:skyblue-navy "$work/pictures/shot.png"
+convert -size 40x40 xc:'#F4F0E0' -fill '#E6DCC0' -draw 'circle 20,20 20,8' "$work/pictures/tile.webp"
 
 # The stand-in: writes down the address and copies the page it names before the wizard can change or remove it.
 cat >"$work/standin" <<SCRIPT
@@ -96,7 +96,7 @@ folder=$(dirname "$page")
 [ "$(dirname "$folder")" = "$work/runtime" ] || fail "the preview is not in the runtime folder: $folder"
 [ "$(stat -c %a "$folder")" = 700 ] || fail "the preview folder is open to others: $(stat -c %a "$folder")"
 [ -n "${PREVIEW_SHOTS:-}" ] && import -window root "$PREVIEW_SHOTS/preview.png"
-/usr/bin/python3 "$(dirname "$0")/pictures_shown.py" "file://$page" 2 || fail "Chromium does not show the preview's pictures"
+/usr/bin/python3 "$(dirname "$0")/pictures_shown.py" "file://$page" 2 ${PREVIEW_SHOTS:+"$PREVIEW_SHOTS/chromium.png"} || fail "Chromium does not show the preview's pictures"
 
 focusMain
 xdotool key alt+f
