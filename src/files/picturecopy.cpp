@@ -88,15 +88,20 @@ PictureCopyResult CopyPictureBeside(const QString& source, const QString& folder
     QTemporaryFile out(QDir(folder).filePath(QStringLiteral(".%1.XXXXXX").arg(name)));
     if (!out.open())
         return {PictureCopy::Failed, out.errorString()};
+    // Written straight to the system, so that a short write (a full disk) comes back with the system's reason.
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(ChunkSize);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             return {PictureCopy::Failed, in.errorString()};
-        if (out.write(chunk) != chunk.size())
-            return {PictureCopy::Failed, out.errorString()};
+        for (qsizetype at = 0; at < chunk.size();) {
+            const ssize_t written = ::write(out.handle(), chunk.constData() + at, std::size_t(chunk.size() - at));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0)
+                return {PictureCopy::Failed, systemReason(errno)};
+            at += written;
+        }
     }
-    if (!out.flush())
-        return {PictureCopy::Failed, out.errorString()};
     // A web server reads the picture as another user: the mode a new file gets, not the private one of a temporary.
     if (::fchmod(out.handle(), newFileMode()) != 0 || ::fsync(out.handle()) != 0)
         return {PictureCopy::Failed, systemReason(errno)};

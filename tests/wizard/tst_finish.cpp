@@ -462,7 +462,9 @@ private slots:
     void picturesTravelWithThePage_data()
     {
         // Where each picture was chosen from: "saved" (the folder the page is saved to), "other", "typed" (its name
-        // typed, no file known), "none". beside: what the saved folder holds under the page image's name first.
+        // typed, no file known), "none"; for the background, which is not read when chosen, "large": 20000 bytes
+        // from another folder, saved while files may not grow beyond 8000. beside: what the saved folder holds
+        // under the page image's name first. The problem's %1 stands for the background's full path.
         QTest::addColumn<QString>("pageImage");
         QTest::addColumn<QString>("background");
         QTest::addColumn<QString>("beside"); // "", "same" or "different"
@@ -486,6 +488,9 @@ private slots:
         QTest::newRow("a picture not found is named beside one to copy")
             << u"other"_s << u"typed"_s << QString() << true << QStringList{u"shot.png"_s, u"tile.webp (not found)"_s}
             << QStringList{u"shot.png"_s} << QString();
+        QTest::newRow("a copy that fails is named with the reason, and leaves nothing behind")
+            << u"other"_s << u"large"_s << QString() << true << both << QStringList{u"shot.png"_s}
+            << u"%1 could not be copied: File too large"_s;
         QTest::newRow("only a picture not found: nothing to copy, no question")
             << u"none"_s << u"typed"_s << QString() << true << QStringList() << QStringList() << QString();
     }
@@ -510,7 +515,9 @@ private slots:
                 f.wiz->setBoxText(box, name);
                 return QString();
             }
-            const QString path = makePicture(from == u"saved"_s ? saved.path() : other.path(), name, QSize(12, 8));
+            const QString path = from == u"large"_s
+                ? writeFile(other, name, QByteArray(20000, 'x'))
+                : makePicture(from == u"saved"_s ? saved.path() : other.path(), name, QSize(12, 8));
             f.platform.openAnswers.push_back(OpenFileResult{path, name});
             f.press(browse);
             return path;
@@ -530,7 +537,12 @@ private slots:
         if (!listed.isEmpty())
             f.platform.messageAnswers.push_back(yes ? MessageResult::Yes : MessageResult::No);
         f.platform.messageAnswers.push_back(MessageResult::No);
-        f.forward();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (background == u"large"_s)
+                limit.emplace(8000);
+            f.forward();
+        }
 
         QStringList expected;
         if (!listed.isEmpty()) {
@@ -544,7 +556,7 @@ private slots:
                      (QStringList{u"yesno"_s, u"none"_s, u"Larkspan"_s}));
         }
         if (!problem.isEmpty())
-            expected << problem;
+            expected << problem.arg(QDir::toNativeSeparators(tile));
         expected << Congratulation;
         QCOMPARE(f.platform.messages(), expected);
         // The page is saved before the question; the congratulation follows whatever the answer.
