@@ -11,6 +11,8 @@
 #include "ui/wizardcontrols.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -271,8 +273,10 @@ void ColourPage::cmdButton_Click(int index)
     if (index != CmdBrowseBackground)
         return;
     // Only the name goes into the page, which refers to its pictures relative to its own folder.
-    if (const std::optional<OpenFileResult> chosen = choosePicture(wiz))
+    if (const std::optional<OpenFileResult> chosen = choosePicture(wiz)) {
         wiz.setBoxText(TxtBackgroundImage, chosen->fileName);
+        backgroundImagePath = chosen->fullPath;
+    }
 }
 
 void ColourPage::chkBox_Click(int index)
@@ -400,6 +404,7 @@ void ColourPage::resetForAnotherPage()
     else
         defaultColors->setChecked(true);
 
+    backgroundImagePath.clear();
     wiz.setBoxText(TxtBackgroundImage, QString());
     QCheckBox* includeImage = wiz.chkBox[ChkBackgroundImage];
     if (includeImage->isChecked())
@@ -408,7 +413,12 @@ void ColourPage::resetForAnotherPage()
         chkBox_Click(ChkBackgroundImage);
 }
 
-void ColourPage::restore(const PageSpec& spec, const QString&)
+QString ColourPage::backgroundPicturePath() const
+{
+    return knownPicturePath(wiz.boxText(TxtBackgroundImage), backgroundImagePath);
+}
+
+void ColourPage::restore(const PageSpec& spec, const QString& pageFolder)
 {
     // An attribute at its reset text reads as unticked: ticked or not, it writes the same page.
     bool custom = false;
@@ -430,6 +440,8 @@ void ColourPage::restore(const PageSpec& spec, const QString&)
     if (!spec.backgroundImage.empty()) {
         wiz.chkBox[ChkBackgroundImage]->setChecked(true);
         wiz.setBoxText(TxtBackgroundImage, toQt(spec.backgroundImage));
+        // The picture is where the page refers to it: beside the page.
+        backgroundImagePath = QFileInfo(QDir(pageFolder).filePath(toQt(spec.backgroundImage))).absoluteFilePath();
     }
 }
 

@@ -60,6 +60,10 @@ public:
     void restore(const PageSpec& spec, const QString& pageFolder) override;
 
     const ColorMenus& menus() const { return colorMenus; }
+    // Full path of the chosen background image, kept out of sight like the page image's.
+    QString backgroundImagePath;
+    // The file of the background image that its box names now, empty when none is known.
+    QString backgroundPicturePath() const;
     ColourPreview& preview() const { return *pagePreview; }
     ColourButton& colourButton(ColorAttribute attribute) const;
     // The colour the attribute's preview element takes on reset.

@@ -226,6 +226,11 @@ void ImagePage::describe(PageSpec& spec) const
     spec.imageHeight = toStd(wiz.lblLabel[LblImageHeight]->text());
 }
 
+QString ImagePage::picturePath() const
+{
+    return knownPicturePath(wiz.boxText(TxtPageImage), pageImagePath);
+}
+
 void ImagePage::restore(const PageSpec& spec, const QString& pageFolder)
 {
     if (spec.pageImage.empty() && spec.imageWidth.empty() && spec.imageHeight.empty())

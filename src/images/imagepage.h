@@ -66,6 +66,9 @@ public:
     QScrollBar* vsbImg = nullptr;
     // Full path of the chosen page image.
     QString pageImagePath;
+    // The file of the picture that the box names now, so that it can be shown or copied beside the page; empty
+    // when none is known (the box names another file than was chosen, or nothing).
+    QString picturePath() const;
     QLabel* previewLabel() const { return previewImage; }
 
 protected:

@@ -11,6 +11,7 @@
 #include <optional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace larkspan {
@@ -76,6 +77,9 @@ public:
     virtual Outcome showHelpContents(QWidget* owner, const QString& helpFile) = 0;
     // Result code: greater than 32 on success.
     virtual int showFileProperties(QWidget* owner, const QString& path) = 0;
+    // Hands the address to the desktop's own program for it (a web page to the web browser); false when none
+    // could be started.
+    virtual bool openUrl(const QUrl& address) = 0;
 
     virtual void beginBusy(QWidget* window, BusyScope scope) = 0;
     virtual void endBusy(QWidget* window, BusyScope scope) = 0;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -177,6 +178,12 @@ Outcome QtPlatform::showHelpContents(QWidget* owner, const QString& helpFile)
 int QtPlatform::showFileProperties(QWidget* owner, const QString& path)
 {
     return FilePropertiesWindow::showFor(owner, path);
+}
+
+bool QtPlatform::openUrl(const QUrl& address)
+{
+    // xdg-open or the desktop portal choose the program, as for any link the desktop opens.
+    return QDesktopServices::openUrl(address);
 }
 
 void QtPlatform::beginBusy(QWidget* window, BusyScope scope)

@@ -27,6 +27,7 @@ public:
     void runModal(QDialog* window) override;
     Outcome showHelpContents(QWidget* owner, const QString& helpFile) override;
     int showFileProperties(QWidget* owner, const QString& path) override;
+    bool openUrl(const QUrl& address) override;
     void beginBusy(QWidget* window, BusyScope scope) override;
     void endBusy(QWidget* window, BusyScope scope) override;
 

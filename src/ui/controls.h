@@ -33,7 +33,8 @@ inline constexpr int CmdRemoveItem = 10;
 inline constexpr int CmdAddLink = 11;
 inline constexpr int CmdRemoveLink = 12;
 inline constexpr int CmdSourceBrowser = 13;
-inline constexpr int CmdButtonCount = 14;
+inline constexpr int CmdPreviewBrowser = 14;
+inline constexpr int CmdButtonCount = 15;
 
 // txtBox
 inline constexpr int TxtTitle = 0;

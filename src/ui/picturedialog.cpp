@@ -4,6 +4,7 @@
 #include "ui/wizardcontrols.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace larkspan {
 
@@ -12,13 +13,21 @@ std::optional<OpenFileResult> choosePicture(WizardControls& wiz)
     FileDialogRequest request;
     request.owner = &wiz.window;
     request.title = QCoreApplication::translate("PictureDialog", "Select an Image");
-    // Kept as is: the description reads ".*jpg"; the patterns themselves are right.
-    request.fileTypes = {FileType{QCoreApplication::translate("PictureDialog", "Web Images (*.gif,.*jpg,*.jpeg)"),
-                                  QStringLiteral("*.gif;*.jpg;*.jpeg")}};
+    // Every browser in use shows PNG and WebP beside GIF and JPEG: screenshots are PNG, many phones give WebP.
+    request.fileTypes = {
+        FileType{QCoreApplication::translate("PictureDialog", "Web Images (*.gif,*.jpg,*.jpeg,*.png,*.webp)"),
+                 QStringLiteral("*.gif;*.jpg;*.jpeg;*.png;*.webp")}};
     request.chosenType = 0;
     request.defaultExtension = QStringLiteral("gif");
     request.mayNameMissingFile = true;
     return wiz.platform.openFile(request);
+}
+
+QString knownPicturePath(const QString& boxName, const QString& chosenPath)
+{
+    if (boxName.isEmpty() || chosenPath.isEmpty() || QFileInfo(chosenPath).fileName() != boxName)
+        return {};
+    return chosenPath;
 }
 
 } // namespace larkspan

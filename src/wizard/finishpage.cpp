@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/finishpage.h"
 
+#include "colours/colourpage.h"
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
 #include "files/pagefile.h"
+#include "files/picturecopy.h"
+#include "images/imagepage.h"
 #include "ui/stringconvert.h"
 #include "wizard/frmwiz.h"
 
@@ -13,11 +16,14 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -88,10 +94,15 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
 
     QPushButton* source = wiz.addPictureButton(panel, CmdSourceBrowser, QStringLiteral(":/buttons/source"),
                                                tr("Source Browser"), SourceButtonPicture, SourceButtonSize, true);
+    QPushButton* browser = wiz.addPictureButton(panel, CmdPreviewBrowser, QStringLiteral(":/buttons/preview"),
+                                                tr("Preview in Browser"), SourceButtonPicture, SourceButtonSize, true);
+    browser->setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    // Made after the Source Browser button, it follows it in the Tab order.
 
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(hint, 1);
     sourceRow->addWidget(source, 0, Qt::AlignVCenter);
+    sourceRow->addWidget(browser, 0, Qt::AlignVCenter);
 
     QVBoxLayout* column = wiz.addColumn(panel, heading);
     column->addWidget(summary);
@@ -102,6 +113,8 @@ FinishPage::FinishPage(frmWiz& wiz) : wiz(wiz)
     column->addLayout(sourceRow);
     column->addStretch();
 }
+
+FinishPage::~FinishPage() = default;
 
 void FinishPage::fillSummary()
 {
@@ -161,6 +174,124 @@ void FinishPage::sourceBrowser()
     wiz.cmdButton[CmdSourceBrowser]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
+QString FinishPage::previewFolder() const
+{
+    return preview ? preview->path() : QString();
+}
+
+void FinishPage::previewInBrowser()
+{
+    if (previewBusy)
+        return;
+    const BusyMark mark(previewBusy);
+    QString pageFile;
+    QString failure;
+    {
+        const BusyPointer busy(wiz.platform, &wiz, BusyScope::Window);
+        GeneratePage();
+        if (!preview) {
+            // A folder of this run that only its user can enter, on the session's own file system when there is one.
+            // Read directly: Qt makes up a runtime folder of its own when the session has none.
+            QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+            if (base.isEmpty() || !QFileInfo(base).isDir() || !QFileInfo(base).isWritable())
+                base = QDir::tempPath();
+            auto folder = std::make_unique<QTemporaryDir>(
+                QDir(base).filePath(QStringLiteral("larkspan-preview-XXXXXX")));
+            if (folder->isValid())
+                preview = std::move(folder);
+            else
+                failure = folder->errorString();
+        }
+        if (preview) {
+            const QDir folder(preview->path());
+            const QFileInfo opened(openedFile);
+            pageFile = folder.filePath(openedFile.isEmpty() ? QStringLiteral("Untitled.htm") : opened.fileName());
+            const Outcome saved = SavePageFile(pageFile, wiz.sourceBrowser().pageDocument());
+            if (!saved)
+                failure = saved.reason;
+            // The pictures under the names the page uses, each a link to the file chosen; pictures of an earlier
+            // preview go first, as the answers may have changed since.
+            for (const QFileInfo& old : folder.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+                if (old.absoluteFilePath() != QFileInfo(pageFile).absoluteFilePath())
+                    QFile::remove(old.absoluteFilePath());
+            for (const PagePicture& picture : pagePictures())
+                if (!picture.file.isEmpty() && !QFileInfo::exists(folder.filePath(picture.name)))
+                    QFile::link(picture.file, folder.filePath(picture.name));
+        }
+    }
+    if (!failure.isEmpty()) {
+        wiz.platform.messageBox(&wiz, tr("The preview could not be written:\r\n%1").arg(failure), MessageButtons::Ok,
+                                MessageIcon::Critical, tr("Larkspan"));
+        return;
+    }
+    if (!wiz.platform.openUrl(QUrl::fromLocalFile(pageFile)))
+        wiz.platform.messageBox(&wiz,
+                                tr("No web browser could be started to show the preview. The page is in\r\n%1")
+                                    .arg(QDir::toNativeSeparators(pageFile)),
+                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
+}
+
+std::vector<FinishPage::PagePicture> FinishPage::pagePictures() const
+{
+    // A picture goes into the page when its box is ticked and names a file; an unticked box is empty.
+    std::vector<PagePicture> pictures;
+    const auto add = [&](int box, const QString& path) {
+        const QString name = wiz.boxText(box);
+        if (name.isEmpty())
+            return;
+        for (const PagePicture& known : pictures)
+            if (known.name == name)
+                return;
+        pictures.push_back({name, path});
+    };
+    add(TxtPageImage, wiz.imagePage().picturePath());
+    add(TxtBackgroundImage, wiz.colourPage().backgroundPicturePath());
+    return pictures;
+}
+
+void FinishPage::offerToCopyPictures(const QString& folder)
+{
+    const QDir saved(folder);
+    std::vector<PagePicture> toCopy;
+    QStringList lines;
+    for (const PagePicture& picture : pagePictures()) {
+        const QString beside = saved.filePath(picture.name);
+        const bool known = !picture.file.isEmpty() && QFileInfo(picture.file).isFile();
+        // What is beside the page already is what the browser shows: the same file, or one the user put there.
+        if (QFileInfo::exists(beside) && (!known || SameContent(picture.file, beside)))
+            continue;
+        if (known) {
+            toCopy.push_back(picture);
+            lines << QStringLiteral("    ") + picture.name;
+        } else {
+            lines << QStringLiteral("    ") + tr("%1 (not found)").arg(picture.name);
+        }
+    }
+    if (toCopy.empty())
+        return;
+
+    const QString question = tr("The page shows pictures that are not in the folder you saved it to, so a browser "
+                                "will not find them:")
+        + QStringLiteral("\r\n\r\n") + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")
+        + tr("Copy them into that folder?");
+    if (wiz.platform.messageBox(&wiz, question, MessageButtons::YesNo, MessageIcon::None, tr("Larkspan"))
+        != MessageResult::Yes)
+        return;
+
+    QStringList problems;
+    for (const PagePicture& picture : toCopy) {
+        const PictureCopyResult copied = CopyPictureBeside(picture.file, folder, picture.name);
+        if (copied.result == PictureCopy::OtherFileThere)
+            problems << tr("%1 was not copied: another file of that name is in that folder, and it was left as it is.")
+                            .arg(picture.name);
+        else if (copied.result == PictureCopy::Failed)
+            problems << tr("%1 could not be copied: %2").arg(QDir::toNativeSeparators(picture.file), copied.reason);
+    }
+    if (!problems.isEmpty())
+        wiz.platform.messageBox(&wiz, problems.join(QStringLiteral("\r\n\r\n")), MessageButtons::Ok,
+                                MessageIcon::Critical, tr("Larkspan"));
+}
+
 void FinishPage::finish()
 {
     // Checked before the dialog: a repeated request is dropped whole, without a second save dialog.
@@ -204,6 +335,7 @@ void FinishPage::finish()
                                 MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return;
     }
+    offerToCopyPictures(chosen->folder);
 
     wiz.platform.beep();
     // Kept as is: "Congradulations" is the program's own spelling.
@@ -238,6 +370,8 @@ void FinishPage::cmdButton_Click(int index)
 {
     if (index == CmdSourceBrowser)
         sourceBrowser();
+    else if (index == CmdPreviewBrowser)
+        previewInBrowser();
 }
 
 void FinishPage::restore(const PageSpec& spec, const QString&)

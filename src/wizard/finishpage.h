@@ -8,8 +8,12 @@
 #include <QLocale>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+class QTemporaryDir;
 
 namespace larkspan {
 
@@ -21,6 +25,7 @@ class FinishPage : public WizardPageBase {
 
 public:
     explicit FinishPage(frmWiz& wiz);
+    ~FinishPage() override;
 
     void cmdButton_Click(int index) override;
     void describe(PageSpec& spec) const override;
@@ -38,6 +43,9 @@ public:
     void GeneratePage();
     // The Source Browser button: the document written afresh, then shown modally.
     void sourceBrowser();
+    // The Preview in Browser button: the document written afresh into a private folder with the pictures beside it,
+    // then shown by the desktop's web browser.
+    void previewInBrowser();
     // The forward button on this page: choose a file, write the page into it, offer another page.
     void finish();
     // Empties the wizard for another page and goes back to Welcome.
@@ -50,6 +58,11 @@ public:
     // The two busy marks that drop a repeated request while the first one runs.
     bool sourceBrowserBusy = false;
     bool finishBusy = false;
+    bool previewBusy = false;
+
+    // The folder of this run that the browser is shown the page from; empty before the first preview. It goes
+    // with the wizard.
+    QString previewFolder() const;
 
 private:
     frmWiz& wiz;
@@ -58,6 +71,16 @@ private:
     // The file of the page read back, and its footer's date; empty for a new page.
     QString openedFile;
     std::optional<std::string> openedOn;
+    std::unique_ptr<QTemporaryDir> preview;
+
+    // A picture the page shows: its name in the page and its file, empty when none is known.
+    struct PagePicture {
+        QString name;
+        QString file;
+    };
+    std::vector<PagePicture> pagePictures() const;
+    // After the page is saved in folder: offers to copy the pictures that a browser would not find beside it.
+    void offerToCopyPictures(const QString& folder);
 };
 
 } // namespace larkspan

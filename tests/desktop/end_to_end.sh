@@ -9,6 +9,9 @@
 # Second run: "Yes" to another page, which must bring the wizard back exactly as it started. Third run: the save
 # dialog cancelled, which must save nothing and keep the wizard on the Finish page. Fourth run: the first page
 # opened from the command line and saved over itself, the same bytes. Fifth: a text file refused with a message.
+# Then three pages whose PNG and WebP pictures come from another folder than the one the page is saved to: Yes to
+# copying them (the copies equal, and Chromium shows them on the saved page), No (the folder holds the page alone),
+# and Yes over a different file of the same name (left as it was).
 set -uo pipefail
 
 binary=${1:?usage: end_to_end.sh <larkspan binary> <expected_page tool>}
@@ -21,6 +24,9 @@ convert -size 30x20 xc:red "$pages/logo.gif"
 convert -size 8x8 xc:yellow "$pages/tile.gif"
 printf 'First line\nSecond line\n' >"$pages/notes.txt"
 printf 'an older page\r\n' >"$pages/garden.htm"
+mkdir -p "$work/pictures" "$work/yes" "$work/no" "$work/clash"
+convert -size 24x16 xc:blue "$work/pictures/shot.png"
+convert -size 6x6 xc:green "$work/pictures/tile.webp"
 
 title() { xdotool getwindowname "$main"; }
 
@@ -141,7 +147,7 @@ step "the jump menu"
 xdotool key alt+n
 step "Next to the finish"
 xdotool type --delay 10 'bob@example.com'
-click 563 273
+click 513 273
 focused 'Source Browser - Read Only'
 xdotool key Escape
 gone 'Source Browser - Read Only' || fail "Escape did not close the source browser"
@@ -244,5 +250,74 @@ step "Start after the refused file"
 xdotool key Escape
 ended "Escape on the Layout page"
 [ "$(cat "$pages/notes.txt")" = $'First line\nSecond line' ] || fail "the refused file changed"
+
+# A Basic Style page with the background picture and the page picture from $work/pictures, saved as page.htm in
+# the folder given, up to the question that offers to copy the pictures.
+pageWithPictures() {
+    startWizard
+    xdotool key alt+s
+    step "Start"
+    xdotool key Down
+    xdotool key alt+n
+    step "Basic Style, Next to the colours"
+    click 171 258
+    click 571 289
+    chooseFile 'Select an Image' "$work/pictures/tile.webp"
+    focusMain
+    xdotool key alt+n
+    step "Next to the image"
+    xdotool key alt+m
+    step "Include Image"
+    click 305 95
+    chooseFile 'Select an Image' "$work/pictures/shot.png"
+    focusMain
+    for _ in 1 2 3 4; do
+        xdotool key alt+n
+        step "Next"
+    done
+    xdotool key alt+f
+    chooseFile 'Save your web page' "$1/page"
+    [ -f "$1/page.htm" ] || fail "the page was not saved before the question"
+    focused 'Larkspan'
+}
+
+# --- Sixth run: Yes copies both pictures beside the page, and a browser shows them there.
+pageWithPictures "$work/yes"
+xdotool key alt+y
+step "Yes to copying the pictures"
+focused 'Larkspan'
+xdotool key alt+n
+ended "No to another page after copying the pictures"
+for picture in shot.png tile.webp; do
+    cmp -s "$work/pictures/$picture" "$work/yes/$picture" || fail "$picture was not copied beside the page"
+done
+/usr/bin/python3 "$(dirname "$0")/pictures_shown.py" "file://$work/yes/page.htm" 2 ||
+    fail "Chromium does not show the copied pictures on the saved page"
+
+# --- Seventh run: No copies nothing.
+pageWithPictures "$work/no"
+xdotool key alt+n
+step "No to copying the pictures"
+focused 'Larkspan'
+xdotool key alt+n
+ended "No to another page after not copying"
+[ "$(ls -A "$work/no")" = page.htm ] || fail "No to copying left more than the page: $(ls -A "$work/no")"
+
+# --- Eighth run: a different file of the same name is never overwritten.
+printf 'another picture' >"$work/clash/shot.png"
+pageWithPictures "$work/clash"
+xdotool key alt+y
+step "Yes to copying over a different shot.png"
+focused 'Larkspan'
+xdotool key Return
+step "OK to the message naming shot.png"
+focused 'Larkspan'
+xdotool key alt+n
+ended "No to another page after the clash"
+[ "$(cat "$work/clash/shot.png")" = 'another picture' ] || fail "the different shot.png was overwritten"
+cmp -s "$work/pictures/tile.webp" "$work/clash/tile.webp" || fail "tile.webp was not copied beside shot.png"
+[ "$(ls -A "$work/clash" | tr '\n' ' ')" = 'page.htm shot.png tile.webp ' ] ||
+    fail "the clash left other files: $(ls -A "$work/clash")"
 nothingWritten
-echo "PASS: three pages made, compared and cancelled, one opened and saved again, one refused, in a real window"
+echo "PASS: three pages made, compared and cancelled, one opened and saved again, one refused, three with their" \
+    "pictures copied, refused and kept from overwriting, in a real window"

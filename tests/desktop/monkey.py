@@ -66,6 +66,9 @@ class Monkey:
         self.starts += 1
         home = os.path.join(self.scratch, "home")
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+        # Preview in Browser would start the machine's web browser through xdg-open: with no program to be found,
+        # the wizard says so in a message instead, which the monkey answers like any other.
+        env.update(PATH=os.path.join(self.scratch, "no-programs"), BROWSER="", DEFAULT_BROWSER="")
         self.log = open(os.path.join(self.scratch, "wizard.log"), "a+")
         self.log.write(f"--- start {self.starts} of seed {self.seed}\n")
         self.log.flush()

@@ -104,6 +104,9 @@ focusMain() { xdotool windowfocus --sync "$main"; }
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"; }
 
 
+# Settings of the wizard's environment beyond those below, as NAME=value words.
+wizardEnv=()
+
 # Starts the wizard in $work/pages with a home and a configuration folder of its own; sets $wizard and $main.
 # No window manager: the main window stands at the screen's top left, which the coordinates of the tests rely on.
 # The desktop is none in particular, so that Qt's own theme and dialogs are used, unless DESKTOP names one (GNOME,
@@ -115,7 +118,7 @@ startWizard() {
     (cd "$work/pages" && exec env -u DESKTOP_SESSION -u GNOME_DESKTOP_SESSION_ID -u KDE_FULL_SESSION \
         -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u GTK_THEME -u XDG_CACHE_HOME -u XDG_DATA_HOME \
         "${desktop[@]}" HOME="$work/home" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
-        "$binary" "$@" >"$work/wizard.log" 2>&1) &
+        "${wizardEnv[@]}" "$binary" "$@" >"$work/wizard.log" 2>&1) &
     wizard=$!
     main=$(window 'Larkspan 1.1') || fail "no wizard window appeared"
     focusMain

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagefixture.h"
 
+#include "colours/colourpage.h"
 #include "platform/filepropertieswindow.h"
 
 #include <QDir>
@@ -60,6 +61,11 @@ private slots:
         QTest::newRow("a photo stored sideways") << u"phone.jpg"_s << QSize(80, 40) << 6 << QSize(40, 80);
         QTest::newRow("stored the other way round") << u"phone.jpg"_s << QSize(80, 40) << 8 << QSize(40, 80);
         QTest::newRow("upside down keeps its size") << u"phone.jpg"_s << QSize(80, 40) << 3 << QSize(80, 40);
+        QTest::newRow("a PNG screenshot") << u"screen.png"_s << QSize(90, 70) << 0 << QSize(90, 70);
+        QTest::newRow("a PNG stored sideways") << u"turned.png"_s << QSize(80, 40) << 6 << QSize(40, 80);
+        QTest::newRow("a WebP picture") << u"photo.webp"_s << QSize(50, 30) << 0 << QSize(50, 30);
+        QTest::newRow("a WebP stored sideways") << u"phone.webp"_s << QSize(80, 40) << 8 << QSize(40, 80);
+        QTest::newRow("a WebP mirrored and turned") << u"phone.webp"_s << QSize(80, 40) << 5 << QSize(40, 80);
         // Beyond what Qt decodes by default (a phone photo of 36 megapixels).
         QTest::newRow("a 36-megapixel photo") << u"big.jpg"_s << QSize(6000, 6000) << 0 << QSize(6000, 6000);
         QTest::newRow("too large to decode") << u"huge.gif"_s << QSize(20000, 15000) << -1 << QSize(20000, 15000);
@@ -85,8 +91,8 @@ private slots:
         QCOMPARE(request.owner, f.wiz.get());
         QCOMPARE(request.title, u"Select an Image"_s);
         QCOMPARE(request.fileTypes.size(), 1);
-        QCOMPARE(request.fileTypes[0].description, u"Web Images (*.gif,.*jpg,*.jpeg)"_s);
-        QCOMPARE(request.fileTypes[0].patterns, u"*.gif;*.jpg;*.jpeg"_s);
+        QCOMPARE(request.fileTypes[0].description, u"Web Images (*.gif,*.jpg,*.jpeg,*.png,*.webp)"_s);
+        QCOMPARE(request.fileTypes[0].patterns, u"*.gif;*.jpg;*.jpeg;*.png;*.webp"_s);
         QCOMPARE(request.chosenType, 0);
         QCOMPARE(request.initialFolder, QString());
         QCOMPARE(request.defaultExtension, u"gif"_s);
@@ -134,6 +140,12 @@ private slots:
         QCOMPARE(f.platform.count(PlatformCall::OpenFile), 2);
         QCOMPARE(f.platform.fileRequests.back().title, u"Select an Image"_s);
         QCOMPARE(f.wiz->boxText(TxtBackgroundImage), u"tile.jpg"_s);
+        // Its full path is kept out of sight, for as long as the box names that file.
+        QCOMPARE(f.wiz->colourPage().backgroundImagePath, tile);
+        QCOMPARE(f.wiz->colourPage().backgroundPicturePath(), tile);
+        f.wiz->setBoxText(TxtBackgroundImage, u"other.jpg"_s);
+        QCOMPARE(f.wiz->colourPage().backgroundPicturePath(), QString());
+        f.wiz->setBoxText(TxtBackgroundImage, u"tile.jpg"_s);
         f.forward();
         QCOMPARE(f.state(), shown);
         QVERIFY(f.platform.messages().isEmpty());

@@ -34,6 +34,8 @@ private slots:
         QTest::newRow("1 wider: a bar for one pixel") << u"a.gif"_s << QSize(1, -30) << QPoint(0, 15) << 1 << -1;
         QTest::newRow("100 taller") << u"a.gif"_s << QSize(-40, 100) << QPoint(20, -50) << -1 << 100;
         QTest::newRow("101 taller") << u"a.jpg"_s << QSize(-40, 101) << QPoint(20, -50) << -1 << 101;
+        QTest::newRow("a PNG 100 wider") << u"a.png"_s << QSize(100, -30) << QPoint(-50, 15) << 100 << -1;
+        QTest::newRow("a WebP 101 taller") << u"a.webp"_s << QSize(-40, 101) << QPoint(20, -50) << -1 << 101;
         QTest::newRow("101 shorter") << u"a.gif"_s << QSize(-40, -101) << QPoint(20, 50) << -1 << -1;
         QTest::newRow("larger both ways: both bars") << u"a.gif"_s << QSize(100, 101) << QPoint(-50, -50) << 100 << 101;
     }
@@ -169,10 +171,18 @@ private slots:
         QCOMPARE(f.image()->pos(), picture - moved);
     }
 
-    void animatedGifMoves()
+    void animatedPictureMoves_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("an animated GIF") << u"spinner.gif"_s;
+        QTest::newRow("an animated WebP") << u"spinner.webp"_s;
+    }
+
+    void animatedPictureMoves()
+    {
+        QFETCH(QString, name);
         ImageFixture f;
-        f.choose(makePicture(f.dir, u"spinner.gif"_s, QSize(30, 20), 2));
+        f.choose(makePicture(f.dir, name, QSize(30, 20), 2));
 
         QPointer<QMovie> movie = f.image()->movie();
         QVERIFY(movie);

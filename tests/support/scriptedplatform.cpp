@@ -2,6 +2,7 @@
 #include "scriptedplatform.h"
 
 #include <QDialog>
+#include <QUrl>
 
 namespace larkspan {
 
@@ -51,8 +52,9 @@ QString toString(BusyScope scope)
 
 QString nameOf(PlatformCall call)
 {
-    static const char* const names[] = {"openFile", "saveFile",         "chooseColor",        "messageBox", "beep",
-                                        "runModal", "showHelpContents", "showFileProperties", "beginBusy",  "endBusy"};
+    static const char* const names[] = {"openFile", "saveFile",  "chooseColor",      "messageBox",
+                                        "beep",     "runModal",  "showHelpContents", "showFileProperties",
+                                        "openUrl",  "beginBusy", "endBusy"};
     return QLatin1String(names[int(call)]);
 }
 
@@ -142,6 +144,12 @@ int ScriptedPlatform::showFileProperties(QWidget* owner, const QString& path)
 {
     calls.push_back({PlatformCall::ShowFileProperties, {path, describe(owner)}});
     return takeFront(propertiesAnswers, 42);
+}
+
+bool ScriptedPlatform::openUrl(const QUrl& address)
+{
+    calls.push_back({PlatformCall::OpenUrl, {address.toString()}});
+    return takeFront(openUrlAnswers, true);
 }
 
 void ScriptedPlatform::beginBusy(QWidget* window, BusyScope scope)

@@ -22,6 +22,7 @@ enum class PlatformCall {
     RunModal,
     ShowHelpContents,
     ShowFileProperties,
+    OpenUrl,
     BeginBusy,
     EndBusy
 };
@@ -46,6 +47,7 @@ public:
     std::deque<MessageResult> messageAnswers;
     std::deque<QString> helpAnswers;
     std::deque<int> propertiesAnswers;
+    std::deque<bool> openUrlAnswers; // whether a program took the address; true when none is queued
     // Runs while a window is "shown modally"; the window is then closed, as a user would.
     std::function<void(QDialog*)> whileModal;
     // Runs while a message box is "shown", before it answers.
@@ -69,6 +71,7 @@ public:
     void runModal(QDialog* window) override;
     Outcome showHelpContents(QWidget* owner, const QString& helpFile) override;
     int showFileProperties(QWidget* owner, const QString& path) override;
+    bool openUrl(const QUrl& address) override;
     void beginBusy(QWidget* window, BusyScope scope) override;
     void endBusy(QWidget* window, BusyScope scope) override;
 };

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -86,29 +87,125 @@ inline QByteArray gifHeaderOnly(QSize stated)
     return data;
 }
 
-// A JPEG with an EXIF orientation (6: turned a quarter clockwise to stand upright), which Qt does not write itself.
+// The TIFF part of an EXIF block holding only an orientation (6: turned a quarter clockwise to stand upright).
+inline QByteArray exifOrientationBlock(int orientation)
+{
+    QByteArray tiff("II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 18);
+    tiff.append(char(orientation)).append(3, '\0').append(4, '\0'); // the value, then no further directory
+    return tiff;
+}
+
+// A JPEG with an EXIF orientation, which Qt does not write itself.
 inline QByteArray withOrientation(const QByteArray& jpeg, int orientation)
 {
-    QByteArray exif("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24);
-    exif.append(char(orientation)).append(3, '\0').append(4, '\0'); // the value, then no further directory
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + exifOrientationBlock(orientation);
     QByteArray segment("\xFF\xE1", 2);
     segment.append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF)).append(exif);
     return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
-// A picture of exactly size pixels as stored in folder, GIF or JPEG after the name's extension, a JPEG with the
-// EXIF orientation given (0: none); the empty string when it failed.
+inline quint32 pngCrc(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+inline QByteArray bigEndian32(quint32 value)
+{
+    return QByteArray(1, char(value >> 24)) + char((value >> 16) & 0xFF) + char((value >> 8) & 0xFF)
+        + char(value & 0xFF);
+}
+
+// A PNG with an eXIf chunk after its header chunk.
+inline QByteArray pngWithOrientation(const QByteArray& png, int orientation)
+{
+    const QByteArray typeAndData = "eXIf" + exifOrientationBlock(orientation);
+    const QByteArray chunk = bigEndian32(quint32(typeAndData.size() - 4)) + typeAndData
+        + bigEndian32(pngCrc(typeAndData));
+    constexpr int AfterHeader = 8 + 25;
+    return png.left(AfterHeader) + chunk + png.mid(AfterHeader);
+}
+
+inline QByteArray littleEndian(quint32 value, int bytes)
+{
+    QByteArray data;
+    for (int i = 0; i < bytes; ++i)
+        data.append(char((value >> (8 * i)) & 0xFF));
+    return data;
+}
+
+inline QByteArray webpChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk = type + littleEndian(quint32(data.size()), 4) + data;
+    if (data.size() % 2)
+        chunk.append('\0');
+    return chunk;
+}
+
+// A WebP file of one colour as Qt writes it: RIFF, WEBP, then one image chunk.
+inline QByteArray simpleWebp(QSize size, QColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QBuffer webp;
+    if (!webp.open(QIODevice::WriteOnly) || !picture.save(&webp, "WEBP"))
+        return {};
+    return webp.data();
+}
+
+// A WebP in the extended format, which Qt does not write: frames of alternating colours as an animation, or one
+// picture with an EXIF orientation (0: none).
+inline QByteArray extendedWebp(QSize size, int frames, int orientation)
+{
+    constexpr char AnimationFlag = 0x02;
+    constexpr char ExifFlag = 0x08;
+    QByteArray header(1, char((frames > 1 ? AnimationFlag : 0) | (orientation ? ExifFlag : 0)));
+    header.append(3, '\0');
+    header += littleEndian(quint32(size.width() - 1), 3) + littleEndian(quint32(size.height() - 1), 3);
+    QByteArray body = webpChunk("VP8X", header);
+    if (frames > 1) {
+        body += webpChunk("ANIM", QByteArray(4, '\xFF') + littleEndian(0, 2));
+        for (int frame = 0; frame < frames; ++frame) {
+            QByteArray data = littleEndian(0, 3) + littleEndian(0, 3);
+            data += littleEndian(quint32(size.width() - 1), 3) + littleEndian(quint32(size.height() - 1), 3);
+            data += littleEndian(100, 3) + QByteArray(1, '\0'); // a tenth of a second, no blending
+            data += simpleWebp(size, frame % 2 ? Qt::blue : Qt::red).mid(12);
+            body += webpChunk("ANMF", data);
+        }
+    } else {
+        body += simpleWebp(size, Qt::darkGreen).mid(12);
+    }
+    if (orientation)
+        body += webpChunk("EXIF", exifOrientationBlock(orientation));
+    return "RIFF" + littleEndian(quint32(body.size() + 4), 4) + "WEBP" + body;
+}
+
+// A picture of exactly size pixels as stored in folder, GIF, PNG, WebP or JPEG after the name's extension, with the
+// EXIF orientation given (0: none; not for GIF); the empty string when it failed. GIF and WebP may have frames.
 inline QString makePicture(const QString& folder, const QString& name, QSize size, int frames = 1, int orientation = 0)
 {
     const QString path = QDir(folder).filePath(name);
     if (name.endsWith(QStringLiteral(".gif")))
         return writeAll(path, gifData(size, frames)) ? path : QString();
+    if (name.endsWith(QStringLiteral(".webp"))) {
+        const QByteArray webp = frames > 1 || orientation ? extendedWebp(size, frames, orientation)
+                                                          : simpleWebp(size, Qt::darkGreen);
+        return !webp.isEmpty() && writeAll(path, webp) ? path : QString();
+    }
+    const bool png = name.endsWith(QStringLiteral(".png"));
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    QBuffer jpeg;
-    if (!jpeg.open(QIODevice::WriteOnly) || !picture.save(&jpeg, "JPEG"))
+    QBuffer stored;
+    if (!stored.open(QIODevice::WriteOnly) || !picture.save(&stored, png ? "PNG" : "JPEG"))
         return {};
-    const QByteArray bytes = orientation ? withOrientation(jpeg.data(), orientation) : jpeg.data();
+    QByteArray bytes = stored.data();
+    if (orientation)
+        bytes = png ? pngWithOrientation(bytes, orientation) : withOrientation(bytes, orientation);
     return writeAll(path, bytes) ? path : QString();
 }
 

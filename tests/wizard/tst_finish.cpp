@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -78,6 +80,103 @@ private slots:
         QCOMPARE(source->accessibleName(), QStringLiteral("Source Browser"));
         QCOMPARE(source->iconSize(), QSize(32, 32));
         QVERIFY(!source->icon().pixmap(source->iconSize()).isNull());
+
+        // The preview button beside it, next in the Tab order.
+        const QPushButton* preview = f.wiz->cmdButton[CmdPreviewBrowser];
+        QCOMPARE(preview->parentWidget(), panel);
+        QCOMPARE(preview->objectName(), QStringLiteral("cmdButton_14"));
+        QCOMPARE(preview->text(), QString());
+        QCOMPARE(preview->toolTip(), QStringLiteral("Preview in Browser"));
+        QCOMPARE(preview->accessibleName(), QStringLiteral("Preview in Browser"));
+        QCOMPARE(preview->shortcut(), QKeySequence(u"Alt+P"_s));
+        QCOMPARE(preview->iconSize(), QSize(32, 32));
+        QVERIFY(!preview->icon().pixmap(preview->iconSize()).isNull());
+        QVERIFY(preview->focusPolicy() & Qt::TabFocus);
+        QWidget* next = source->nextInFocusChain();
+        while (next != preview && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        QCOMPARE(next, preview);
+    }
+
+    void previewInBrowser_data()
+    {
+        QTest::addColumn<bool>("browser");       // whether a browser takes the address
+        QTest::addColumn<bool>("runtimeFolder"); // whether the session has a runtime folder
+        QTest::newRow("a browser shows the page from the runtime folder") << true << true;
+        QTest::newRow("no runtime folder: the temporary one") << true << false;
+        QTest::newRow("no browser: a message names the preview file") << false << true;
+    }
+
+    void previewInBrowser()
+    {
+        QFETCH(bool, browser);
+        QFETCH(bool, runtimeFolder);
+        QTemporaryDir runtime;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (runtimeFolder)
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir pictures;
+        QString folder;
+        {
+            FinishFixture f;
+            const Answers a = answersFor(LayoutStyle::TableImageLeft);
+            QVERIFY(fillWizard(f, a, pictures.path()));
+            // The background chosen in another folder than the page image.
+            QTemporaryDir elsewhere;
+            const QString tile = makePicture(elsewhere.path(), a.backgroundImage, QSize(4, 4));
+            f.platform.openAnswers.push_back(OpenFileResult{tile, a.backgroundImage});
+            f.press(CmdBrowseBackground);
+            f.platform.calls.clear();
+            f.platform.openUrlAnswers.push_back(browser);
+
+            f.press(CmdPreviewBrowser);
+
+            folder = f.wiz->finishPage().previewFolder();
+            QVERIFY(!folder.isEmpty());
+            QCOMPARE(QFileInfo(folder).absolutePath(), runtimeFolder ? runtime.path() : QDir::tempPath());
+            QCOMPARE(QFileInfo(folder).permissions() & 0x7777,
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser
+                         | QFile::ExeUser);
+            const QString page = QDir(folder).filePath(u"Untitled.htm"_s);
+            QCOMPARE(visible(readAll(page)), visible(pageFileOf(documentFor(a))));
+            QCOMPARE(QFileInfo(QDir(folder).filePath(u"photo.jpg"_s)).canonicalFilePath(),
+                     QFileInfo(QDir(pictures.path()).filePath(u"photo.jpg"_s)).canonicalFilePath());
+            QCOMPARE(QFileInfo(QDir(folder).filePath(a.backgroundImage)).canonicalFilePath(),
+                     QFileInfo(tile).canonicalFilePath());
+
+            QStringList order;
+            for (const auto& call : f.platform.calls)
+                order << nameOf(call.what);
+            QStringList expected{u"beginBusy"_s, u"endBusy"_s, u"openUrl"_s};
+            if (!browser)
+                expected << u"messageBox"_s;
+            QCOMPARE(order, expected);
+            QCOMPARE(f.platform.callsOf(PlatformCall::OpenUrl)[0].args,
+                     QStringList{QUrl::fromLocalFile(page).toString()});
+            if (!browser)
+                QCOMPARE(f.platform.messages(),
+                         QStringList{u"No web browser could be started to show the preview. The page is in\r\n"_s
+                                     + QDir::toNativeSeparators(page)});
+            // Nothing is saved, and the Finish page stays.
+            QCOMPARE(f.platform.count(PlatformCall::SaveFile), 0);
+            QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
+
+            // Pressed again after the answers changed: the page afresh, in the same folder, without the picture
+            // that is no longer in it.
+            f.wiz->chkBox[ChkBackgroundImage]->setChecked(false);
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.wiz->finishPage().previewFolder(), folder);
+            QStringList left = QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden);
+            left.sort();
+            QCOMPARE(left, (QStringList{u"Untitled.htm"_s, u"photo.jpg"_s}));
+            QVERIFY(!readAll(page).contains("BACKGROUND="));
+        }
+        // The folder goes with the wizard.
+        QVERIFY(!QFileInfo::exists(folder));
     }
 
     void summary_data()
@@ -158,18 +257,32 @@ private slots:
 
     void repeatedRequestIsDropped_data()
     {
-        QTest::addColumn<bool>("sourceBrowser"); // else finish, pressed again during its congratulation
-        QTest::newRow("Source Browser pressed while its window is shown") << true;
-        QTest::newRow("Finish pressed while the congratulation is shown") << false;
+        QTest::addColumn<int>("action"); // the Source Browser, the preview or finish, pressed again while it runs
+        QTest::newRow("Source Browser pressed while its window is shown") << CmdSourceBrowser;
+        QTest::newRow("Preview in Browser pressed while its message is shown") << CmdPreviewBrowser;
+        QTest::newRow("Finish pressed while the congratulation is shown") << CmdForward;
     }
 
     void repeatedRequestIsDropped()
     {
-        QFETCH(bool, sourceBrowser);
+        QFETCH(int, action);
         FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicStyle));
         QTemporaryDir folder;
         int nested = 0;
-        if (sourceBrowser) {
+        if (action == CmdPreviewBrowser) {
+            // No browser: the message stands while the preview runs.
+            f.platform.openUrlAnswers = {false, false};
+            f.platform.whileMessage = [&](const ScriptedPlatform::Call&) {
+                ++nested;
+                f.press(CmdPreviewBrowser);
+            };
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.platform.count(PlatformCall::OpenUrl), 1);
+            QVERIFY(!f.wiz->finishPage().previewBusy);
+            f.press(CmdPreviewBrowser);
+            QCOMPARE(f.platform.count(PlatformCall::OpenUrl), 2);
+            QCOMPARE(nested, 2);
+        } else if (action == CmdSourceBrowser) {
             f.platform.whileModal = [&](QDialog*) {
                 ++nested;
                 f.press(CmdSourceBrowser);
@@ -344,6 +457,121 @@ private slots:
         f.forward();
         QCOMPARE(visible(readAll(root.filePath(QStringLiteral("second.htm")))), visible(pageFileOf(documentFor(a))));
         QCOMPARE(f.platform.messages().last(), Congratulation);
+    }
+
+    void picturesTravelWithThePage_data()
+    {
+        // Where each picture was chosen from: "saved" (the folder the page is saved to), "other", "typed" (its name
+        // typed, no file known), "none"; for the background, which is not read when chosen, "large": 20000 bytes
+        // from another folder, saved while files may not grow beyond 8000. beside: what the saved folder holds
+        // under the page image's name first. The problem's %1 stands for the background's full path.
+        QTest::addColumn<QString>("pageImage");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<QString>("beside"); // "", "same" or "different"
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("listed"); // the names in the question; empty: no question
+        QTest::addColumn<QStringList>("copied");
+        QTest::addColumn<QString>("problem"); // a message after the copies; empty: none
+
+        const QStringList both{u"shot.png"_s, u"tile.webp"_s};
+        QTest::newRow("both from another folder, Yes copies both")
+            << u"other"_s << u"other"_s << QString() << true << both << both << QString();
+        QTest::newRow("both from another folder, No leaves the folder")
+            << u"other"_s << u"other"_s << QString() << false << both << QStringList() << QString();
+        QTest::newRow("both beside the page already: no question")
+            << u"saved"_s << u"saved"_s << QString() << true << QStringList() << QStringList() << QString();
+        QTest::newRow("the same picture there already: left alone, no question")
+            << u"other"_s << u"none"_s << u"same"_s << true << QStringList() << QStringList() << QString();
+        QTest::newRow("a different file of that name is never overwritten")
+            << u"other"_s << u"none"_s << u"different"_s << true << QStringList{u"shot.png"_s} << QStringList()
+            << u"shot.png was not copied: another file of that name is in that folder, and it was left as it is."_s;
+        QTest::newRow("a picture not found is named beside one to copy")
+            << u"other"_s << u"typed"_s << QString() << true << QStringList{u"shot.png"_s, u"tile.webp (not found)"_s}
+            << QStringList{u"shot.png"_s} << QString();
+        QTest::newRow("a copy that fails is named with the reason, and leaves nothing behind")
+            << u"other"_s << u"large"_s << QString() << true << both << QStringList{u"shot.png"_s}
+            << u"%1 could not be copied: File too large"_s;
+        QTest::newRow("only a picture not found: nothing to copy, no question")
+            << u"none"_s << u"typed"_s << QString() << true << QStringList() << QStringList() << QString();
+    }
+
+    void picturesTravelWithThePage()
+    {
+        QFETCH(QString, pageImage);
+        QFETCH(QString, background);
+        QFETCH(QString, beside);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, copied);
+        QFETCH(QString, problem);
+        FinishFixture f(WizardPage::Finish, int(LayoutStyle::BasicImageLeft));
+        QTemporaryDir saved;
+        QTemporaryDir other;
+        const auto choose = [&](const QString& from, const QString& name, int tick, int browse, int box) {
+            if (from == u"none"_s)
+                return QString();
+            f.wiz->chkBox[tick]->setChecked(true);
+            if (from == u"typed"_s) {
+                f.wiz->setBoxText(box, name);
+                return QString();
+            }
+            const QString path = from == u"large"_s
+                ? writeFile(other, name, QByteArray(20000, 'x'))
+                : makePicture(from == u"saved"_s ? saved.path() : other.path(), name, QSize(12, 8));
+            f.platform.openAnswers.push_back(OpenFileResult{path, name});
+            f.press(browse);
+            return path;
+        };
+        const QString shot = choose(pageImage, u"shot.png"_s, ChkPageImage, CmdBrowseImage, TxtPageImage);
+        const QString tile = choose(background, u"tile.webp"_s, ChkBackgroundImage, CmdBrowseBackground,
+                                    TxtBackgroundImage);
+        const QString shotBeside = saved.filePath(u"shot.png"_s);
+        if (beside == u"same"_s)
+            QVERIFY(QFile::copy(shot, shotBeside));
+        const QByteArray different("not the picture");
+        if (beside == u"different"_s)
+            QVERIFY(writeAll(shotBeside, different));
+        const QStringList before = QDir(saved.path()).entryList(QDir::Files | QDir::Hidden);
+
+        f.platform.saveAnswers.push_back(saveAs(saved.path(), u"index.htm"_s));
+        if (!listed.isEmpty())
+            f.platform.messageAnswers.push_back(yes ? MessageResult::Yes : MessageResult::No);
+        f.platform.messageAnswers.push_back(MessageResult::No);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (background == u"large"_s)
+                limit.emplace(8000);
+            f.forward();
+        }
+
+        QStringList expected;
+        if (!listed.isEmpty()) {
+            QStringList lines;
+            for (const QString& name : listed)
+                lines << u"    "_s + name;
+            expected << u"The page shows pictures that are not in the folder you saved it to, so a browser will not "
+                        "find them:\r\n\r\n"_s
+                    + lines.join(u"\r\n"_s) + u"\r\n\r\nCopy them into that folder?"_s;
+            QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args.mid(1, 3),
+                     (QStringList{u"yesno"_s, u"none"_s, u"Larkspan"_s}));
+        }
+        if (!problem.isEmpty())
+            expected << problem.arg(QDir::toNativeSeparators(tile));
+        expected << Congratulation;
+        QCOMPARE(f.platform.messages(), expected);
+        // The page is saved before the question; the congratulation follows whatever the answer.
+        QVERIFY(QFile::exists(saved.filePath(u"index.htm"_s)));
+
+        QStringList after = before;
+        after << u"index.htm"_s << copied;
+        after.sort();
+        QStringList found = QDir(saved.path()).entryList(QDir::Files | QDir::Hidden);
+        found.sort();
+        QCOMPARE(found, after);
+        for (const QString& name : copied)
+            QCOMPARE(readAll(saved.filePath(name)), readAll(name == u"shot.png"_s ? shot : tile));
+        if (beside == u"different"_s)
+            QCOMPARE(readAll(shotBeside), different);
     }
 
     void wholeWizard_data()

@@ -137,7 +137,7 @@ private slots:
 
         QTest::newRow("side pictures") << ":/side" << 8;
         QTest::newRow("layout thumbnails") << ":/templates" << TemplateCount;
-        QTest::newRow("picture buttons") << ":/buttons" << 4;
+        QTest::newRow("picture buttons") << ":/buttons" << 5;
         QTest::newRow("colour button faces") << ":/colours" << 2;
         QTest::newRow("application icon") << ":/app" << 1;
     }

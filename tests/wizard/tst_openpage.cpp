@@ -3,6 +3,7 @@
 #include "testfiles.h"
 #include "wizardanswers.h"
 
+#include "colours/colourpage.h"
 #include "colours/colourpreview.h"
 #include "images/imagepage.h"
 
@@ -144,6 +145,9 @@ private slots:
         QVERIFY(f.wiz->openPage(path));
         QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
+        // The background image too is looked for beside the page, where the page refers to it.
+        QCOMPARE(f.wiz->colourPage().backgroundPicturePath(),
+                 answers.backgroundImage.isEmpty() ? QString() : QDir(folder.path()).filePath(answers.backgroundImage));
         QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
         f.forward();
         QVERIFY(walkTo(f, WizardPage::Finish));
