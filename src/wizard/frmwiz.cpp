@@ -21,6 +21,7 @@
 #include "wizard/textpage.h"
 #include "wizard/welcomepage.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,8 +29,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetricsF>
-#include <QImage>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -38,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 
 static void initLarkspanResources()
@@ -53,9 +54,8 @@ constexpr QRect SideImageGeometry{5, 7, 150, 290};
 constexpr QSize ButtonSize{80, 26};
 constexpr int ButtonTop = frmWiz::PanelOrigin.y() + frmWiz::PanelSize.height() + 9;
 constexpr int WindowWidth = frmWiz::PanelOrigin.x() + frmWiz::PanelSize.width() + 8;
-// The font the pages were laid out for; at it the window keeps the size above.
-constexpr qreal DesignedPointSize = 9;
-constexpr int DesignedDotsPerMeter = 3780; // 96 dots per inch
+// How far the panels may grow for a text that does not fit, in twentieths of their designed size.
+constexpr int GrowthSteps = 40;
 
 QString sidePictureResource(int bitmap)
 {
@@ -171,35 +171,27 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
 
     Form_Load();
     fitToText();
+    // A page whose texts change (a layout's description, the summary) asks for a new layout; it may need more room.
+    for (QWidget* container : picContainer)
+        container->installEventFilter(this);
 }
 
-void frmWiz::fitToText()
+bool frmWiz::eventFilter(QObject* watched, QEvent* event)
 {
-    // A larger desktop font (or a longer text) needs more room than the pages were laid out in. The panels grow with
-    // the font, and further where a page's layout needs more; the buttons grow to their longest caption. At the
-    // designed font everything keeps its place. The side picture stays where it is.
-    // Measured at the screen resolution the pages were laid out for, so that a desktop that enlarges its fonts
-    // through a higher font resolution counts as well.
-    QImage designedScreen(1, 1, QImage::Format_RGB32);
-    designedScreen.setDotsPerMeterX(DesignedDotsPerMeter);
-    designedScreen.setDotsPerMeterY(DesignedDotsPerMeter);
-    QFont designed = font();
-    designed.setPointSizeF(DesignedPointSize);
-    const qreal ratio = QFontMetricsF(font(), this).height() / QFontMetricsF(designed, &designedScreen).height();
-    QSize panelSize = PanelSize;
-    if (ratio > 1.01) {
-        panelSize = (QSizeF(PanelSize) * ratio).toSize();
-        for (QWidget* container : picContainer)
-            if (QLayout* layout = container->layout())
-                panelSize.setWidth(std::max(panelSize.width(), layout->totalMinimumSize().width()));
-        for (QWidget* container : picContainer)
-            if (QLayout* layout = container->layout())
-                panelSize.setHeight(std::max(panelSize.height(),
-                                             layout->hasHeightForWidth()
-                                                 ? layout->totalHeightForWidth(panelSize.width())
-                                                 : layout->totalMinimumSize().height()));
-    }
+    if (event->type() == QEvent::LayoutRequest && !fitting
+        && std::find(picContainer.begin(), picContainer.end(), watched) != picContainer.end())
+        fitToText(panel(WizardPage::Welcome)->size());
+    return QWidget::eventFilter(watched, event);
+}
 
+void frmWiz::fitToText(QSize atLeast)
+{
+    const QScopedValueRollback<bool> busy(fitting, true);
+    // A larger desktop font or a longer translation needs more room than the pages were laid out in. The buttons
+    // grow to their longest caption; the panels grow a step at a time until every page shows all its texts, and the
+    // window with them. Where everything fits, as at the designed font, everything keeps its place; the side picture
+    // always does.
+    QSize panelSize = PanelSize.expandedTo(atLeast);
     QSize buttonSize = ButtonSize;
     const char* const captions[] = {QT_TR_NOOP("&Start >"), QT_TR_NOOP("&Next >"), QT_TR_NOOP("&Finish"),
                                     QT_TR_NOOP("OK"),       QT_TR_NOOP("< &Back"), QT_TR_NOOP("&Cancel"),
@@ -212,6 +204,15 @@ void frmWiz::fitToText()
     }
     // The button row fits under the panel: Help and About at the left, Cancel, Back and Next at the right.
     panelSize.setWidth(std::max(panelSize.width(), 5 * buttonSize.width() + 22));
+    for (int step = 0; step < GrowthSteps; ++step) {
+        const Qt::Orientations cut = textsCut(panelSize);
+        if (!cut)
+            break;
+        if (cut & Qt::Horizontal)
+            panelSize.rwidth() += PanelSize.width() / 20;
+        if (cut & Qt::Vertical)
+            panelSize.rheight() += PanelSize.height() / 20;
+    }
 
     for (QWidget* container : picContainer)
         container->setGeometry(QRect(PanelOrigin, panelSize));
@@ -227,6 +228,40 @@ void frmWiz::fitToText()
     for (const auto& [index, left] : row)
         cmdButton[index]->setGeometry(QRect(QPoint(left, buttonTop), buttonSize));
     setFixedSize(right + 8, buttonTop + buttonSize.height() + 9);
+}
+
+Qt::Orientations frmWiz::textsCut(QSize panelSize) const
+{
+    Qt::Orientations cut;
+    for (QWidget* container : picContainer) {
+        QLayout* layout = container->layout();
+        if (!layout)
+            continue;
+        // Laid out at once, frames within the page after the page: a hidden panel would otherwise wait for its next
+        // showing.
+        layout->setGeometry(QRect(QPoint(), panelSize));
+        const QList<QWidget*> controls = container->findChildren<QWidget*>();
+        for (QWidget* w : controls)
+            if (w->layout() && !w->isWindow())
+                w->layout()->setGeometry(w->testAttribute(Qt::WA_LayoutOnEntireRect) ? w->rect() : w->contentsRect());
+        for (QWidget* w : controls) {
+            // A box or a list scrolls: it needs room for two lines, not for all it holds.
+            if (qobject_cast<QAbstractScrollArea*>(w) && w->isVisibleTo(container)
+                && w->height() < 2 * w->fontMetrics().height())
+                cut |= Qt::Vertical;
+            // Pictures keep their size; what does not hold text is not measured.
+            const bool text = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
+                || qobject_cast<QGroupBox*>(w) || qobject_cast<QComboBox*>(w);
+            if (!text || !w->isVisibleTo(container) || w->minimumSize() == w->maximumSize())
+                continue;
+            const bool wraps = w->hasHeightForWidth();
+            if (!wraps && w->sizeHint().width() > w->width())
+                cut |= Qt::Horizontal;
+            if ((wraps ? w->heightForWidth(w->width()) : w->sizeHint().height()) > w->height())
+                cut |= Qt::Vertical;
+        }
+    }
+    return cut;
 }
 
 void frmWiz::changeEvent(QEvent* event)

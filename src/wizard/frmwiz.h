@@ -108,6 +108,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -115,8 +116,10 @@ private:
     void takeStep(const Step& step);
     // Tells screen readers which page shows; focusLost: the focus was on the page just hidden.
     void announcePage(bool focusLost);
-    // Sizes the panels, the button row and the window for the font; see the definition.
-    void fitToText();
+    // Sizes the panels (never below atLeast), the button row and the window for the font; see the definition.
+    void fitToText(QSize atLeast = {});
+    // Lays every panel out at that size and tells in which directions a text of a page does not fit.
+    Qt::Orientations textsCut(QSize panelSize) const;
     void Help();
     void About();
     void Form_Unload();
@@ -125,6 +128,7 @@ private:
 
     QLabel* side = nullptr;
     QPushButton* escapeButton = nullptr;
+    bool fitting = false;
     QPointer<frmEdit> editWindow;
     TextBoxEvents* boxEvents = nullptr;
     // The answers of a new page, to tell whether the user has made any.

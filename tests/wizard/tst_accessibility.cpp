@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScopeGuard>
+#include <QTranslator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -127,6 +128,17 @@ QString cutOff(QWidget* w)
     return {};
 }
 
+// Every text half as long again, as many a translation is longer than the English.
+class LongerTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        return text + u' ' + text.left(text.size() / 2);
+    }
+};
+
 QString labelOf(QAccessibleInterface* accessible)
 {
     const auto labels = accessible->relations(QAccessible::Label);
@@ -204,18 +216,27 @@ private slots:
     {
         QTest::addColumn<qreal>("points");
         QTest::addColumn<WizardPage>("page");
+        QTest::addColumn<bool>("longer"); // texts half as long again, as in a translation
 
+        const std::pair<WizardPage, const char*> pages[] = {
+            {WizardPage::Welcome, "Welcome"},        {WizardPage::About, "About"}, {WizardPage::Layout, "Layout"},
+            {WizardPage::Colors, "Colors"},          {WizardPage::Image, "Image"}, {WizardPage::Text, "Text"},
+            {WizardPage::BulletList, "Bullet List"}, {WizardPage::Links, "Links"}, {WizardPage::Finish, "Finish"}};
         for (const qreal points : {9.0, 13.0, 16.0, 20.0})
-            for (const WizardPage page :
-                 {WizardPage::Welcome, WizardPage::About, WizardPage::Layout, WizardPage::Colors, WizardPage::Image,
-                  WizardPage::Text, WizardPage::BulletList, WizardPage::Links, WizardPage::Finish})
-                QTest::addRow("%s at %g pt", QTest::toString(page), points) << points << page;
+            for (const auto& [page, name] : pages)
+                QTest::addRow("%s at %g pt", name, points) << points << page << false;
+        for (const auto& [page, name] : pages)
+            QTest::addRow("%s with longer texts", name) << 9.0 << page << true;
     }
 
     void roomForText()
     {
         QFETCH(qreal, points);
         QFETCH(WizardPage, page);
+        QFETCH(bool, longer);
+        LongerTexts translation;
+        if (longer)
+            QCoreApplication::installTranslator(&translation);
         const QFont desktop = QApplication::font();
         QFont large = desktop;
         large.setPointSizeF(points);
@@ -227,8 +248,10 @@ private slots:
             f.press(CmdAbout);
         else
             f.goTo(page, 5);
-        f.wiz->cmdButton[CmdForward]->setText(u"&Finish"_s);
+        f.wiz->cmdButton[CmdForward]->setText(QApplication::translate("larkspan::frmWiz", "&Finish"));
         QVERIFY(QTest::qWaitForWindowExposed(f.wiz.get()));
+        // The new texts' requests for room, as the event loop would deliver them.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
         QStringList faults;
         QList<QWidget*> shown;
