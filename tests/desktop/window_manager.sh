@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Drives the built wizard in a real X window under a real window manager (openbox), with the keyboard alone: the
+# Drives the built wizard in a real X window under a real window manager (openbox, or metacity or xfwm4 when named
+# and installed), with the keyboard alone: the
 # Source Browser opened from the Finish page and closed, once by Escape and once by the window manager's own close
 # key, after which the wizard must be neither minimised nor without the keyboard: Alt+B reaches Back.
 #
-#   window_manager.sh <path of the larkspan binary>
+#   window_manager.sh <path of the larkspan binary> [openbox|metacity|xfwm4]
 set -uo pipefail
 
-binary=${1:?usage: window_manager.sh <larkspan binary>}
+binary=${1:?usage: window_manager.sh <larkspan binary> [openbox|metacity|xfwm4]}
+manager=${2:-openbox}
 . "$(dirname "$0")/xsession.sh"
 
-command -v openbox >/dev/null || fail "openbox is not installed (scripts/bootstrap test installs it)"
+case $manager in
+    openbox) start=(openbox --sm-disable) ;;
+    metacity) start=(metacity --sm-disable) ;;
+    xfwm4) start=(xfwm4 --compositor=off --sm-client-disable) ;;
+    *) fail "no such window manager here: $manager" ;;
+esac
+command -v "$manager" >/dev/null || fail "$manager is not installed (scripts/bootstrap test installs openbox)"
 # A configuration of its own in the test's home, so that the developer's does not change the keys.
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+mkdir -p "$work/home" "$work/config"
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" "${start[@]}" >"$work/manager.log" 2>&1 &
 windowManager=$!
 for _ in $(seq 50); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "openbox did not start"
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "$manager did not start"
 trap 'kill "$windowManager" 2>/dev/null; cleanup' EXIT
 
 # The main window is on the screen, not minimised, and has the keyboard.
@@ -61,4 +70,4 @@ step "Alt+B after the Source Browser"
 [ "$(title)" = "Larkspan 1.1- Add links to your page" ] || fail "Alt+B did not go back to the links: $(title)"
 xdotool key Escape
 ended "Escape on the links page"
-echo "PASS: the keyboard stayed with the wizard under openbox"
+echo "PASS: the keyboard stayed with the wizard under $manager"
