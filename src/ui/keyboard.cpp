@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QProxyStyle>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
@@ -29,6 +30,20 @@ void showSelection(QWidget* box, bool shown)
     }
     box->setPalette(palette);
 }
+
+// The application's style, except that a one-line box draws no caret while it does not have the focus. Qt's styles
+// show the caret of a box whose text is selected, focus or not, and the select-all rule selects the text of boxes
+// that do not have the focus: each of them would show a caret that never blinks.
+class CaretWithFocusOnly : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_BlinkCursorWhenTextSelected && widget && !widget->hasFocus())
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // The selection of a box as anchor and caret, and setting it.
 struct Selection {
@@ -81,6 +96,13 @@ void TextBoxEvents::watch(QWidget* box, int index)
     }
     boxes[index] = box;
     box->installEventFilter(this);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        if (!lineBoxStyle) {
+            lineBoxStyle = new CaretWithFocusOnly;
+            lineBoxStyle->setParent(this);
+        }
+        line->setStyle(lineBoxStyle);
+    }
     showSelection(box, false);
 }
 

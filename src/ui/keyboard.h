@@ -9,6 +9,8 @@
 
 class QKeyEvent;
 
+class QStyle;
+
 namespace larkspan {
 
 // The Enter key as the text boxes' key handlers know it.
@@ -48,6 +50,8 @@ private:
 
     QList<QWidget*> boxes;
     QList<std::optional<HeldSelection>> held;
+    // The style of the one-line boxes: the application's, with no caret in a box that does not have the focus.
+    QStyle* lineBoxStyle = nullptr;
 };
 
 // An open drop-down list, menu or completer folds on Escape, and the tool tip goes; nothing else happens.

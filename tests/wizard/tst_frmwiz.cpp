@@ -336,6 +336,16 @@ private slots:
         QTRY_COMPARE(f.focusName(), QStringLiteral("txtBox_0"));
         QCOMPARE(title->selectedText(), QStringLiteral("My Home Page"));
 
+        // Left and shown again, the page gives its boxes their selections back; one without the focus draws no
+        // caret in its selected text, and looks as it does unselected.
+        f.forward();
+        f.backward();
+        QTRY_COMPARE(f.focusName(), QStringLiteral("cbBox_0"));
+        QVERIFY(title->hasSelectedText());
+        const QImage selected = title->grab().toImage();
+        title->deselect();
+        QCOMPARE(title->grab().toImage(), selected);
+
         f.goTo(WizardPage::BulletList);
         auto* item = qobject_cast<QPlainTextEdit*>(f.wiz->txtBox[TxtBulletItem]);
         f.wiz->cbBox[CbBulletStyle]->setFocus();
