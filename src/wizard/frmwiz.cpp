@@ -178,9 +178,18 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
 
 bool frmWiz::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::LayoutRequest && !fitting
-        && std::find(picContainer.begin(), picContainer.end(), watched) != picContainer.end())
-        fitToText(panel(WizardPage::Welcome)->size());
+    // The panels ask together (all of them once at the start): one fit answers them all.
+    if (event->type() == QEvent::LayoutRequest && !fitting && !fitPending
+        && std::find(picContainer.begin(), picContainer.end(), watched) != picContainer.end()) {
+        fitPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                fitPending = false;
+                fitToText(panel(WizardPage::Welcome)->size());
+            },
+            Qt::QueuedConnection);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

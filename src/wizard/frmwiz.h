@@ -129,6 +129,7 @@ private:
     QLabel* side = nullptr;
     QPushButton* escapeButton = nullptr;
     bool fitting = false;
+    bool fitPending = false;
     QPointer<frmEdit> editWindow;
     TextBoxEvents* boxEvents = nullptr;
     // The answers of a new page, to tell whether the user has made any.
