@@ -367,7 +367,10 @@ bool frmWiz::openPage(const QString& fileName, LoadedPage page)
                             MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return false;
     }
-    const QFileInfo file(fileName);
+    // Made absolute as a string: QFileInfo makes a relative name absolute through the system's encoding, which
+    // would replace the bytes of a name that are not UTF-8.
+    const QFileInfo file(
+        QDir::cleanPath(QDir::isRelativePath(fileName) ? QDir::currentPath() + u'/' + fileName : fileName));
     clearAnswers();
     for (WizardPageBase* each : pages)
         each->restore(page.spec, file.absolutePath());

@@ -253,6 +253,7 @@ xdotool key alt+n
 ended "No to another page after saving the page named in Latin-1"
 cmp -s "$work/garden.made" "$pages/$latin" || fail "the page named in Latin-1, opened and saved, is not the file it was"
 rm "$pages/$latin"
+ls -A "$pages" | grep -q "^caf" && fail "the page named in Latin-1 was also written under another name: $(ls -A "$pages" | cat -v)"
 
 # --- Fifth run: a file that is no page of ours is named in a message, and the wizard starts empty.
 startWizard notes.txt

@@ -108,12 +108,15 @@ private slots:
         QTest::addColumn<int>("layout");
         QTest::addColumn<bool>("pictureBeside");  // the page image is in the page's folder when it is opened
         QTest::addColumn<QByteArray>("fileName"); // as the system holds it
+        QTest::addColumn<bool>("fromItsFolder");  // opened by its name alone, as from a shell in its folder
         for (int layout = 1; layout <= 5; ++layout) {
-            QTest::addRow("layout %d", layout) << layout << true << QByteArray("page.htm");
+            QTest::addRow("layout %d", layout) << layout << true << QByteArray("page.htm") << false;
             if (answersFor(LayoutStyle(layout)).pageImage)
-                QTest::addRow("layout %d, its picture gone", layout) << layout << false << QByteArray("page.htm");
+                QTest::addRow("layout %d, its picture gone", layout)
+                    << layout << false << QByteArray("page.htm") << false;
         }
-        QTest::newRow("a name that is not UTF-8") << 4 << true << QByteArray("caf\xE9.htm");
+        QTest::newRow("a name that is not UTF-8") << 4 << true << QByteArray("caf\xE9.htm") << false;
+        QTest::newRow("a name that is not UTF-8, from its folder") << 4 << true << QByteArray("caf\xE9.htm") << true;
     }
 
     void reopenedAsMade()
@@ -121,6 +124,7 @@ private slots:
         QFETCH(int, layout);
         QFETCH(bool, pictureBeside);
         QFETCH(QByteArray, fileName);
+        QFETCH(bool, fromItsFolder);
         const Answers answers = answersFor(LayoutStyle(layout));
         QTemporaryDir folder;
         // As the command line hands it over.
@@ -159,14 +163,14 @@ private slots:
         if (!pictureBeside)
             QVERIFY(QFile::remove(folder.filePath(QStringLiteral("photo.jpg"))));
 
-        QDir::setCurrent(QDir::tempPath());
+        QDir::setCurrent(fromItsFolder ? folder.path() : QDir::tempPath());
         FinishFixture f;
         // Without the picture there is no preview and no path, as before any picture was chosen.
         if (!pictureBeside)
             made.last() = shownAnswers(*f.wiz).last();
         // Another day: the page keeps the date it was made on.
         f.wiz->finishPage().setCalendar([] { return QDate(2030, 1, 1); }, english());
-        QVERIFY(f.wiz->openPage(path));
+        QVERIFY(f.wiz->openPage(fromItsFolder ? name : path));
         QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
         // The background image too is looked for beside the page, where the page refers to it.
