@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displayguard.h"
 #include "app/helplocation.h"
+#include "files/filename.h"
 #include "platform/qtplatform.h"
 #include "wizard/frmwiz.h"
 
@@ -13,9 +14,10 @@
 int main(int argc, char* argv[])
 {
     // Read before the application exists, so that --help and --version need no screen.
+    // Each argument as its bytes, so that a page's name that is not UTF-8 still names its file.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << larkspan::fileNameFromBytes(argv[i]);
     const larkspan::CommandLineOutcome outcome = larkspan::readCommandLine(arguments);
     if (outcome.exitCode) {
         std::fputs(outcome.output.toLocal8Bit().constData(), stdout);

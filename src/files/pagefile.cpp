@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/pagefile.h"
 
+#include "files/filename.h"
+
 #include "page/asciitext.h"
 #include "page/pagereader.h"
 
@@ -8,13 +10,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
+
+#include <fcntl.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include <array>
@@ -30,7 +34,7 @@ namespace {
 QString unsuitableTarget(const QString& name)
 {
     struct stat status {};
-    if (::stat(QFile::encodeName(name).constData(), &status) != 0 || S_ISREG(status.st_mode))
+    if (::stat(fileNameBytes(name).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return {};
     const char* kind = S_ISDIR(status.st_mode)               ? QT_TRANSLATE_NOOP("SavePageFile", "a folder")
         : S_ISFIFO(status.st_mode)                           ? QT_TRANSLATE_NOOP("SavePageFile", "a named pipe")
@@ -45,41 +49,61 @@ QString unsuitableTarget(const QString& name)
 
 // QSaveFile writes beside the file under the file's name with ".XXXXXX" added, which the file system refuses for
 // a name within seven bytes of NAME_MAX ("Unknown error" on saving over a name of 249 to 255 bytes).
-// A symbolic link is looked through, as QSaveFile writes beside the file it names.
+// A symbolic link is looked through, as QSaveFile writes beside the file it names. A name with bytes that are not
+// UTF-8 is saved the same way too, as QSaveFile would write to the name with those bytes replaced.
 bool needsShortTemporaryName(const QString& name)
 {
+    if (fileNameBytes(name) != QFile::encodeName(name))
+        return true;
     const QFileInfo info(name);
     const QString target = info.isSymLink() ? QFileInfo(info.canonicalFilePath()).fileName() : info.fileName();
     return QFile::encodeName(target).size() + 7 > NAME_MAX;
 }
 
 // Saves as QSaveFile does, the whole file or nothing, for such a name: written under a short temporary name in the
-// same folder, flushed to the disk, given the mode the file has (or a new file's), then renamed over the name.
+// same folder, flushed to the disk, given the mode the file has (or a new file's), then renamed over the name. All
+// of it goes by the name's bytes.
 Outcome saveThroughShortName(const QString& name, std::string_view bytes)
 {
-    const QFileInfo info(name);
+    QByteArray target = fileNameBytes(name);
     // A symbolic link keeps pointing at the file, which is replaced, as QSaveFile does it.
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QString folder = QFileInfo(target).absolutePath();
-    QTemporaryFile file(folder + QStringLiteral("/.larkspan-XXXXXX"));
-    if (!file.open())
-        return {false, file.errorString()};
     struct stat status {};
+    if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        if (char* resolved = ::realpath(target.constData(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary = (slash < 0 ? QByteArray(".") : target.left(slash)) + "/.larkspan-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return {false, QString::fromLocal8Bit(std::strerror(errno))};
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &status) == 0 ? status.st_mode & 07777
-                                                                                    : 0666 & ~mask;
-    for (std::string_view rest = bytes; !rest.empty();) {
-        const qint64 written = file.write(rest.data(), qint64(rest.size()));
-        if (written <= 0)
-            return {false, file.errorString()};
-        rest.remove_prefix(std::size_t(written));
+    const mode_t mode = ::stat(target.constData(), &status) == 0 ? status.st_mode & 07777 : 0666 & ~mask;
+    bool written = true;
+    for (std::string_view rest = bytes; written && !rest.empty();) {
+        const ssize_t count = ::write(fd, rest.data(), rest.size());
+        if (count > 0)
+            rest.remove_prefix(std::size_t(count));
+        else
+            written = count < 0 && errno == EINTR;
     }
-    if (!file.flush() || ::fsync(file.handle()) != 0 || ::fchmod(file.handle(), mode) != 0)
-        return {false, QString::fromLocal8Bit(std::strerror(errno))};
-    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
-        return {false, QString::fromLocal8Bit(std::strerror(errno))};
-    file.setAutoRemove(false);
+    bool saved = written && ::fsync(fd) == 0 && ::fchmod(fd, mode) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && saved) {
+        saved = false;
+        error = errno;
+    }
+    if (saved && ::rename(temporary.constData(), target.constData()) != 0) {
+        saved = false;
+        error = errno;
+    }
+    if (!saved) {
+        ::unlink(temporary.constData());
+        return {false, QString::fromLocal8Bit(std::strerror(error))};
+    }
     return {};
 }
 
@@ -191,12 +215,9 @@ LoadedPage LoadPageFile(const QString& fileName)
     const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     LoadedPage page;
     struct stat status {};
-    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
-        // A name that is not UTF-8 comes to the program with its odd bytes replaced, and names no file.
-        const bool lostBytes = errno == ENOENT && fileName.contains(QChar::ReplacementCharacter);
-        page.outcome = Outcome::failure(
-            lostBytes ? tr("Its name is not UTF-8; rename the file with UTF-8 characters to open it.")
-                      : missingReason(errno));
+    const QByteArray name = fileNameBytes(fileName);
+    if (::stat(name.constData(), &status) != 0) {
+        page.outcome = Outcome::failure(missingReason(errno));
         return page;
     }
     if (!S_ISREG(status.st_mode)) {
@@ -209,9 +230,14 @@ LoadedPage LoadPageFile(const QString& fileName)
         return page;
     }
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(file.errorString()));
+    // Opened by the name's bytes, which need not be UTF-8.
+    QFile file;
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const QString reason = fd < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+        if (fd >= 0)
+            ::close(fd);
+        page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(reason));
         return page;
     }
     // Read to the end, whatever the size said: a file may grow while it is read.

@@ -4,6 +4,7 @@
 #include "colours/colourpage.h"
 #include "page/pagewriter.h"
 #include "source_browser/frmedit.h"
+#include "files/filename.h"
 #include "files/pagefile.h"
 #include "files/picturecopy.h"
 #include "images/imagepage.h"
@@ -205,7 +206,9 @@ void FinishPage::previewInBrowser()
         if (preview) {
             const QDir folder(preview->path());
             const QFileInfo opened(openedFile);
-            pageFile = folder.filePath(openedFile.isEmpty() ? QStringLiteral("Untitled.htm") : opened.fileName());
+            // Under a name that is UTF-8, which an address for the browser can hold.
+            pageFile = folder.filePath(openedFile.isEmpty() ? QStringLiteral("Untitled.htm")
+                                                            : fileNameForDisplay(opened.fileName()));
             const Outcome saved = SavePageFile(pageFile, wiz.sourceBrowser().pageDocument());
             if (!saved)
                 failure = saved.reason;
@@ -331,7 +334,7 @@ void FinishPage::finish()
         QDir::setCurrent(previousFolder);
         wiz.platform.messageBox(&wiz,
                                 tr("Your web page could not be saved as\r\n%1\r\n\r\n%2")
-                                    .arg(QDir::toNativeSeparators(chosen->fullPath), saved.reason),
+                                    .arg(QDir::toNativeSeparators(fileNameForDisplay(chosen->fullPath)), saved.reason),
                                 MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return;
     }

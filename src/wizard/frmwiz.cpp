@@ -5,7 +5,9 @@
 #include "images/imagepage.h"
 #include "platform/windowaccessibility.h"
 #include "source_browser/frmedit.h"
+#include "files/filename.h"
 #include "files/pagefile.h"
+#include "page/pagereader.h"
 #include "ui/artwork.h"
 #include "ui/guardedboxes.h"
 #include "ui/keyboard.h"
@@ -394,20 +396,25 @@ void frmWiz::clearAnswers()
 
 bool frmWiz::openPage(const QString& fileName)
 {
-    LoadedPage page = LoadPageFile(fileName);
-    if (page.outcome
-        && (page.spec.bulletItems.size() > std::size_t(entrylist::Capacity)
-            || page.spec.links.size() > std::size_t(entrylist::Capacity)))
-        page.outcome = Outcome::failure(
-            tr("It holds more than %1 bullet items or links, more than a list can hold.").arg(entrylist::Capacity));
+    return openPage(fileName, LoadPageFile(fileName));
+}
+
+// The reader refuses a page with more entries than a list holds, so every page it gives fits the lists.
+static_assert(kListLimit == std::size_t(entrylist::Capacity));
+
+bool frmWiz::openPage(const QString& fileName, LoadedPage page)
+{
     if (!page.outcome) {
-        platform.messageBox(
-            this,
-            tr("The page %1 cannot be opened.\r\n\r\n%2").arg(QDir::toNativeSeparators(fileName), page.outcome.reason),
-            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
+        platform.messageBox(this,
+                            tr("The page %1 cannot be opened.\r\n\r\n%2")
+                                .arg(QDir::toNativeSeparators(fileNameForDisplay(fileName)), page.outcome.reason),
+                            MessageButtons::Ok, MessageIcon::Critical, tr("Larkspan"));
         return false;
     }
-    const QFileInfo file(fileName);
+    // Made absolute as a string: QFileInfo makes a relative name absolute through the system's encoding, which
+    // would replace the bytes of a name that are not UTF-8.
+    const QFileInfo file(
+        QDir::cleanPath(QDir::isRelativePath(fileName) ? QDir::currentPath() + u'/' + fileName : fileName));
     clearAnswers();
     for (WizardPageBase* each : pages)
         each->restore(page.spec, file.absolutePath());

@@ -23,6 +23,7 @@ class FinishPage;
 class ImagePage;
 class LayoutPage;
 class LinksPage;
+struct LoadedPage;
 class TextPage;
 class TextBoxEvents;
 class WelcomePage;
@@ -69,6 +70,8 @@ public:
     // Reads a page saved earlier and sets every page to its answers, as if the user had made them. A file that is
     // no page to read gets a message naming it and the reason, and every answer stays as it was.
     bool openPage(const QString& fileName);
+    // The same for a page already read from that file.
+    bool openPage(const QString& fileName, LoadedPage page);
     // True when the pages hold other answers than at the first start.
     bool hasAnswers() const;
 

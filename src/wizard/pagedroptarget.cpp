@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizard/pagedroptarget.h"
 
+#include "files/filename.h"
 #include "files/pagefile.h"
 #include "wizard/frmwiz.h"
 
@@ -10,6 +11,8 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+
+#include <utility>
 
 namespace larkspan {
 
@@ -47,24 +50,32 @@ QString PageDropTarget::droppedPage(const QMimeData* data) const
     if (wiz.CurrentPage() != int(WizardPage::Welcome) || !data || !data->hasUrls())
         return {};
     const QList<QUrl> urls = data->urls();
-    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QUrl& url = urls.first();
+    if (!url.host().isEmpty())
+        return url.toLocalFile();
+    // The address carries the name's bytes percent-encoded; toLocalFile would replace those that are not UTF-8.
+    return fileNameFromBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 void PageDropTarget::openDroppedPage(const QString& fileName)
 {
     if (wiz.CurrentPage() != int(WizardPage::Welcome))
         return;
-    // The file is read first: one that is no page is refused at once (by openPage, which reads it again), and only
-    // a page that opens can replace the answers, on a question whose default keeps them.
-    if (wiz.hasAnswers() && LoadPageFile(fileName).outcome) {
+    // The file is read first: one that is no page is refused at once, and only a page that opens can replace the
+    // answers, on a question whose default keeps them.
+    LoadedPage page = LoadPageFile(fileName);
+    if (page.outcome && wiz.hasAnswers()) {
         const MessageResult answer = wiz.platform.messageBox(
             &wiz,
-            tr("Replace the answers you have made with those of the page %1?").arg(QDir::toNativeSeparators(fileName)),
+            tr("Replace the answers you have made with those of the page %1?")
+                .arg(QDir::toNativeSeparators(fileNameForDisplay(fileName))),
             MessageButtons::YesNoDefaultNo, MessageIcon::None, tr("Larkspan"));
         if (answer != MessageResult::Yes)
             return;
     }
-    wiz.openPage(fileName);
+    wiz.openPage(fileName, std::move(page));
 }
 
 } // namespace larkspan

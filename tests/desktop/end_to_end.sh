@@ -8,10 +8,10 @@
 # First run: every page answered, the overwrite question refused once and then accepted, "No" to another page.
 # Second run: "Yes" to another page, which must bring the wizard back exactly as it started. Third run: the save
 # dialog cancelled, which must save nothing and keep the wizard on the Finish page. Fourth run: the first page
-# opened from the command line and saved over itself, the same bytes. Fifth: a text file refused with a message.
-# Then three pages whose PNG and WebP pictures come from another folder than the one the page is saved to: Yes to
-# copying them (the copies equal, and Chromium shows them on the saved page), No (the folder holds the page alone),
-# and Yes over a different file of the same name (left as it was).
+# opened from the command line and saved over itself, the same bytes, also under a name that is not UTF-8. Fifth:
+# a text file refused with a message. Then three pages whose PNG and WebP pictures come from another folder than the
+# one the page is saved to: Yes to copying them (the copies equal, and Chromium shows them on the saved page), No
+# (the folder holds the page alone), and Yes over a different file of the same name (left as it was).
 set -uo pipefail
 
 binary=${1:?usage: end_to_end.sh <larkspan binary> <expected_page tool>}
@@ -234,6 +234,26 @@ focused 'Larkspan'
 xdotool key alt+n
 ended "No to another page after saving the opened page"
 cmp -s "$work/garden.made" "$pages/garden.htm" || fail "garden.htm opened and saved again is not the file it was"
+
+# The same page under a name whose bytes are not UTF-8 (e-acute in Latin-1), opened and saved over itself: the same
+# file, nothing written under another name. Qt's dialog does not see such a file, so it asks nothing.
+latin=$(printf 'caf\xe9.htm')
+cp "$work/garden.made" "$pages/$latin"
+startWizard "$latin"
+[ "$(title)" = 'Larkspan 1.1' ] || fail "the page named in Latin-1 shows \"$(title)\", not the Welcome page"
+xdotool key alt+s
+step "Start with the page named in Latin-1 opened"
+nextToFinish
+xdotool key alt+f
+focused 'Save your web page'
+xdotool key Return
+step "the Latin-1 name in the dialog"
+focused 'Larkspan'
+xdotool key alt+n
+ended "No to another page after saving the page named in Latin-1"
+cmp -s "$work/garden.made" "$pages/$latin" || fail "the page named in Latin-1, opened and saved, is not the file it was"
+rm "$pages/$latin"
+ls -A "$pages" | grep -q "^caf" && fail "the page named in Latin-1 was also written under another name: $(ls -A "$pages" | cat -v)"
 
 # --- Fifth run: a file that is no page of ours is named in a message, and the wizard starts empty.
 startWizard notes.txt

@@ -4,6 +4,7 @@
 #include "wizardanswers.h"
 
 #include "colours/colourpage.h"
+#include "files/filename.h"
 #include "colours/colourpreview.h"
 #include "images/imagepage.h"
 
@@ -15,12 +16,18 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "page/pagereader.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
 
 using namespace larkspan;
 
@@ -66,10 +73,19 @@ QStringList shownAnswers(const frmWiz& wiz)
     return lines;
 }
 
-void dropOn(frmWiz& wiz, const QString& path)
+// A file read by its name's bytes, which need not be UTF-8.
+QByteArray readBytes(const QByteArray& path)
+{
+    std::ifstream file(path.constData(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    return file ? QByteArray::fromStdString(bytes) : QByteArray("(unreadable)");
+}
+
+// A file dropped as a file manager offers it: the name's bytes percent-encoded in the address.
+void dropOn(frmWiz& wiz, const QByteArray& path)
 {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setUrls({QUrl::fromEncoded("file://" + path.toPercentEncoding("/"))});
     QDragEnterEvent enter(QPoint(300, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&wiz, &enter);
     if (!enter.isAccepted())
@@ -90,21 +106,33 @@ private slots:
     void reopenedAsMade_data()
     {
         QTest::addColumn<int>("layout");
-        QTest::addColumn<bool>("pictureBeside"); // the page image is in the page's folder when it is opened
+        QTest::addColumn<bool>("pictureBeside");  // the page image is in the page's folder when it is opened
+        QTest::addColumn<QByteArray>("fileName"); // as the system holds it
+        QTest::addColumn<bool>("fromItsFolder");  // opened by its name alone, as from a shell in its folder
         for (int layout = 1; layout <= 5; ++layout) {
-            QTest::addRow("layout %d", layout) << layout << true;
+            QTest::addRow("layout %d", layout) << layout << true << QByteArray("page.htm") << false;
             if (answersFor(LayoutStyle(layout)).pageImage)
-                QTest::addRow("layout %d, its picture gone", layout) << layout << false;
+                QTest::addRow("layout %d, its picture gone", layout)
+                    << layout << false << QByteArray("page.htm") << false;
         }
+        QTest::newRow("a name that is not UTF-8") << 4 << true << QByteArray("caf\xE9.htm") << false;
+        QTest::newRow("a name that is not UTF-8, from its folder") << 4 << true << QByteArray("caf\xE9.htm") << true;
     }
 
     void reopenedAsMade()
     {
         QFETCH(int, layout);
         QFETCH(bool, pictureBeside);
+        QFETCH(QByteArray, fileName);
+        QFETCH(bool, fromItsFolder);
         const Answers answers = answersFor(LayoutStyle(layout));
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("page.htm"));
+        // As the command line hands it over.
+        const QByteArray pathBytes = QFile::encodeName(folder.path()) + '/' + fileName;
+        const QString path = fileNameFromBytes(pathBytes);
+        const QString name = fileNameFromBytes(fileName);
+        // QTemporaryDir removes only names that are UTF-8.
+        const auto removePage = qScopeGuard([&] { ::unlink(pathBytes.constData()); });
 
         // Answers that write the same page read back as one of them: without a picture the two Basic image layouts
         // as Image Left, custom colours with none ticked as the default ones.
@@ -127,22 +155,22 @@ private slots:
             QVERIFY(fillWizard(f, answers, folder.path()));
             if (made.isEmpty())
                 made = shownAnswers(*f.wiz);
-            f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+            f.platform.saveAnswers.push_back(saveAs(folder.path(), name));
             f.forward();
         }
-        const QByteArray saved = readAll(path);
+        const QByteArray saved = readBytes(pathBytes);
         QCOMPARE(visible(saved), visible(pageFileOf(documentFor(answers))));
         if (!pictureBeside)
             QVERIFY(QFile::remove(folder.filePath(QStringLiteral("photo.jpg"))));
 
-        QDir::setCurrent(QDir::tempPath());
+        QDir::setCurrent(fromItsFolder ? folder.path() : QDir::tempPath());
         FinishFixture f;
         // Without the picture there is no preview and no path, as before any picture was chosen.
         if (!pictureBeside)
             made.last() = shownAnswers(*f.wiz).last();
         // Another day: the page keeps the date it was made on.
         f.wiz->finishPage().setCalendar([] { return QDate(2030, 1, 1); }, english());
-        QVERIFY(f.wiz->openPage(path));
+        QVERIFY(f.wiz->openPage(fromItsFolder ? name : path));
         QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
         // The background image too is looked for beside the page, where the page refers to it.
@@ -181,13 +209,13 @@ private slots:
                  }));
 
         // Saved over itself by default, and the same file again.
-        QFile::remove(path);
-        f.platform.saveAnswers.push_back(saveAs(folder.path(), QStringLiteral("page.htm")));
+        QCOMPARE(::unlink(pathBytes.constData()), 0);
+        f.platform.saveAnswers.push_back(saveAs(folder.path(), name));
         f.platform.messageAnswers.push_back(MessageResult::Yes);
         f.forward();
-        QCOMPARE(f.platform.fileRequests.back().initialName, QStringLiteral("page.htm"));
+        QCOMPARE(f.platform.fileRequests.back().initialName, name);
         QCOMPARE(f.platform.fileRequests.back().initialFolder, folder.path());
-        QCOMPARE(visible(readAll(path)), visible(saved));
+        QCOMPARE(visible(readBytes(pathBytes)), visible(saved));
 
         // Another page starts as new: "Untitled" in the current folder, today's date.
         f.platform.saveAnswers.push_back(std::nullopt);
@@ -342,6 +370,58 @@ private slots:
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
     }
 
+    // Every byte string survives the name and back; UTF-8 gives exactly what Qt makes of it.
+    void nameBytesRoundTrip_data()
+    {
+        QTest::addColumn<QByteArrayList>("names");
+        QByteArrayList shortNames;
+        for (int first = 0; first < 256; ++first) {
+            shortNames << QByteArray(1, char(first));
+            for (int second = 0; second < 256; ++second)
+                shortNames << QByteArray(1, char(first)) + char(second);
+        }
+        QTest::newRow("every name of one and two bytes") << shortNames;
+        // The bytes where UTF-8's rules change, in every order of up to four.
+        const QByteArray edges("\x00\x2F\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF",
+                               21);
+        QByteArrayList edgeNames;
+        for (const char a : edges)
+            for (const char b : edges)
+                for (const char c : edges) {
+                    const QByteArray three = QByteArray(1, a) + b + c;
+                    edgeNames << three;
+                    for (const char d : edges)
+                        edgeNames << three + d;
+                }
+        QTest::newRow("names of three and four bytes at UTF-8's edges") << edgeNames;
+        QRandomGenerator random(22);
+        QByteArrayList randomNames;
+        for (int i = 0; i < 100000; ++i) {
+            QByteArray name(random.bounded(1, 24), '\0');
+            for (char& byte : name)
+                // Mostly text, now and then a byte that may break it.
+                byte = random.bounded(4) == 0 ? char(random.bounded(256))
+                                              : "caf\xC3\xA9 \xE2\x82\xAC\xF0\x9F\x98\x80."[random.bounded(14)];
+            randomNames << name;
+        }
+        QTest::newRow("random names") << randomNames;
+    }
+
+    void nameBytesRoundTrip()
+    {
+        QFETCH(QByteArrayList, names);
+        for (const QByteArray& bytes : names) {
+            const QString name = fileNameFromBytes(bytes);
+            QCOMPARE(fileNameBytes(name), bytes);
+            if (bytes.isValidUtf8()) {
+                QCOMPARE(name, QFile::decodeName(bytes));
+                QCOMPARE(fileNameForDisplay(name), name);
+            } else {
+                QVERIFY(fileNameForDisplay(name) != name);
+            }
+        }
+    }
+
     void droppedPage_data()
     {
         QTest::addColumn<bool>("answersMade");
@@ -349,15 +429,22 @@ private slots:
         QTest::addColumn<MessageResult>("answer"); // to the question, when there is one
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("isPage");
+        QTest::addColumn<QByteArray>("fileName"); // as the system holds it
 
-        QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true << true;
+        const QByteArray plain("dropped.htm");
+        QTest::newRow("on a new page") << false << WizardPage::Welcome << MessageResult::No << true << true << plain;
         QTest::newRow("answers made, Yes replaces them")
-            << true << WizardPage::Welcome << MessageResult::Yes << true << true;
+            << true << WizardPage::Welcome << MessageResult::Yes << true << true << plain;
         QTest::newRow("answers made, No keeps them")
-            << true << WizardPage::Welcome << MessageResult::No << false << true;
-        QTest::newRow("not on the Welcome page") << false << WizardPage::Layout << MessageResult::Yes << false << true;
+            << true << WizardPage::Welcome << MessageResult::No << false << true << plain;
+        QTest::newRow("not on the Welcome page")
+            << false << WizardPage::Layout << MessageResult::Yes << false << true << plain;
         QTest::newRow("answers made, no page: refused at once, no question")
-            << true << WizardPage::Welcome << MessageResult::Yes << false << false;
+            << true << WizardPage::Welcome << MessageResult::Yes << false << false << plain;
+        QTest::newRow("a name that is not UTF-8, answers made, Yes replaces them")
+            << true << WizardPage::Welcome << MessageResult::Yes << true << true << QByteArray("caf\xE9.htm");
+        QTest::newRow("a name that is not UTF-8, no page")
+            << false << WizardPage::Welcome << MessageResult::Yes << false << false << QByteArray("caf\xE9.htm");
     }
 
     void droppedPage()
@@ -367,11 +454,19 @@ private slots:
         QFETCH(MessageResult, answer);
         QFETCH(bool, opens);
         QFETCH(bool, isPage);
+        QFETCH(QByteArray, fileName);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("dropped.htm"));
-        QVERIFY(writeAll(path,
-                         isPage ? pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))
-                                : QByteArray("<HTML></HTML>\r\n")));
+        const QByteArray pathBytes = QFile::encodeName(folder.path()) + '/' + fileName;
+        // Messages show the bytes that are not UTF-8 as the replacement character.
+        const QString path = fileNameForDisplay(fileNameFromBytes(pathBytes));
+        const auto removePage = qScopeGuard([&] { ::unlink(pathBytes.constData()); });
+        {
+            std::ofstream file(pathBytes.constData(), std::ios::binary);
+            file << (isPage ? pageFileOf(documentFor(answersFor(LayoutStyle::TableImageLeft)))
+                            : QByteArray("<HTML></HTML>\r\n"))
+                        .toStdString();
+            QVERIFY(file.flush());
+        }
 
         FinishFixture f;
         if (answersMade || page != WizardPage::Welcome)
@@ -381,11 +476,11 @@ private slots:
             f.backward();
         }
         f.platform.messageAnswers.push_back(answer);
-        dropOn(*f.wiz, path);
+        dropOn(*f.wiz, pathBytes);
 
         QCOMPARE(f.platform.count(PlatformCall::MessageBox), answersMade || !isPage ? 1 : 0);
-        if (answersMade)
-            QVERIFY(f.platform.messages()[0].contains(path));
+        if (answersMade || !isPage)
+            QVERIFY2(f.platform.messages()[0].contains(path), qPrintable(f.platform.messages()[0]));
         if (answersMade && isPage)
             QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args[1], QStringLiteral("yesno, default no"));
         if (!isPage)
