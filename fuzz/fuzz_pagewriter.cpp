@@ -130,8 +130,26 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
         + NL + NL + "</BODY>" + NL + "</HTML>";
     FUZZ_CHECK(document.ends_with(end));
 
-    const std::string background = spec.backgroundImage.empty() ? std::string()
-                                                                : " BACKGROUND=\"" + spec.backgroundImage + "\"";
+    // A picture's name stands in its address with "%", "#", "?" and '"' written as %-escapes.
+    const auto address = [](const std::string& name) {
+        std::string escaped;
+        for (const char c : name) {
+            if (c == '%')
+                escaped += "%25";
+            else if (c == '#')
+                escaped += "%23";
+            else if (c == '?')
+                escaped += "%3F";
+            else if (c == '"')
+                escaped += "%22";
+            else
+                escaped += c;
+        }
+        return escaped;
+    };
+    const std::string background = spec.backgroundImage.empty()
+        ? std::string()
+        : " BACKGROUND=\"" + address(spec.backgroundImage) + "\"";
     FUZZ_CHECK(contains(document,
                         "</HEAD>" + NL + NL + "<BODY" + background + spec.bgColorAttr + spec.textColorAttr
                             + spec.linkColorAttr + spec.visitedLinkColorAttr + spec.activeLinkColorAttr + ">" + NL));
@@ -146,7 +164,7 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
 
     if (placesImage && !spec.pageImage.empty()) {
         FUZZ_CHECK(contains(document,
-                            "<IMG SRC=\"" + spec.pageImage + "\" BORDER=0 HEIGHT=" + spec.imageHeight
+                            "<IMG SRC=\"" + address(spec.pageImage) + "\" BORDER=0 HEIGHT=" + spec.imageHeight
                                 + " WIDTH=" + spec.imageWidth + " ALT=\"Image\""));
     }
 

@@ -69,10 +69,11 @@ step() {
     kill -0 "$wizard" 2>/dev/null || fail "the wizard ended after: $1"
 }
 
-# The id of the first window whose whole title matches, waited for up to five seconds.
+# The id of the first window whose whole title matches, waited for up to fifteen seconds, as a busy machine or a
+# sanitized build may need.
 window() {
     local id=''
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
