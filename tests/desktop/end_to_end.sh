@@ -297,6 +297,11 @@ pageWithPictures() {
     done
     xdotool key alt+f
     chooseFile 'Save your web page' "$1/page"
+    # The page is written before the question comes; a sanitized build on a busy machine may take a while.
+    for _ in $(seq 150); do
+        [ -f "$1/page.htm" ] && break
+        sleep 0.1
+    done
     [ -f "$1/page.htm" ] || fail "the page was not saved before the question"
     focused 'Larkspan'
 }

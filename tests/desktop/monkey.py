@@ -74,7 +74,7 @@ class Monkey:
         self.log.flush()
         self.wizard = subprocess.Popen([self.binary], cwd=os.path.join(self.scratch, "pages"), env=env,
                                        stdout=self.log, stderr=subprocess.STDOUT)
-        deadline = time.monotonic() + 10
+        deadline = time.monotonic() + 30
         while time.monotonic() < deadline:
             if self.main():
                 return
