@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filename.h"
 
+#include "page/asciitext.h"
+
 #include <QFile>
 
 namespace larkspan {
@@ -18,49 +20,19 @@ bool isEscape(const QString& name, qsizetype i)
     return c >= FirstEscape && c <= LastEscape && (i == 0 || !name[i - 1].isHighSurrogate());
 }
 
-// The length of the valid UTF-8 sequence at the start of bytes, or 0: the lead byte's length, each continuation
-// byte in 80..BF, and no overlong form, surrogate or code point over U+10FFFF (the second byte's narrower ranges).
-qsizetype validSequence(QByteArrayView bytes)
-{
-    const auto at = [&](qsizetype i) { return quint8(bytes[i]); };
-    const quint8 lead = at(0);
-    qsizetype length = 0;
-    quint8 low = 0x80;
-    quint8 high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else
-        return 0;
-    if (bytes.size() < length || at(1) < low || at(1) > high)
-        return 0;
-    for (qsizetype i = 2; i < length; ++i)
-        if (at(i) < 0x80 || at(i) > 0xBF)
-            return 0;
-    return length;
-}
-
 } // namespace
 
 QString fileNameFromBytes(QByteArrayView bytes)
 {
     if (bytes.isValidUtf8())
         return QFile::decodeName(bytes.toByteArray());
+    const std::string_view view(bytes.data(), std::size_t(bytes.size()));
     QString name;
     qsizetype runStart = 0;
     qsizetype i = 0;
     while (i < bytes.size()) {
-        if (const qsizetype length = validSequence(bytes.sliced(i))) {
-            i += length;
+        if (const std::size_t length = Utf8SequenceLength(view.substr(std::size_t(i)))) {
+            i += qsizetype(length);
             continue;
         }
         name += QFile::decodeName(bytes.sliced(runStart, i - runStart).toByteArray());

@@ -200,6 +200,17 @@ std::string DecodePageFile(std::string_view bytes)
     return out;
 }
 
+std::size_t Utf8SequenceLength(std::string_view bytes)
+{
+    if (bytes.empty())
+        return 0;
+    if (static_cast<unsigned char>(bytes[0]) < 0x80)
+        return 1;
+    // A sequence that is not well-formed decodes as the replacement character of length 1.
+    const std::size_t length = decodeOne(bytes).second;
+    return length > 1 ? length : 0;
+}
+
 std::string EncodeAsAscii(std::string_view utf8)
 {
     constexpr std::size_t LongestReference = 10;

@@ -12,6 +12,10 @@ namespace larkspan {
 // assume, so a page written this way shows as typed whatever charset its server announces.
 std::string EncodeAsAscii(std::string_view utf8);
 
+// The length of the well-formed UTF-8 sequence at the start of bytes (1 for ASCII), or 0 where none starts: a lead
+// byte without its continuation bytes, an overlong form, a surrogate or a code point above U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view bytes);
+
 // The page file's bytes back to UTF-8, undoing EncodeAsAscii exactly where it acted: a decimal reference in its own
 // spelling ("&#" digits ";", no leading zero) of a character above 127, "&#65533;" included, becomes that character.
 // Every other reference stays text as it stands, so that a "&#60;" or "&amp;" that the user typed keeps its meaning

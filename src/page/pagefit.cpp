@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/pagefit.h"
 
+#include "page/asciitext.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -62,7 +64,6 @@ int hexDigit(char c)
 
 bool IsWellFormedUtf8(std::string_view text)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     constexpr std::uint64_t highBits = 0x8080808080808080u;
     for (std::size_t i = 0; i < text.size();) {
         // A page is nearly all ASCII: eight bytes at a time until a byte above 127.
@@ -74,31 +75,9 @@ bool IsWellFormedUtf8(std::string_view text)
                 continue;
             }
         }
-        const unsigned char lead = byte(i);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF)
-            length = 2;
-        else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0)
             return false;
-        if (text.size() - i < length || byte(i + 1) < low || byte(i + 1) > high)
-            return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if ((byte(i + k) & 0xC0) != 0x80)
-                return false;
         i += length;
     }
     return true;

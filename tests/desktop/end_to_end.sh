@@ -50,15 +50,6 @@ nextToFinish() {
     [ "$(title)" = 'Larkspan 1.1- Final Step: Finish your page' ] || fail "Next by Next led to \"$(title)\", not Finish"
 }
 
-# Types into the focused file dialog's name box and takes it.
-chooseFile() {
-    focused "$1"
-    xdotool key ctrl+a
-    xdotool type --delay 10 "$2"
-    xdotool key Return
-    step "$2 in \"$1\""
-}
-
 # --- First run: everything answered.
 startWizard
 sleep 0.5
@@ -275,26 +266,7 @@ ended "Escape on the Layout page"
 # the folder given, up to the question that offers to copy the pictures.
 pageWithPictures() {
     startWizard
-    xdotool key alt+s
-    step "Start"
-    xdotool key Down
-    xdotool key alt+n
-    step "Basic Style, Next to the colours"
-    click 171 258
-    click 571 289
-    chooseFile 'Select an Image' "$work/pictures/tile.webp"
-    focusMain
-    xdotool key alt+n
-    step "Next to the image"
-    xdotool key alt+m
-    step "Include Image"
-    click 305 95
-    chooseFile 'Select an Image' "$work/pictures/shot.png"
-    focusMain
-    for _ in 1 2 3 4; do
-        xdotool key alt+n
-        step "Next"
-    done
+    answerWithPictures
     xdotool key alt+f
     chooseFile 'Save your web page' "$1/page"
     # The page is written before the question comes; a sanitized build on a busy machine may take a while.

@@ -42,40 +42,6 @@ x-scheme-handler/http=standin-browser.desktop
 x-scheme-handler/https=standin-browser.desktop
 LIST
 
-# Types into the focused file dialog's name box and takes it.
-chooseFile() {
-    focused "$1"
-    xdotool key ctrl+a
-    xdotool type --delay 10 "$2"
-    xdotool key Return
-    step "$2 in \"$1\""
-}
-
-# Both pictures from $work/pictures, then on to the Finish page.
-answerWithPictures() {
-    xdotool key alt+s
-    step "Start"
-    xdotool key Down
-    xdotool key alt+n
-    step "Basic Style, Next to the colours"
-    click 171 258
-    click 571 289
-    chooseFile 'Select an Image' "$work/pictures/tile.webp"
-    focusMain
-    xdotool key alt+n
-    step "Next to the image"
-    xdotool key alt+m
-    step "Include Image"
-    # Browse, reached by the keyboard: it follows the box, which follows the ticked check box.
-    xdotool key Tab Tab space
-    chooseFile 'Select an Image' "$work/pictures/shot.png"
-    focusMain
-    for _ in 1 2 3 4; do
-        xdotool key alt+n
-        step "Next"
-    done
-}
-
 # --- First run: the stand-in is the desktop's web browser.
 wizardEnv=(XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime")
 mkdir -m 0700 "$work/runtime"

@@ -101,6 +101,41 @@ gone() {
 }
 
 focusMain() { xdotool windowfocus --sync "$main"; }
+
+# Types into the focused file dialog's name box and takes it.
+chooseFile() {
+    focused "$1"
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$2"
+    xdotool key Return
+    step "$2 in \"$1\""
+}
+
+# A Basic Style page with the background picture tile.webp and the page picture shot.png from $work/pictures,
+# then on to the Finish page.
+answerWithPictures() {
+    xdotool key alt+s
+    step "Start"
+    xdotool key Down
+    xdotool key alt+n
+    step "Basic Style, Next to the colours"
+    click 171 258
+    click 571 289
+    chooseFile 'Select an Image' "$work/pictures/tile.webp"
+    focusMain
+    xdotool key alt+n
+    step "Next to the image"
+    xdotool key alt+m
+    step "Include Image"
+    # Browse, reached by the keyboard: it follows the box, which follows the ticked check box.
+    xdotool key Tab Tab space
+    chooseFile 'Select an Image' "$work/pictures/shot.png"
+    focusMain
+    for _ in 1 2 3 4; do
+        xdotool key alt+n
+        step "Next"
+    done
+}
 # Without --sync, which waits for a move that never comes when the pointer is already there.
 click() { xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"; }
 
