@@ -20,9 +20,10 @@ and links to other pages. It saves the page as one HTML 3.2 file.")
 # The libraries come from the binary. What it needs besides and a minimal system lacks: the fonts of the page text
 # and the source browser, a proportional font for the window (without one fontconfig falls back on Liberation
 # Mono for every label and button), Qt's Wayland platform for today's desktops, and Qt's reader of WebP pictures,
-# which Qt loads as a plug-in and so no library dependency names.
+# which Qt loads as a plug-in and so no library dependency names, and Qt's own translations of its dialogs' words.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, qt6-wayland, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, fonts-dejavu-core, qt6-wayland, qt6-image-formats-plugins, qt6-translations-l10n")
 
 # Debian keeps manual pages and the changelog compressed; the plain install does not.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/debian-docs.cmake)

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/displayguard.h"
 #include "app/helplocation.h"
+#include "app/translations.h"
 #include "files/filename.h"
 #include "platform/qtplatform.h"
 #include "wizard/frmwiz.h"
@@ -18,8 +19,12 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << larkspan::fileNameFromBytes(argv[i]);
-    const larkspan::CommandLineOutcome outcome = larkspan::readCommandLine(arguments);
+    larkspan::CommandLineOutcome outcome = larkspan::readCommandLine(arguments);
     if (outcome.exitCode) {
+        // Read again in the desktop's language, which takes an application object but no screen.
+        QCoreApplication core(argc, argv);
+        larkspan::installTranslations();
+        outcome = larkspan::readCommandLine(arguments);
         std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
         std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
         return *outcome.exitCode;
@@ -28,13 +33,15 @@ int main(int argc, char* argv[])
     std::optional<larkspan::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
+    const QString language = larkspan::installTranslations();
     QApplication::setApplicationName(QStringLiteral("Larkspan"));
     QApplication::setApplicationVersion(QStringLiteral(LARKSPAN_VERSION));
     // The desktop finds the entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(LARKSPAN_APP_ID));
     larkspan::QtPlatform platform;
     larkspan::frmWiz window(
-        platform, larkspan::helpContentsFile(QApplication::applicationDirPath(), QStringLiteral(LARKSPAN_HELP_FILE)));
+        platform,
+        larkspan::helpContentsFile(QApplication::applicationDirPath(), QStringLiteral(LARKSPAN_HELP_FILE), language));
     window.show();
     // A page that cannot be opened is named in a message over the wizard, which then starts empty.
     if (!outcome.pageFile.isEmpty())

@@ -45,16 +45,16 @@ const QtOption* qtOption(const QString& argument, bool& valueAttached)
     return nullptr;
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The words of the usage and help texts.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 } // namespace
 
 CommandLineOutcome readCommandLine(const QStringList& arguments)
 {
-    const CommandLineOutcome usage{ExitUsage, {}, tr("Usage: larkspan [--help | --version | PAGE]\n"), {}};
+    const CommandLineOutcome usage{ExitUsage, {}, CommandLine::tr("Usage: larkspan [--help | --version | PAGE]\n"), {}};
     bool help = false;
     bool version = false;
     bool optionsEnded = false;
@@ -82,16 +82,16 @@ CommandLineOutcome readCommandLine(const QStringList& arguments)
 
     if (help) {
         return {0,
-                tr("Usage: larkspan [OPTION] [PAGE]\n"
-                   "Makes a web page step by step, without your having to know HTML.\n"
-                   "Without an option it opens the wizard; with PAGE, a page that Larkspan saved\n"
-                   "earlier, it opens the wizard with that page's answers on every step.\n"
-                   "\n"
-                   "  -h, --help     print this help and exit\n"
-                   "  -v, --version  print the version and exit\n"
-                   "\n"
-                   "Qt's standard options work as in every program made with Qt, among them\n"
-                   "-style STYLE, -stylesheet FILE, -reverse and -platform NAME.\n"),
+                CommandLine::tr("Usage: larkspan [OPTION] [PAGE]\n"
+                                "Makes a web page step by step, without your having to know HTML.\n"
+                                "Without an option it opens the wizard; with PAGE, a page that Larkspan saved\n"
+                                "earlier, it opens the wizard with that page's answers on every step.\n"
+                                "\n"
+                                "  -h, --help     print this help and exit\n"
+                                "  -v, --version  print the version and exit\n"
+                                "\n"
+                                "Qt's standard options work as in every program made with Qt, among them\n"
+                                "-style STYLE, -stylesheet FILE, -reverse and -platform NAME.\n"),
                 {},
                 {}};
     }

@@ -28,6 +28,14 @@ namespace larkspan {
 
 namespace {
 
+// The words of opening a page and of saving one.
+struct LoadPageFile {
+    Q_DECLARE_TR_FUNCTIONS(LoadPageFile)
+};
+struct SavePageFile {
+    Q_DECLARE_TR_FUNCTIONS(SavePageFile)
+};
+
 // Why an existing name cannot take the page: writing a pipe, a socket or a device would replace it with a regular
 // file (or, for a pipe, wait for a reader that never comes). Empty when the name is free or a regular file, also
 // through a symbolic link.
@@ -36,15 +44,20 @@ QString unsuitableTarget(const QString& name)
     struct stat status {};
     if (::stat(fileNameBytes(name).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return {};
-    const char* kind = S_ISDIR(status.st_mode)               ? QT_TRANSLATE_NOOP("SavePageFile", "a folder")
-        : S_ISFIFO(status.st_mode)                           ? QT_TRANSLATE_NOOP("SavePageFile", "a named pipe")
-        : S_ISSOCK(status.st_mode)                           ? QT_TRANSLATE_NOOP("SavePageFile", "a socket")
-        : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? QT_TRANSLATE_NOOP("SavePageFile", "a device")
-                                                             : QT_TRANSLATE_NOOP("SavePageFile", "something else");
-    return QCoreApplication::translate("SavePageFile",
-                                       "This name belongs to %1, not to a file; a web page can only "
-                                       "replace a regular file.")
-        .arg(QCoreApplication::translate("SavePageFile", kind));
+    if (S_ISDIR(status.st_mode))
+        return SavePageFile::tr("This name belongs to a folder, not to a file; a web page can only replace a regular "
+                                "file.");
+    if (S_ISFIFO(status.st_mode))
+        return SavePageFile::tr("This name belongs to a named pipe, not to a file; a web page can only replace a "
+                                "regular file.");
+    if (S_ISSOCK(status.st_mode))
+        return SavePageFile::tr("This name belongs to a socket, not to a file; a web page can only replace a regular "
+                                "file.");
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return SavePageFile::tr("This name belongs to a device, not to a file; a web page can only replace a regular "
+                                "file.");
+    return SavePageFile::tr("This name belongs to something else, not to a file; a web page can only replace a "
+                            "regular file.");
 }
 
 // QSaveFile writes beside the file under the file's name with ".XXXXXX" added, which the file system refuses for
@@ -110,35 +123,33 @@ Outcome saveThroughShortName(const QString& name, std::string_view bytes)
 // Why a name gives no file to read, from the system's error number.
 QString missingReason(int error)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     switch (error) {
-    case ENOENT: return tr("The file does not exist.");
-    case ELOOP: return tr("Its symbolic links lead round in a loop.");
-    case EACCES: return tr("You may not enter a folder on its path.");
-    case ENAMETOOLONG: return tr("Its name is too long for the system.");
-    case ENOTDIR: return tr("A part of its path is a file, not a folder.");
-    default: return tr("It cannot be found: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
+    case ENOENT: return LoadPageFile::tr("The file does not exist.");
+    case ELOOP: return LoadPageFile::tr("Its symbolic links lead round in a loop.");
+    case EACCES: return LoadPageFile::tr("You may not enter a folder on its path.");
+    case ENAMETOOLONG: return LoadPageFile::tr("Its name is too long for the system.");
+    case ENOTDIR: return LoadPageFile::tr("A part of its path is a file, not a folder.");
+    default: return LoadPageFile::tr("It cannot be found: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
 // The answer a refusal is about, as the user knows it from the wizard's pages.
 QString fieldName(PageField field)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     switch (field) {
-    case PageField::Title: return tr("title");
-    case PageField::Heading: return tr("heading");
-    case PageField::BackgroundColour: return tr("background colour");
-    case PageField::TextColour: return tr("text colour");
-    case PageField::LinkColour: return tr("link colour");
-    case PageField::VisitedLinkColour: return tr("visited link colour");
-    case PageField::ActiveLinkColour: return tr("active link colour");
-    case PageField::BackgroundImage: return tr("background picture's name");
-    case PageField::PageImage: return tr("page picture's name");
-    case PageField::PageText: return tr("page text");
-    case PageField::BulletItems: return tr("bullet list");
-    case PageField::Links: return tr("link list");
-    case PageField::AuthorEmail: return tr("e-mail address");
+    case PageField::Title: return LoadPageFile::tr("title");
+    case PageField::Heading: return LoadPageFile::tr("heading");
+    case PageField::BackgroundColour: return LoadPageFile::tr("background colour");
+    case PageField::TextColour: return LoadPageFile::tr("text colour");
+    case PageField::LinkColour: return LoadPageFile::tr("link colour");
+    case PageField::VisitedLinkColour: return LoadPageFile::tr("visited link colour");
+    case PageField::ActiveLinkColour: return LoadPageFile::tr("active link colour");
+    case PageField::BackgroundImage: return LoadPageFile::tr("background picture's name");
+    case PageField::PageImage: return LoadPageFile::tr("page picture's name");
+    case PageField::PageText: return LoadPageFile::tr("page text");
+    case PageField::BulletItems: return LoadPageFile::tr("bullet list");
+    case PageField::Links: return LoadPageFile::tr("link list");
+    case PageField::AuthorEmail: return LoadPageFile::tr("e-mail address");
     }
     return {};
 }
@@ -146,31 +157,36 @@ QString fieldName(PageField field)
 // One sentence for a page whose answers the wizard's boxes cannot hold as they are.
 QString refusalText(const Refusal& refusal)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     const QString field = fieldName(refusal.field);
     switch (refusal.unfit) {
     case Unfit::None: break;
     case Unfit::TooLong:
         if (refusal.field == PageField::PageText)
-            return tr("Its page text is %1 bytes long; the Text step holds at most %2 bytes.")
+            return LoadPageFile::tr("Its page text is %1 bytes long; the Text step holds at most %2 bytes.")
                 .arg(refusal.count)
                 .arg(refusal.limit);
         //: %1 is a field such as "title"
-        return tr("Its %1 is %2 characters long; its box holds at most %3.")
+        return LoadPageFile::tr("Its %1 is %2 characters long; its box holds at most %3.")
             .arg(field)
             .arg(refusal.count)
             .arg(refusal.limit);
     case Unfit::LineBreak:
         if (refusal.field == PageField::PageText)
-            return tr("Its page text holds a line break that the text box would change: a CR without LF, or a "
-                      "Unicode line or paragraph separator.");
-        return tr("Its %1 holds a line break, which its one-line box cannot hold.").arg(field);
+            return LoadPageFile::tr(
+                "Its page text holds a line break that the text box would change: a CR without LF, or a "
+                "Unicode line or paragraph separator.");
+        return LoadPageFile::tr("Its %1 holds a line break, which its one-line box cannot hold.").arg(field);
     case Unfit::TooMany:
-        return tr("Its %1 has %2 entries; the list holds at most %3.").arg(field).arg(refusal.count).arg(refusal.limit);
+        return LoadPageFile::tr("Its %1 has %2 entries; the list holds at most %3.")
+            .arg(field)
+            .arg(refusal.count)
+            .arg(refusal.limit);
     case Unfit::OtherColour:
-        return tr("Its %1 is \"%2\": the Colors step shows only #RRGGBB and the 16 colour names of HTML 3.2.")
+        return LoadPageFile::tr(
+                   "Its %1 is \"%2\": the Colors step shows only #RRGGBB and the 16 colour names of HTML 3.2.")
             .arg(field, QString::fromStdString(refusal.text));
-    case Unfit::NotWellFormed: return tr("Its text is neither the program's ASCII, nor UTF-8, nor the ANSI code page.");
+    case Unfit::NotWellFormed:
+        return LoadPageFile::tr("Its text is neither the program's ASCII, nor UTF-8, nor the ANSI code page.");
     }
     return {};
 }
@@ -210,9 +226,88 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
     return {};
 }
 
+namespace {
+
+// One sentence for a document that gives no answers.
+QString faultText(const ReadResult& read)
+{
+    switch (read.fault) {
+    case ReadFault::None: break;
+    case ReadFault::Empty: return LoadPageFile::tr("This file is empty: it holds no page.");
+    case ReadFault::NotOurs:
+        return LoadPageFile::tr("This file is not a page made by Larkspan: it does not begin with Larkspan's comment "
+                                "lines.");
+    case ReadFault::OtherHead:
+        return LoadPageFile::tr("This file is not a page made by Larkspan: its head is not the one Larkspan writes.");
+    case ReadFault::ChangedLine:
+        return LoadPageFile::tr("This page was changed after Larkspan saved it: line %1 is not as Larkspan writes it.")
+            .arg(read.line);
+    case ReadFault::CannotHold: return refusalText(read.refusal);
+    case ReadFault::Changed:
+        switch (read.part) {
+        case PagePart::TitleLine:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the title line is not as "
+                                    "Larkspan writes it.");
+        case PagePart::HeadEnd:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the head does not end as "
+                                    "Larkspan writes it.");
+        case PagePart::BodyTag:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the BODY tag is not as Larkspan "
+                                    "writes it.");
+        case PagePart::Heading:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page heading is not as "
+                                    "Larkspan writes it.");
+        case PagePart::Table:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the table is not as Larkspan "
+                                    "writes it.");
+        case PagePart::PageImage:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page image is not as "
+                                    "Larkspan writes it.");
+        case PagePart::TextStart:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page text does not begin as "
+                                    "Larkspan writes it.");
+        case PagePart::TextEnd:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page text does not end as "
+                                    "Larkspan writes it.");
+        case PagePart::BulletListStart:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the bullet list does not begin as "
+                                    "Larkspan writes it.");
+        case PagePart::BulletListEnd:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the bullet list does not end as "
+                                    "Larkspan writes it.");
+        case PagePart::LinkListStart:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the link list does not begin as "
+                                    "Larkspan writes it.");
+        case PagePart::Link:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: a link of the link list is not as "
+                                    "Larkspan writes it.");
+        case PagePart::JumpMenu:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the jump menu of the link list is "
+                                    "not as Larkspan writes it.");
+        case PagePart::MenuScript:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the script in its head does not "
+                                    "fit its link list.");
+        case PagePart::LinkListEnd:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the link list does not end as "
+                                    "Larkspan writes it.");
+        case PagePart::EmailLine:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the e-mail line of the footer is "
+                                    "not as Larkspan writes it.");
+        case PagePart::Footer:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the footer is not as Larkspan "
+                                    "writes it.");
+        case PagePart::PageEnd:
+            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page does not end as "
+                                    "Larkspan writes it.");
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 LoadedPage LoadPageFile(const QString& fileName)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("LoadPageFile", text); };
     LoadedPage page;
     struct stat status {};
     const QByteArray name = fileNameBytes(fileName);
@@ -221,10 +316,11 @@ LoadedPage LoadPageFile(const QString& fileName)
         return page;
     }
     if (!S_ISREG(status.st_mode)) {
-        page.outcome = Outcome::failure(tr("It is not a regular file, but a folder, a pipe, a device or a socket."));
+        page.outcome = Outcome::failure(
+            LoadPageFile::tr("It is not a regular file, but a folder, a pipe, a device or a socket."));
         return page;
     }
-    const QString tooLarge = tr("It is larger than 16 MB: no page made by Larkspan is that large.");
+    const QString tooLarge = LoadPageFile::tr("It is larger than 16 MB: no page made by Larkspan is that large.");
     if (status.st_size > PageFileSizeLimit) {
         page.outcome = Outcome::failure(tooLarge);
         return page;
@@ -237,7 +333,7 @@ LoadedPage LoadPageFile(const QString& fileName)
         const QString reason = fd < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
         if (fd >= 0)
             ::close(fd);
-        page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(reason));
+        page.outcome = Outcome::failure(LoadPageFile::tr("It cannot be read: %1").arg(reason));
         return page;
     }
     // Read to the end, whatever the size said: a file may grow while it is read.
@@ -247,7 +343,7 @@ LoadedPage LoadPageFile(const QString& fileName)
     for (;;) {
         const qint64 got = file.read(chunk.data(), qint64(chunk.size()));
         if (got < 0) {
-            page.outcome = Outcome::failure(tr("It cannot be read: %1").arg(file.errorString()));
+            page.outcome = Outcome::failure(LoadPageFile::tr("It cannot be read: %1").arg(file.errorString()));
             return page;
         }
         if (got == 0)
@@ -261,8 +357,7 @@ LoadedPage LoadPageFile(const QString& fileName)
 
     ReadResult read = ReadPage(DecodePageFile(bytes));
     if (!read.ok) {
-        page.outcome = Outcome::failure(read.refusal.unfit != Unfit::None ? refusalText(read.refusal)
-                                                                          : QString::fromStdString(read.error));
+        page.outcome = Outcome::failure(faultText(read));
         return page;
     }
     page.spec = std::move(read.spec);

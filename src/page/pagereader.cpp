@@ -26,31 +26,30 @@ namespace reading {
 
 bool Reader::readHead()
 {
-    constexpr string_view beginning = "it does not begin with Larkspan's comment lines."sv;
     const std::size_t end1 = lineEnd(0);
     if (end1 == npos)
-        return notOurs(beginning);
+        return notOurs(ReadFault::NotOurs);
     const string_view line1 = span(0, end1);
     if (!line1.starts_with(kMakerLine1Start) || !line1.ends_with(kCommentEnd))
-        return notOurs(beginning);
+        return notOurs(ReadFault::NotOurs);
     const std::size_t end2 = lineEnd(end1 + 2);
     if (end2 == npos)
-        return notOurs(beginning);
+        return notOurs(ReadFault::NotOurs);
     const string_view line2 = span(end1 + 2, end2);
     if (!line2.starts_with(kMakerLine2Start) || !line2.ends_with(kCommentEnd)
         || line2.find(kMakerLine2Middle, kMakerLine2Start.size()) == npos)
-        return notOurs(beginning);
+        return notOurs(ReadFault::NotOurs);
     maker.linesEnd = end2 + 2;
 
     std::size_t p = maker.linesEnd;
     const string_view headStart = kPrologue.substr(kMakerLines.size());
     if (!at(p, headStart))
-        return notOurs("its head is not the one Larkspan writes."sv);
+        return notOurs(ReadFault::OtherHead);
     p += headStart.size();
     const std::size_t titleEnd = lineEnd(p);
     constexpr string_view titleClose = kTitleEnd.substr(0, kTitleEnd.size() - kNewLine.size());
     if (titleEnd == npos || !span(p, titleEnd).ends_with(titleClose))
-        return changed("the title line is not as Larkspan writes it."sv);
+        return changed(PagePart::TitleLine);
     const string_view title = span(p, titleEnd - titleClose.size());
     // An empty title is written as "Untitled"; reading it back as empty gives the same page.
     spec.title = title == kUntitled ? std::string() : std::string(title);
@@ -60,12 +59,12 @@ bool Reader::readHead()
         p += kNavigationScript.size();
     }
     if (!at(p, kHeadEnd))
-        return changed("the head does not end as Larkspan writes it."sv);
+        return changed(PagePart::HeadEnd);
     p += kHeadEnd.size();
 
     const std::size_t bodyEnd = lineEnd(p);
     if (bodyEnd == npos || bodyEnd == p || doc[bodyEnd - 1] != '>' || !readBodyAttributes(span(p, bodyEnd - 1)))
-        return changed("the BODY tag is not as Larkspan writes it."sv);
+        return changed(PagePart::BodyTag);
     front = bodyEnd + kNewLine.size();
     return readHeading();
 }
@@ -138,7 +137,7 @@ bool Reader::readHeading()
     const std::size_t p = front + kHeaderStart.size();
     const std::size_t end = lineEnd(p);
     if (end == npos || end < p + kCentreEnd.size() || !at(end - kCentreEnd.size(), kHeaderEnd))
-        return changed("the page heading is not as Larkspan writes it."sv);
+        return changed(PagePart::Heading);
     const string_view element = span(p, end - kCentreEnd.size());
     for (int level = 0; level < kLevels; ++level) {
         const string_view open = kHeadingOpen[level];
@@ -150,24 +149,23 @@ bool Reader::readHeading()
             return true;
         }
     }
-    return changed("the page heading is not as Larkspan writes it."sv);
+    return changed(PagePart::Heading);
 }
 
 bool Reader::readFooter()
 {
-    constexpr string_view footer = "the footer is not as Larkspan writes it."sv;
     if (!endsAt(doc.size(), kDocumentEnd))
-        return changed("the page does not end as Larkspan writes it."sv);
+        return changed(PagePart::PageEnd);
     const std::size_t dateEnd = doc.size() - kDocumentEnd.size();
     const std::size_t dateLine = lineStart(dateEnd);
     const std::size_t dateStart = dateLine + kCreditEnd.size() - kCreditEnd.rfind(kNewLine) - kNewLine.size();
     if (dateLine < front + kNewLine.size() || dateStart > dateEnd || !endsAt(dateStart, kCreditEnd))
-        return changed(footer);
+        return changed(PagePart::Footer);
     createdOn = span(dateStart, dateEnd);
     const std::size_t creditLine = lineStart(dateLine - kNewLine.size());
     if (creditLine < front || !at(creditLine, kCreditStart)
         || creditLine + kCreditStart.size() > dateStart - kCreditEnd.size())
-        return changed(footer);
+        return changed(PagePart::Footer);
     maker.creditStart = creditLine + kCreditStart.size();
     maker.creditEnd = dateStart - kCreditEnd.size();
 
@@ -178,18 +176,18 @@ bool Reader::readFooter()
         constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
         const string_view line = span(emailLine, before - kNewLine.size());
         if (emailLine < front || !line.starts_with(kEmailStart) || !line.ends_with(close))
-            return changed("the e-mail line of the footer is not as Larkspan writes it."sv);
+            return changed(PagePart::EmailLine);
         const string_view both = line.substr(kEmailStart.size(), line.size() - kEmailStart.size() - close.size());
         const std::size_t length = both.size() >= kAnchorMiddle.size() ? (both.size() - kAnchorMiddle.size()) / 2 : 0;
         if (length == 0 || both.size() != 2 * length + kAnchorMiddle.size()
             || both.substr(length, kAnchorMiddle.size()) != kAnchorMiddle
             || both.substr(0, length) != both.substr(length + kAnchorMiddle.size()))
-            return changed("the e-mail line of the footer is not as Larkspan writes it."sv);
+            return changed(PagePart::EmailLine);
         spec.authorEmail = both.substr(0, length);
         before = emailLine;
     }
     if (!endsAt(before, kFooterStart))
-        return changed(footer);
+        return changed(PagePart::Footer);
     footerStart = before - kFooterStart.size();
     return true;
 }
@@ -225,12 +223,13 @@ ReadResult ReadPage(const std::string& document)
     if (input.ends_with(kNewLine))
         input.remove_suffix(kNewLine.size());
     if (input.empty()) {
-        result.error = "This file is empty: it holds no page.";
+        result.fault = ReadFault::Empty;
         return result;
     }
     Reader reader(input);
     if (!reader.read()) {
-        result.error = std::move(reader.error);
+        result.fault = reader.fault;
+        result.part = reader.part;
         return result;
     }
 
@@ -247,9 +246,9 @@ ReadResult ReadPage(const std::string& document)
         else
             BuildBasicPage(reader.spec, createdOn, rewritten);
         if (const std::size_t difference = firstDifference(input, rewritten, reader.maker); difference != npos) {
-            const auto line = std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n')
-                + 1;
-            result.error = std::string(kChanged) + "line " + std::to_string(line) + " is not as Larkspan writes it.";
+            result.fault = ReadFault::ChangedLine;
+            result.line = std::size_t(
+                std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n') + 1);
             return result;
         }
     }
@@ -259,7 +258,7 @@ ReadResult ReadPage(const std::string& document)
     else
         result.refusal = FitsBoxes(reader.spec);
     if (result.refusal.unfit != Unfit::None) {
-        result.error = std::string(kCannotHold);
+        result.fault = ReadFault::CannotHold;
         return result;
     }
     result.ok = true;

@@ -54,13 +54,48 @@ struct Refusal {
     std::string text;
 };
 
+// Why a document gives no answers.
+enum class ReadFault {
+    None,
+    Empty,       // it holds nothing
+    NotOurs,     // it does not begin with the comment lines the writer writes
+    OtherHead,   // its head is not the one the writer writes
+    Changed,     // a part of it, ReadResult::part, is not as the writer writes it
+    ChangedLine, // writing its answers again gives another text from line ReadResult::line on
+    CannotHold   // a box cannot hold one of its answers as it is: ReadResult::refusal says which and why
+};
+
+// The part of a page that was changed.
+enum class PagePart {
+    TitleLine,
+    HeadEnd,
+    BodyTag,
+    Heading,
+    Table,
+    PageImage,
+    TextStart,
+    TextEnd,
+    BulletListStart,
+    BulletListEnd,
+    LinkListStart,
+    Link,
+    JumpMenu,
+    MenuScript,
+    LinkListEnd,
+    EmailLine,
+    Footer,
+    PageEnd
+};
+
 // What a saved page says about the answers that made it.
 struct ReadResult {
     bool ok = false;
-    PageSpec spec;         // the answers, when ok
-    std::string createdOn; // the footer's date text as written, when ok
-    std::string error;     // when not ok: one sentence for the user, saying what does not fit
-    Refusal refusal;       // when not ok because a box cannot hold an answer: which, and why
+    PageSpec spec;                       // the answers, when ok
+    std::string createdOn;               // the footer's date text as written, when ok
+    ReadFault fault = ReadFault::None;   // when not ok: why
+    PagePart part = PagePart::TitleLine; // for ReadFault::Changed: where
+    std::size_t line = 0;                // for ReadFault::ChangedLine: the first line that differs, from 1
+    Refusal refusal;                     // for ReadFault::CannotHold: which answer, and why
 };
 
 // The colour of a colour attribute's value, 0xRRGGBB: "#" and six hexadecimal digits in any case, or one of the

@@ -11,7 +11,7 @@ bool Reader::readBody()
 {
     if (at(front, kTableOpening)) {
         if (!at(front, kTableStart))
-            return changed("the table is not as Larkspan writes it."sv);
+            return changed(PagePart::Table);
         return readTable(front + kTableStart.size());
     }
     return readBasic(front);
@@ -30,12 +30,12 @@ bool Reader::readBasic(std::size_t p)
         else if (readImageForward(p, kImageStart, kFloatRightEnd, end))
             spec.layout = LayoutStyle::BasicImageRight;
         else
-            return changed("the page image is not as Larkspan writes it."sv);
+            return changed(PagePart::PageImage);
         floating = true;
         p = end;
     }
     if (!at(p, kPageTextStart))
-        return changed("the page text does not begin as Larkspan writes it."sv);
+        return changed(PagePart::TextStart);
     const std::size_t a = front = p + kPageTextStart.size();
     std::size_t linksStart = 0;
     if (!readLinks(footerStart, Column::Left, linksStart))
@@ -46,7 +46,7 @@ bool Reader::readBasic(std::size_t p)
     spec.layout = LayoutStyle::BasicStyle;
     if (readMiddle(a, linksStart, TextEnd::BasicStyle))
         return true;
-    error.clear();
+    fault = ReadFault::None;
     spec.layout = LayoutStyle::BasicImageLeft;
     spec.pageImage.clear();
     return readMiddle(a, linksStart, TextEnd::Plain);
@@ -54,14 +54,12 @@ bool Reader::readBasic(std::size_t p)
 
 bool Reader::readTable(std::size_t p)
 {
-    constexpr string_view table = "the table is not as Larkspan writes it."sv;
-    constexpr string_view image = "the page image is not as Larkspan writes it."sv;
     spec.pageImage.clear();
     spec.imageWidth.clear();
     spec.imageHeight.clear();
     front = p;
     if (!endsAt(footerStart, kTableEnd))
-        return changed(table);
+        return changed(PagePart::Table);
     const std::size_t tableEnd = footerStart - kTableEnd.size();
 
     if (at(p, kPageTextStart)) {
@@ -72,9 +70,9 @@ bool Reader::readTable(std::size_t p)
         if (endsAt(tableEnd, kBlankLineEnd) && endsAt(tableEnd - kNewLine.size(), kBetweenColumns))
             columns = tableEnd - kNewLine.size();
         else if (!readImageBackward(tableEnd, kImageStart, kCellImageEnd, columns))
-            return changed(image);
+            return changed(PagePart::PageImage);
         if (!endsAt(columns, kBetweenColumns))
-            return changed(table);
+            return changed(PagePart::Table);
         std::size_t linksStart = 0;
         return readLinks(columns - kBetweenColumns.size(), Column::Left, linksStart)
             && readMiddle(a, linksStart, TextEnd::Blank);
@@ -85,15 +83,15 @@ bool Reader::readTable(std::size_t p)
     if (at(p, kImageStart)) {
         std::size_t end = 0;
         if (!readImageForward(p, kImageStart, kCellImageEnd, end) || !at(end, kNewLine))
-            return changed(image);
+            return changed(PagePart::PageImage);
         p = end + kNewLine.size();
     } else if (at(p, kNewLine)) {
         p += kNewLine.size();
     } else {
-        return changed(image);
+        return changed(PagePart::PageImage);
     }
     if (!at(p, kBetweenColumns) || !at(p + kBetweenColumns.size(), kPageTextStart))
-        return changed(table);
+        return changed(PagePart::Table);
     const std::size_t a = front = p + kBetweenColumns.size() + kPageTextStart.size();
     std::size_t linksStart = 0;
     return readLinks(tableEnd, Column::Right, linksStart) && readMiddle(a, linksStart, TextEnd::Plain);
@@ -167,7 +165,6 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
 {
     spec.links.clear();
     spec.linkStyle = LinkStyle::Default;
-    constexpr string_view menu = "the jump menu of the link list is not as Larkspan writes it."sv;
     const bool combo = endsAt(e, kMenuEnd);
     std::size_t linesEnd = e;
     if (combo) {
@@ -175,15 +172,15 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         const string_view go = column == Column::Left ? kGoButtonSpaced : kGoButtonFlush;
         linesEnd -= kMenuEnd.size();
         if (!endsAt(linesEnd, go) || !endsAt(linesEnd - go.size(), kSelectEnd))
-            return changed(menu);
+            return changed(PagePart::JumpMenu);
         linesEnd -= go.size() + kSelectEnd.size();
     } else if (endsAt(e, kBlankLineEnd)) {
         start = e - kNewLine.size();
         if (headScript)
-            return changed("the script in its head does not fit its link list."sv);
+            return changed(PagePart::MenuScript);
         return true;
     } else if (!endsAt(e, kAnchorEnd)) {
-        return changed("the link list does not end as Larkspan writes it."sv);
+        return changed(PagePart::LinkListEnd);
     }
 
     const string_view opening = combo ? kOptionStart : kAnchorStart;
@@ -206,11 +203,11 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     std::size_t p = first;
     if (combo) {
         if (count == 0 || !endsAt(p, kMenuStart))
-            return changed(menu);
+            return changed(PagePart::JumpMenu);
         p -= kMenuStart.size();
     }
     if (count == 0 || !endsAt(p, kLinksStart))
-        return changed("the link list does not begin as Larkspan writes it."sv);
+        return changed(PagePart::LinkListStart);
     start = p - kLinksStart.size();
 
     spec.links.reserve(count);
@@ -219,12 +216,12 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         const string_view text = span(lineStarts[i], end);
         if (combo) {
             if (!readOption(text, spec.links.emplace_back()))
-                return changed(menu);
+                return changed(PagePart::JumpMenu);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
             const std::size_t middle = findAnchorMiddle(text, kAnchorStart.size());
             if (!text.ends_with(close) || middle == npos || middle + kAnchorMiddle.size() + close.size() > text.size())
-                return changed("a link of the link list is not as Larkspan writes it."sv);
+                return changed(PagePart::Link);
             const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
             const string_view description = text.substr(middle + kAnchorMiddle.size(),
                                                         text.size() - middle - kAnchorMiddle.size() - close.size());
@@ -234,7 +231,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         }
     }
     if (headScript != combo)
-        return changed("the script in its head does not fit its link list."sv);
+        return changed(PagePart::MenuScript);
     return true;
 }
 
@@ -244,7 +241,7 @@ bool Reader::readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd)
     spec.bulletItems.clear();
     spec.bulletStyle = 0;
     if (linksStart < a)
-        return changed("the page text does not end as Larkspan writes it."sv);
+        return changed(PagePart::TextEnd);
     if (endsAt(linksStart, kBulletsEnd)) {
         const std::size_t itemsEnd = linksStart - kBulletsEnd.size();
         for (std::size_t p = find(kBulletsStart, a); p != npos && p < itemsEnd; p = find(kBulletsStart, p + 1)) {
@@ -262,12 +259,12 @@ bool Reader::readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd)
             readItems(q + kBulletItem.size(), itemsEnd - kNewLine.size());
             return true;
         }
-        return changed("the bullet list does not begin as Larkspan writes it."sv);
+        return changed(PagePart::BulletListStart);
     }
     if (!endsAt(linksStart, kBlankLineEnd))
-        return changed("the bullet list does not end as Larkspan writes it."sv);
+        return changed(PagePart::BulletListEnd);
     if (!pageTextEndsAt(a, linksStart - kNewLine.size(), textEnd))
-        return changed("the page text does not end as Larkspan writes it."sv);
+        return changed(PagePart::TextEnd);
     return true;
 }
 

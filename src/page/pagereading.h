@@ -5,6 +5,7 @@
 // and the scanning helpers. Not part of the core's interface; only pagereader.h is.
 
 #include "page/bytescan.h"
+#include "page/pagereader.h"
 #include "page/pageskeleton.h"
 #include "page/pagespec.h"
 
@@ -23,10 +24,6 @@ inline constexpr string_view kBlankLineEnd = "\r\n\r\n"sv;
 inline constexpr string_view kCentreEnd = "</CENTER>"sv;
 inline constexpr string_view kTableOpening = "<TABLE"sv;
 inline constexpr int kLevels = 6;
-
-inline constexpr string_view kNotOurs = "This file is not a page made by Larkspan: "sv;
-inline constexpr string_view kCannotHold = "This page holds an answer that the wizard cannot hold as it is."sv;
-inline constexpr string_view kChanged = "This page was changed after Larkspan saved it: "sv;
 
 // Where the input may differ from its rewrite: the maker's addresses, in input positions.
 struct MakerTexts {
@@ -79,15 +76,18 @@ public:
     PageSpec spec;
     string_view createdOn;
     MakerTexts maker;
-    std::string error;
+    ReadFault fault = ReadFault::None; // the first fault found
+    PagePart part = PagePart::TitleLine;
 
 private:
-    bool notOurs(string_view why) { return fail(kNotOurs, why); }
-    bool changed(string_view what) { return fail(kChanged, what); }
-    bool fail(string_view start, string_view why)
+    bool notOurs(ReadFault why) { return fail(why, PagePart::TitleLine); }
+    bool changed(PagePart what) { return fail(ReadFault::Changed, what); }
+    bool fail(ReadFault why, PagePart what)
     {
-        if (error.empty())
-            error = std::string(start) + std::string(why);
+        if (fault == ReadFault::None) {
+            fault = why;
+            part = what;
+        }
         return false;
     }
 
