@@ -6,12 +6,12 @@
     <message>
         <location filename="../src/wizard/aboutpage.cpp" line="+14"/>
         <source>Larkspan 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Larkspan was developed for anyone wanting to make a web page, but didn&apos;t know how. It is created for the novice user in mind and also powerful enough for a veteran web page designer which makes it a tool everyone should use. I you have any comments or suggestions about Larkspan please let me know at</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan wurde für alle entwickelt, die eine Webseite erstellen möchten, aber nicht wissen, wie das geht. Es ist für Einsteiger gedacht und zugleich leistungsfähig genug für erfahrene Webdesigner – ein Werkzeug, das jeder verwenden sollte. Wenn Sie Anmerkungen oder Vorschläge zu Larkspan haben, schreiben Sie mir bitte an</translation>
     </message>
 </context>
 <context>
@@ -19,62 +19,62 @@
     <message>
         <location filename="../src/wizard/bulletlistpage.cpp" line="+25"/>
         <source>Disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreis</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Current List Items: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Bullet list provide traditional indented items to your page. They are ideal for listing specific items you would like to set apart from the body of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufzählung fügt Ihrer Seite eingerückte Einträge hinzu, jeden mit einem Aufzählungszeichen davor. Sie eignet sich gut für einzelne Punkte, die sich vom übrigen Text abheben sollen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Bulleted Item Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Text des Listeneintrags</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Add Item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eintrag hinzufügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Bullet items</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Remove Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ent&amp;fernen</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>The list can hold at most %1 items.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste kann höchstens %1 Einträge aufnehmen.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
 </context>
 <context>
@@ -82,7 +82,7 @@
     <message>
         <location filename="../src/colours/colormenus.cpp" line="+25"/>
         <source>&amp;Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigene Farbe …</translation>
     </message>
 </context>
 <context>
@@ -90,203 +90,203 @@
     <message>
         <location filename="../src/colours/colorattribute.h" line="+41"/>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backg&amp;round Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter&amp;grundfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color1</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Textfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color2</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linkfarbe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Color3</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe3</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Visited Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuchter Link</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Visited Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe &amp;besuchter Links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color4</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Active Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiver Link</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Active Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe a&amp;ktiver Links</translation>
     </message>
     <message>
         <location filename="../src/colours/colourpage.cpp" line="+115"/>
         <source>Select the color style of your web page. Choose Default or Choose Custom Colors then check the desired page color properties and select a color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Farben Ihrer Webseite. Wählen Sie „Standardfarben“ oder „Eigene Farben“, kreuzen Sie dann die Seitenfarben an, die Sie festlegen möchten, und wählen Sie jeweils eine Farbe.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Default Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardfarben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>C&amp;ustom Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigene Farben</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Select a Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe auswählen</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/colours/colourpreview.cpp" line="+14"/>
         <source>Page Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenvorschau</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Include Background I&amp;mage</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild &amp;verwenden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Background image file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei des Hintergrundbilds</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Browse for Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild suchen</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>none chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gewählt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/colours/namedcolors.h" line="+34"/>
         <source>&amp;Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Black</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schwarz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bl&amp;ue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gr&amp;een</source>
-        <translation type="unfinished"></translation>
+        <translation>Grü&amp;n</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hellgrün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dunkelrot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;arineblau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oliv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Violett</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ilber</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petrol</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;White</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiß</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;lb</translation>
     </message>
 </context>
 <context>
@@ -295,7 +295,8 @@
         <location filename="../src/app/commandline.cpp" line="+57"/>
         <source>Usage: larkspan [--help | --version | PAGE]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: larkspan [--help | --version | SEITE]
+</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -310,13 +311,24 @@ earlier, it opens the wizard with that page&apos;s answers on every step.
 Qt&apos;s standard options work as in every program made with Qt, among them
 -style STYLE, -stylesheet FILE, -reverse and -platform NAME.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: larkspan [OPTION] [SEITE]
+Erstellt Schritt für Schritt eine Webseite, ohne dass Sie HTML kennen müssen.
+Ohne Option öffnet es den Assistenten; mit SEITE, einer früher von Larkspan
+gespeicherten Seite, zeigt der Assistent in jedem Schritt deren Antworten.
+
+  -h, --help     diese Hilfe anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
+
+Die Standardoptionen von Qt gelten wie in jedem mit Qt erstellten Programm,
+darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
+</translation>
     </message>
     <message>
         <location filename="../src/app/displayguard.cpp" line="+33"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>larkspan: keine Anzeige gefunden; das Programm braucht eine grafische Arbeitsumgebung (X11 oder Wayland)
+</translation>
     </message>
 </context>
 <context>
@@ -324,113 +336,114 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/wizard/finishpage.cpp" line="+53"/>
         <source>Layout Style:</source>
-        <translation type="unfinished"></translation>
+        <translation>Layoutstil:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Colors:   Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenfarben:   Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Background Image:   None</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild:   Keines</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Image:   None</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbild:   Keines</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Lists:   0</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge:   0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Links:   0</source>
-        <translation type="unfinished"></translation>
+        <translation>Links:   0</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish up your web page!</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie Ihre Webseite fertig!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Larkspan Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan-Zusammenfassung</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Include your email address: eg. someone@example.com</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Ihre E-Mail-Adresse an, z. B. jemand@example.com</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>If you&apos;d like to see what your web page looks like behind the scenes, select the Source Browser button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie sehen möchten, wie Ihre Webseite hinter den Kulissen aussieht, klicken Sie auf die Schaltfläche „Quelltextansicht“.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Source Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltextansicht</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preview in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau im Browser</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Layout Style:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Layoutstil:   </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Colors:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenfarben:   </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Background Image:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Image:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbild:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Lists:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Listeneinträge:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Links:   </source>
-        <translation type="unfinished"></translation>
+        <translation>Links:   </translation>
     </message>
     <message>
         <location line="+89"/>
         <source>The preview could not be written:<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vorschau konnte nicht geschrieben werden:<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -440,63 +453,64 @@ Qt&apos;s standard options work as in every program made with Qt, among them
         <location line="+43"/>
         <location line="+16"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
     <message>
         <location line="-122"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Vorschau zu zeigen. Die Seite liegt in<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 (not found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht gefunden)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The page shows pictures that are not in the folder you saved it to, so a browser will not find them:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite zeigt Bilder, die nicht in dem Ordner liegen, in dem Sie sie gespeichert haben; ein Browser findet sie daher nicht:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy them into that folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen sie in diesen Ordner kopiert werden?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 was not copied: another file of that name is in that folder, and it was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht kopiert: In diesem Ordner liegt bereits eine andere Datei dieses Namens; sie wurde nicht verändert.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 could not be copied: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht kopiert werden: %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save your web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>HTML Files (*.htm,*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-Dateien (*.htm,*.html)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plain Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -504,32 +518,35 @@ Qt&apos;s standard options work as in every program made with Qt, among them
 %1<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Webseite konnte nicht gespeichert werden als<byte value="xd"/>
+%1<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Congradulations on your successful Web Page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herzlichen Glückwunsch zu Ihrer gelungenen Webseite!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Larkspan has given you a fantastic</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan hat Ihnen einen fantastischen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>place to start. Now you can tinker with the HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangspunkt geschaffen. Jetzt können Sie am HTML feilen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>and become the next pro!</source>
-        <translation type="unfinished"></translation>
+        <translation>und selbst zum Profi werden!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Would you like to create another?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie eine weitere Seite erstellen?</translation>
     </message>
 </context>
 <context>
@@ -537,97 +554,97 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/wizard/layoutpage.cpp" line="+25"/>
         <source>Choose a Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout auswählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basic Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Stil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basic Style Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Stil, Bild links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Basic Style Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfacher Stil, Bild rechts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Table Style Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellenstil, Bild links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Table Style Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellenstil, Bild rechts</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Basic Style is the simplest layout style. The heading is centered at the top with text below, an image, links and the footer at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Einfacher Stil“ ist der schlichteste Layoutstil. Die Überschrift steht oben in der Mitte, darunter der Text, ein Bild, die Links und unten die Fußzeile.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Basic Style Image Left has heading centered at the top with the image aligned on the left with text flowing around the image, links, and the footer at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Einfacher Stil, Bild links“ hat oben in der Mitte die Überschrift, darunter links das Bild, um das der Text fließt, dann die Links und unten die Fußzeile.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Basic Style Image Right has heading centered at the top with the image aligned on the right with text flowing around the image, links, and the footer at the bottom.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Einfacher Stil, Bild rechts“ hat oben in der Mitte die Überschrift, darunter rechts das Bild, um das der Text fließt, dann die Links und unten die Fußzeile.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Table Style Image Left use a hidden table to separate the image from the text. The header is centered at the top, an image on the left, text on the right with links and footer items below.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Tabellenstil, Bild links“ trennt Bild und Text durch eine unsichtbare Tabelle. Die Überschrift steht oben in der Mitte, links ein Bild, rechts der Text, darunter die Links und die Fußzeile.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Table Style Image Right use a hidden table to separate the image from the text. The header is centered at the top, an image on the right, text on the left with links and footer items below.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Tabellenstil, Bild rechts“ trennt Bild und Text durch eine unsichtbare Tabelle. Die Überschrift steht oben in der Mitte, rechts ein Bild, links der Text, darunter die Links und die Fußzeile.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Select a layout style for your web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Layoutstil für Ihre Webseite.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenvorschau</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Layout style</source>
-        <translation type="unfinished"></translation>
+        <translation>Layoutstil</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Title of your web page. eg: My Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel Ihrer Webseite, z. B. Meine Homepage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenüberschrift</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Please select a layout style before proceeding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Layoutstil, bevor Sie fortfahren.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
 </context>
 <context>
@@ -635,63 +652,63 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/wizard/linkspage.cpp" line="+21"/>
         <source>Current Links: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Add some links to your page. Links provide a way for people to visit other sites and pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Ihrer Seite Links hinzu. Über Links gelangen Besucher zu anderen Websites und Seiten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Default Link Style</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standard-Linkstil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Combo Bo&amp;x (JavaScript)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlliste (&amp;JavaScript)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Link Address: eg. http://www.example.com/</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkadresse, z. B. http://www.example.com/</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link Description: eg. Click here</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkbeschreibung, z. B. Hier klicken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Add Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link hinzufügen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link ent&amp;fernen</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Please include both Link Address and Link Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie sowohl die Linkadresse als auch die Linkbeschreibung an.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+6"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>The list can hold at most %1 links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste kann höchstens %1 Links aufnehmen.</translation>
     </message>
 </context>
 <context>
@@ -699,259 +716,259 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/files/pagefile.cpp" line="+127"/>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Its symbolic links lead round in a loop.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre symbolischen Verknüpfungen verweisen im Kreis.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You may not enter a folder on its path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keinen Zugriff auf einen Ordner in ihrem Pfad.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Its name is too long for the system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name ist für das System zu lang.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A part of its path is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil ihres Pfads ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It cannot be found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht gefunden werden: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschrift</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>text colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>link colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkfarbe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>visited link colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe besuchter Links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>active link colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe aktiver Links</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>background picture&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Hintergrundbilds</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>page picture&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Seitenbilds</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>page text</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentext</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>bullet list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>link list</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkliste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Its page text is %1 bytes long; the Text step holds at most %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Seitentext ist %1 Byte lang; der Schritt „Text“ fasst höchstens %2 Byte.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Its %1 is %2 characters long; its box holds at most %3.</source>
         <extracomment>%1 is a field such as &quot;title&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Angabe „%1“ ist %2 Zeichen lang; ihr Feld fasst höchstens %3.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Its page text holds a line break that the text box would change: a CR without LF, or a Unicode line or paragraph separator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Seitentext enthält einen Zeilenumbruch, den das Textfeld verändern würde: ein CR ohne LF oder ein Unicode-Zeilen- oder -Absatztrenner.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Its %1 holds a line break, which its one-line box cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angabe „%1“ enthält einen Zeilenumbruch, den ihr einzeiliges Feld nicht aufnehmen kann.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Its %1 has %2 entries; the list holds at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste „%1“ hat %2 Einträge; sie fasst höchstens %3.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Its %1 is &quot;%2&quot;: the Colors step shows only #RRGGBB and the 16 colour names of HTML 3.2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Angabe „%1“ lautet „%2“: Der Schritt „Farben“ zeigt nur #RRGGBB und die 16 Farbnamen von HTML 3.2.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Its text is neither the program&apos;s ASCII, nor UTF-8, nor the ANSI code page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Text ist weder im ASCII des Programms noch in UTF-8 noch in der ANSI-Codepage geschrieben.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>This file is empty: it holds no page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist leer: Sie enthält keine Seite.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This file is not a page made by Larkspan: it does not begin with Larkspan&apos;s comment lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Sie beginnt nicht mit den Kommentarzeilen von Larkspan.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This file is not a page made by Larkspan: its head is not the one Larkspan writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Ihr Kopf ist nicht der, den Larkspan schreibt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This page was changed after Larkspan saved it: line %1 is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Zeile %1 ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>This page was changed after Larkspan saved it: the title line is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Titelzeile ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the head does not end as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Der Kopf endet nicht so, wie Larkspan ihn schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the BODY tag is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Das BODY-Tag ist nicht so, wie Larkspan es schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page heading is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Seitenüberschrift ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the table is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Tabelle ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page image is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Das Seitenbild ist nicht so, wie Larkspan es schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page text does not begin as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Der Seitentext beginnt nicht so, wie Larkspan ihn schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page text does not end as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Der Seitentext endet nicht so, wie Larkspan ihn schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the bullet list does not begin as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Aufzählung beginnt nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the bullet list does not end as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Aufzählung endet nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the link list does not begin as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Linkliste beginnt nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: a link of the link list is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Ein Link der Linkliste ist nicht so, wie Larkspan ihn schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the jump menu of the link list is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Auswahlliste der Links ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the script in its head does not fit its link list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Das Skript in ihrem Kopf passt nicht zu ihrer Linkliste.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the link list does not end as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Linkliste endet nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the e-mail line of the footer is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die E-Mail-Zeile der Fußzeile ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the footer is not as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Fußzeile ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page does not end as Larkspan writes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Seite endet nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>It is not a regular file, but a folder, a pipe, a device or a socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe, ein Gerät oder ein Socket.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>It is larger than 16 MB: no page made by Larkspan is that large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist größer als 16 MB: Keine mit Larkspan erstellte Seite ist so groß.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+10"/>
         <source>It cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -959,12 +976,12 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/ui/picturedialog.cpp" line="+15"/>
         <source>Select an Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild auswählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Web Images (*.gif,*.jpg,*.jpeg,*.png,*.webp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Webbilder (*.gif,*.jpg,*.jpeg,*.png,*.webp)</translation>
     </message>
 </context>
 <context>
@@ -972,27 +989,27 @@ Qt&apos;s standard options work as in every program made with Qt, among them
     <message>
         <location filename="../src/images/previewpicture.cpp" line="+135"/>
         <source>the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it is a folder, not a picture file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Bilddatei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is not a regular file (a pipe, a device or a socket).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine gewöhnliche Datei (sondern eine Pipe, ein Gerät oder ein Socket).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it is not a picture in a format that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Bild in einem lesbaren Format.</translation>
     </message>
 </context>
 <context>
@@ -1002,7 +1019,9 @@ Qt&apos;s standard options work as in every program made with Qt, among them
         <source>%1
 This file does not exist.
 Create the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei existiert nicht.
+Soll sie erstellt werden?</translation>
     </message>
 </context>
 <context>
@@ -1010,27 +1029,27 @@ Create the file?</source>
     <message>
         <location filename="../src/files/pagefile.cpp" line="-298"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name gehört zu einem Ordner, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a named pipe, not to a file; a web page can only replace a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name gehört zu einer benannten Pipe, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a socket, not to a file; a web page can only replace a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name gehört zu einem Socket, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a device, not to a file; a web page can only replace a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name gehört zu einem Gerät, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This name belongs to something else, not to a file; a web page can only replace a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name gehört zu etwas anderem, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
 </context>
 <context>
@@ -1038,84 +1057,84 @@ Create the file?</source>
     <message>
         <location filename="../src/files/textimport.cpp" line="+82"/>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Its size cannot be read: it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Größe kann nicht ermittelt werden: Sie ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+18"/>
         <source>It cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+23"/>
         <source>The text box is limited to only 32k.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Textfeld fasst höchstens 32 KB.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>It is not a plain text file: it holds NUL bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine reine Textdatei: Sie enthält NUL-Bytes.</translation>
     </message>
     <message>
         <location filename="../src/wizard/textpage.cpp" line="+37"/>
         <source>Add some text to your web page or import a text file into your web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Text für Ihre Webseite ein oder importieren Sie eine Textdatei in Ihre Webseite.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Page text</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentext</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Enable Key &amp;Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste &amp;umbelegen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Key = &lt;B&amp;R&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste = &lt;B&amp;R&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Key = &lt;&amp;P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste = &lt;&amp;P&gt;</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Indent Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl einrücken</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Import Plain Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei importieren</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Import a Text File</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdatei importieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Plain Text Files (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>There was a problem opening the data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Öffnen der Datei ist ein Problem aufgetreten.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
 </context>
 <context>
@@ -1123,12 +1142,12 @@ Create the file?</source>
     <message>
         <location filename="../src/wizard/welcomepage.cpp" line="+15"/>
         <source>Welcome to Larkspan! The easiest way to make a home page. Larkspan includes a series of questions about the style and look of your page as well if you want to include images, text, links and much more! It&apos;s as easy as filling in blanks. When you&apos;re done you&apos;ll have a great looking page that rivals those made by the pros!</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Larkspan – dem einfachsten Weg zur eigenen Homepage! Larkspan stellt Ihnen eine Reihe von Fragen zu Stil und Aussehen Ihrer Seite und dazu, ob Sie Bilder, Text, Links und vieles mehr einfügen möchten. Das ist so einfach wie das Ausfüllen eines Formulars. Am Ende haben Sie eine großartige Seite, die sich mit denen von Profis messen kann!</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Click the Start button to begin !</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Starten“, um zu beginnen!</translation>
     </message>
 </context>
 <context>
@@ -1136,47 +1155,47 @@ Create the file?</source>
     <message>
         <location filename="../src/platform/filepropertieswindow.cpp" line="+54"/>
         <source>%1 Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 Pixel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert:</translation>
     </message>
 </context>
 <context>
@@ -1184,47 +1203,47 @@ Create the file?</source>
     <message>
         <location filename="../src/platform/helpwindow.cpp" line="+33"/>
         <source>Larkspan Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan-Hilfe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeseite</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>No help file has been named.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Hilfedatei angegeben.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The help file %1 cannot be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The help file %1 cannot be read because it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 kann nicht gelesen werden, weil sie ein Ordner ist.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1232,83 +1251,83 @@ Create the file?</source>
     <message>
         <location filename="../src/images/imagepage.cpp" line="+62"/>
         <source>Select an image for your web page. It&apos;s a good it idea to select an image that isn&apos;t too large since it will increase the page&apos;s download time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Bild für Ihre Webseite. Nehmen Sie am besten ein nicht zu großes Bild, denn ein großes Bild verlängert die Ladezeit der Seite.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Include I&amp;mage</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild verwenden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Image file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname des Bilds</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Browse for Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild suchen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Image Dimensions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Image Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildvorschau</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Scroll the preview sideways</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau waagerecht verschieben</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Scroll the preview up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau senkrecht verschieben</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Image Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;eigenschaften</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>The picture %1 cannot be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht angezeigt werden: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+124"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>This picture is too large to show here. Its name and size go into the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild ist zu groß, um es hier zu zeigen. Sein Name und seine Größe werden in die Seite übernommen.</translation>
     </message>
 </context>
 <context>
@@ -1316,12 +1335,12 @@ Create the file?</source>
     <message>
         <location filename="../src/wizard/pagedroptarget.cpp" line="+72"/>
         <source>Replace the answers you have made with those of the page %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre bisherigen Antworten durch die der Seite %1 ersetzen?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
 </context>
 <context>
@@ -1329,12 +1348,12 @@ Create the file?</source>
     <message>
         <location filename="../src/source_browser/frmedit.cpp" line="+17"/>
         <source>Source Browser - Read Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltextansicht – schreibgeschützt</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Page source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelltext der Seite</translation>
     </message>
 </context>
 <context>
@@ -1343,72 +1362,74 @@ Create the file?</source>
         <location filename="../src/wizard/frmwiz.cpp" line="+207"/>
         <location line="+339"/>
         <source>&amp;Start &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten &gt;</translation>
     </message>
     <message>
         <location line="-339"/>
         <location line="+103"/>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location line="-103"/>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+380"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="-380"/>
         <location line="+101"/>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <location line="-101"/>
         <location line="+100"/>
         <location line="+240"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location line="-339"/>
         <location line="+97"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="-97"/>
         <location line="+98"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>The page %1 cannot be opened.<byte value="xd"/>
 <byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite %1 kann nicht geöffnet werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+170"/>
         <source>Larkspan</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Larkspan 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hilfeinhalt kann nicht angezeigt werden. Zu diesem Programm gibt es keine Hilfe.</translation>
     </message>
 </context>
 </TS>
