@@ -313,7 +313,7 @@ Qt&apos;s standard options work as in every program made with Qt, among them
 </source>
         <translation>Aufruf: larkspan [OPTION] [SEITE]
 Erstellt Schritt für Schritt eine Webseite, ohne dass Sie HTML kennen müssen.
-Ohne Option öffnet es den Assistenten; mit SEITE, einer früher von Larkspan
+Ohne Option öffnet sich der Assistent; mit SEITE, einer früher von Larkspan
 gespeicherten Seite, zeigt der Assistent in jedem Schritt deren Antworten.
 
   -h, --help     diese Hilfe anzeigen und beenden
@@ -721,27 +721,27 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+1"/>
         <source>Its symbolic links lead round in a loop.</source>
-        <translation>Ihre symbolischen Verknüpfungen verweisen im Kreis.</translation>
+        <translation>Die symbolischen Verknüpfungen auf dem Weg zur Datei bilden eine Schleife.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You may not enter a folder on its path.</source>
-        <translation>Sie haben keinen Zugriff auf einen Ordner in ihrem Pfad.</translation>
+        <translation>Sie haben keinen Zugriff auf einen Ordner im Pfad der Datei.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Its name is too long for the system.</source>
-        <translation>Ihr Name ist für das System zu lang.</translation>
+        <translation>Der Dateiname ist für das System zu lang.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A part of its path is a file, not a folder.</source>
-        <translation>Ein Teil ihres Pfads ist eine Datei, kein Ordner.</translation>
+        <translation>Ein Teil des Pfads ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It cannot be found: %1</source>
-        <translation>Sie kann nicht gefunden werden: %1</translation>
+        <translation>Die Datei kann nicht gefunden werden: %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -811,7 +811,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+13"/>
         <source>Its page text is %1 bytes long; the Text step holds at most %2 bytes.</source>
-        <translation>Ihr Seitentext ist %1 Byte lang; der Schritt „Text“ fasst höchstens %2 Byte.</translation>
+        <translation>Der Seitentext ist %1 Byte lang; der Schritt „Text“ fasst höchstens %2 Byte.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -822,7 +822,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+6"/>
         <source>Its page text holds a line break that the text box would change: a CR without LF, or a Unicode line or paragraph separator.</source>
-        <translation>Ihr Seitentext enthält einen Zeilenumbruch, den das Textfeld verändern würde: ein CR ohne LF oder ein Unicode-Zeilen- oder -Absatztrenner.</translation>
+        <translation>Der Seitentext enthält einen Zeilenumbruch, den das Textfeld verändern würde: ein CR ohne LF oder ein Unicode-Zeilen- oder -Absatztrenner.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -842,22 +842,22 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+4"/>
         <source>Its text is neither the program&apos;s ASCII, nor UTF-8, nor the ANSI code page.</source>
-        <translation>Ihr Text ist weder im ASCII des Programms noch in UTF-8 noch in der ANSI-Codepage geschrieben.</translation>
+        <translation>Der Text der Datei ist weder im ASCII des Programms noch in UTF-8 noch in der ANSI-Codepage geschrieben.</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>This file is empty: it holds no page.</source>
-        <translation>Diese Datei ist leer: Sie enthält keine Seite.</translation>
+        <translation>Diese Datei ist leer und enthält keine Seite.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This file is not a page made by Larkspan: it does not begin with Larkspan&apos;s comment lines.</source>
-        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Sie beginnt nicht mit den Kommentarzeilen von Larkspan.</translation>
+        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Die Datei beginnt nicht mit den Kommentarzeilen von Larkspan.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This file is not a page made by Larkspan: its head is not the one Larkspan writes.</source>
-        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Ihr Kopf ist nicht der, den Larkspan schreibt.</translation>
+        <translation>Diese Datei ist keine mit Larkspan erstellte Seite: Der Kopf der Seite ist nicht der, den Larkspan schreibt.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -932,7 +932,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the script in its head does not fit its link list.</source>
-        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Das Skript in ihrem Kopf passt nicht zu ihrer Linkliste.</translation>
+        <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Das Skript im Kopf der Seite passt nicht zu ihrer Linkliste.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -957,18 +957,18 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+20"/>
         <source>It is not a regular file, but a folder, a pipe, a device or a socket.</source>
-        <translation>Sie ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe, ein Gerät oder ein Socket.</translation>
+        <translation>Dies ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe, ein Gerät oder ein Socket.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>It is larger than 16 MB: no page made by Larkspan is that large.</source>
-        <translation>Sie ist größer als 16 MB: Keine mit Larkspan erstellte Seite ist so groß.</translation>
+        <translation>Die Datei ist größer als 16 MB: So groß ist keine mit Larkspan erstellte Seite.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+10"/>
         <source>It cannot be read: %1</source>
-        <translation>Sie kann nicht gelesen werden: %1</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1062,13 +1062,13 @@ Soll sie erstellt werden?</translation>
     <message>
         <location line="+5"/>
         <source>Its size cannot be read: it is not a plain file.</source>
-        <translation>Ihre Größe kann nicht ermittelt werden: Sie ist keine gewöhnliche Datei.</translation>
+        <translation>Die Größe der Datei kann nicht ermittelt werden: Dies ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+18"/>
         <source>It cannot be read: %1</source>
-        <translation>Sie kann nicht gelesen werden: %1</translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location line="-14"/>
@@ -1079,7 +1079,7 @@ Soll sie erstellt werden?</translation>
     <message>
         <location line="+8"/>
         <source>It is not a plain text file: it holds NUL bytes.</source>
-        <translation>Sie ist keine reine Textdatei: Sie enthält NUL-Bytes.</translation>
+        <translation>Dies ist keine reine Textdatei, denn sie enthält NUL-Bytes.</translation>
     </message>
     <message>
         <location filename="../src/wizard/textpage.cpp" line="+37"/>
