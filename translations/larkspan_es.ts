@@ -1084,7 +1084,7 @@ Este archivo no existe.
     <message>
         <location filename="../src/wizard/textpage.cpp" line="+37"/>
         <source>Add some text to your web page or import a text file into your web page.</source>
-        <translation>Añada texto a su página web o importe un archivo de texto a su página web.</translation>
+        <translation>Añada texto a su página web o importe un archivo de texto.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1147,7 +1147,7 @@ Este archivo no existe.
     <message>
         <location line="+11"/>
         <source>Click the Start button to begin !</source>
-        <translation>¡Pulse el botón Empezar para comenzar!</translation>
+        <translation>¡Pulse el botón Empezar para crear su página!</translation>
     </message>
 </context>
 <context>
