@@ -160,7 +160,7 @@
     <message>
         <location filename="../src/colours/colourpage.cpp" line="+115"/>
         <source>Select the color style of your web page. Choose Default or Choose Custom Colors then check the desired page color properties and select a color.</source>
-        <translation>Seleccione los colores de su página web. Elija los colores predeterminados o los personalizados; en este caso, marque los colores de la página que quiera cambiar y elija un color para cada uno.</translation>
+        <translation>Seleccione los colores de su página web. Elija «Colores predeterminados» o «Colores personalizados»; en el segundo caso, marque los colores de la página que quiera cambiar y elija un color para cada uno.</translation>
     </message>
     <message>
         <location line="+3"/>
