@@ -811,7 +811,7 @@ entre autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+13"/>
         <source>Its page text is %1 bytes long; the Text step holds at most %2 bytes.</source>
-        <translation>Son texte fait %1 octets ; l&apos;étape Texte en accepte au plus %2.</translation>
+        <translation>Le texte de la page fait %1 octets ; l&apos;étape Texte en accepte au plus %2.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -822,7 +822,7 @@ entre autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+6"/>
         <source>Its page text holds a line break that the text box would change: a CR without LF, or a Unicode line or paragraph separator.</source>
-        <translation>Son texte contient un saut de ligne que la zone de texte modifierait : un CR sans LF, ou un séparateur de ligne ou de paragraphe Unicode.</translation>
+        <translation>Le texte de la page contient un saut de ligne que la zone de texte modifierait : un CR sans LF, ou un séparateur de ligne ou de paragraphe Unicode.</translation>
     </message>
     <message>
         <location line="+3"/>
