@@ -206,7 +206,7 @@
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location filename="../src/colours/namedcolors.h" line="+34"/>
