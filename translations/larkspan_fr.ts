@@ -160,7 +160,7 @@
     <message>
         <location filename="../src/colours/colourpage.cpp" line="+115"/>
         <source>Select the color style of your web page. Choose Default or Choose Custom Colors then check the desired page color properties and select a color.</source>
-        <translation>Choisissez les couleurs de votre page web : Couleurs par défaut, ou Couleurs personnalisées ; dans ce cas, cochez les couleurs de la page à définir et choisissez une couleur pour chacune.</translation>
+        <translation>Choisissez les couleurs de votre page web : gardez les couleurs par défaut, ou choisissez Couleurs personnalisées, puis cochez les couleurs de la page à définir et choisissez une couleur pour chacune.</translation>
     </message>
     <message>
         <location line="+3"/>
