@@ -319,15 +319,15 @@ auparavant, ouvre l&apos;assistant avec les réponses de cette page à chaque é
   -h, --help     afficher cette aide et quitter
   -v, --version  afficher la version et quitter
 
-Les options standard de Qt fonctionnent comme dans tout programme écrit avec Qt,
-entre autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
+Les options standard de Qt fonctionnent comme dans tout programme Qt, entre
+autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
 </translation>
     </message>
     <message>
         <location filename="../src/app/displayguard.cpp" line="+33"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
-        <translation>larkspan : aucun affichage trouvé ; un bureau graphique est nécessaire (X11 ou Wayland)
+        <translation>larkspan : pas d&apos;affichage ; il faut un bureau graphique (X11 ou Wayland)
 </translation>
     </message>
 </context>
