@@ -1361,17 +1361,20 @@ Este archivo no existe.
     <message>
         <location filename="../src/wizard/frmwiz.cpp" line="+207"/>
         <location line="+339"/>
+        <location filename="../src/wizard/steps.cpp" line="+20"/>
         <source>&amp;Start &gt;</source>
         <translation>&amp;Empezar &gt;</translation>
     </message>
     <message>
         <location line="-339"/>
         <location line="+103"/>
+        <location filename="../src/wizard/steps.cpp" line="+1"/>
         <source>&amp;Next &gt;</source>
         <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
         <location line="-103"/>
+        <location filename="../src/wizard/steps.cpp" line="+52"/>
         <source>&amp;Finish</source>
         <translation>&amp;Finalizar</translation>
     </message>
@@ -1384,6 +1387,7 @@ Este archivo no existe.
     <message>
         <location line="-380"/>
         <location line="+101"/>
+        <location filename="../src/wizard/steps.cpp" line="-41"/>
         <source>&lt; &amp;Back</source>
         <translation>&lt; &amp;Atrás</translation>
     </message>
@@ -1391,6 +1395,7 @@ Este archivo no existe.
         <location line="-101"/>
         <location line="+100"/>
         <location line="+240"/>
+        <location filename="../src/wizard/steps.cpp" line="+62"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
     </message>
@@ -1423,6 +1428,8 @@ Este archivo no existe.
     </message>
     <message>
         <location line="-28"/>
+        <location filename="../src/wizard/steps.cpp" line="-14"/>
+        <location line="+12"/>
         <source>Larkspan 1.1</source>
         <translation>Larkspan 1.1</translation>
     </message>
@@ -1430,6 +1437,55 @@ Este archivo no existe.
         <location line="+23"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>No se puede mostrar el contenido de la ayuda. Este proyecto no tiene ninguna ayuda asociada.</translation>
+    </message>
+    <message>
+        <location filename="../src/wizard/steps.cpp" line="-62"/>
+        <location line="+73"/>
+        <source>Larkspan 1.1 - Select a page layout</source>
+        <translation>Larkspan 1.1 - Seleccione el diseño de la página</translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <location line="+67"/>
+        <source>Larkspan 1.1 - Select the color for your page</source>
+        <translation>Larkspan 1.1 - Seleccione los colores de su página</translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <source>Larkspan 1.1 - Select an image for your page</source>
+        <translation>Larkspan 1.1 - Seleccione una imagen para su página</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add some text to your page</source>
+        <translation>Larkspan 1.1 - Añada texto a su página</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add a Bullet List</source>
+        <translation>Larkspan 1.1 - Añada una lista de viñetas</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <source>Larkspan 1.1 - Add links to your page</source>
+        <translation>Larkspan 1.1 - Añada enlaces a su página</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Larkspan 1.1- Final Step: Finish your page</source>
+        <translation>Larkspan 1.1 - Último paso: termine su página</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Larkspan 1.1 - Select an image for your page </source>
+        <translation>Larkspan 1.1 - Seleccione una imagen para su página</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Larkspan 1.1- Add links to your page</source>
+        <translation>Larkspan 1.1 - Añada enlaces a su página</translation>
     </message>
 </context>
 </TS>

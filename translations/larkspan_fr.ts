@@ -11,7 +11,7 @@
     <message>
         <location line="+9"/>
         <source>Larkspan was developed for anyone wanting to make a web page, but didn&apos;t know how. It is created for the novice user in mind and also powerful enough for a veteran web page designer which makes it a tool everyone should use. I you have any comments or suggestions about Larkspan please let me know at</source>
-        <translation>Larkspan a été conçu pour tous ceux qui veulent créer une page web sans savoir comment s&apos;y prendre. Pensé pour les débutants, il est aussi assez puissant pour un concepteur de pages web chevronné : c&apos;est un outil que tout le monde devrait utiliser. Si vous avez des remarques ou des suggestions au sujet de Larkspan, écrivez-moi à</translation>
+        <translation>Larkspan a été conçu pour tous ceux qui veulent créer une page web sans savoir comment s&apos;y prendre. Pensé pour les débutants, il est aussi assez puissant pour un concepteur de pages web chevronné&#xa0;: c&apos;est un outil que tout le monde devrait utiliser. Si vous avez des remarques ou des suggestions au sujet de Larkspan, écrivez-moi à</translation>
     </message>
 </context>
 <context>
@@ -34,7 +34,7 @@
     <message>
         <location line="+8"/>
         <source>Current List Items: %1</source>
-        <translation>Éléments de la liste : %1</translation>
+        <translation>Éléments de la liste&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -160,7 +160,7 @@
     <message>
         <location filename="../src/colours/colourpage.cpp" line="+115"/>
         <source>Select the color style of your web page. Choose Default or Choose Custom Colors then check the desired page color properties and select a color.</source>
-        <translation>Choisissez les couleurs de votre page web : gardez les couleurs par défaut, ou choisissez Couleurs personnalisées, puis cochez les couleurs de la page à définir et choisissez une couleur pour chacune.</translation>
+        <translation>Choisissez les couleurs de votre page web&#xa0;: gardez les couleurs par défaut, ou choisissez Couleurs personnalisées, puis cochez les couleurs de la page à définir et choisissez une couleur pour chacune.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -295,7 +295,7 @@
         <location filename="../src/app/commandline.cpp" line="+57"/>
         <source>Usage: larkspan [--help | --version | PAGE]
 </source>
-        <translation>Utilisation : larkspan [--help | --version | PAGE]
+        <translation>Utilisation&#xa0;: larkspan [--help | --version | PAGE]
 </translation>
     </message>
     <message>
@@ -311,9 +311,9 @@ earlier, it opens the wizard with that page&apos;s answers on every step.
 Qt&apos;s standard options work as in every program made with Qt, among them
 -style STYLE, -stylesheet FILE, -reverse and -platform NAME.
 </source>
-        <translation>Utilisation : larkspan [OPTION] [PAGE]
+        <translation>Utilisation&#xa0;: larkspan [OPTION] [PAGE]
 Crée une page web étape par étape, sans que vous ayez à connaître HTML.
-Sans option, ouvre l&apos;assistant ; avec PAGE, une page que Larkspan a enregistrée
+Sans option, ouvre l&apos;assistant&#xa0;; avec PAGE, une page que Larkspan a enregistrée
 auparavant, ouvre l&apos;assistant avec les réponses de cette page à chaque étape.
 
   -h, --help     afficher cette aide et quitter
@@ -327,7 +327,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
         <location filename="../src/app/displayguard.cpp" line="+33"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
-        <translation>larkspan : pas d&apos;affichage ; il faut un bureau graphique (X11 ou Wayland)
+        <translation>larkspan&#xa0;: pas d&apos;affichage&#xa0;; il faut un bureau graphique (X11 ou Wayland)
 </translation>
     </message>
 </context>
@@ -336,37 +336,37 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location filename="../src/wizard/finishpage.cpp" line="+53"/>
         <source>Layout Style:</source>
-        <translation>Style de mise en page :</translation>
+        <translation>Style de mise en page&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Colors:   Default</source>
-        <translation>Couleurs de la page :   Par défaut</translation>
+        <translation>Couleurs de la page&#xa0;:   Par défaut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Background Image:   None</source>
-        <translation>Image de fond :   Aucune</translation>
+        <translation>Image de fond&#xa0;:   Aucune</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Image:   None</source>
-        <translation>Image de la page :   Aucune</translation>
+        <translation>Image de la page&#xa0;:   Aucune</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Lists:   0</source>
-        <translation>Éléments de la liste à puces :   0</translation>
+        <translation>Éléments de la liste à puces&#xa0;:   0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Links:   0</source>
-        <translation>Nombre de liens :   0</translation>
+        <translation>Nombre de liens&#xa0;:   0</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Finish up your web page!</source>
-        <translation>Terminez votre page web !</translation>
+        <translation>Terminez votre page web&#xa0;!</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -376,7 +376,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+12"/>
         <source>Include your email address: eg. someone@example.com</source>
-        <translation>Indiquez votre adresse électronique : p. ex. prenom.nom@example.com</translation>
+        <translation>Indiquez votre adresse électronique&#xa0;: p. ex. prenom.nom@example.com</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -401,12 +401,12 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+5"/>
         <source>Layout Style:   </source>
-        <translation>Style de mise en page :   </translation>
+        <translation>Style de mise en page&#xa0;:   </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Page Colors:   </source>
-        <translation>Couleurs de la page :   </translation>
+        <translation>Couleurs de la page&#xa0;:   </translation>
     </message>
     <message>
         <location line="+0"/>
@@ -421,28 +421,28 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+1"/>
         <source>Background Image:   </source>
-        <translation>Image de fond :   </translation>
+        <translation>Image de fond&#xa0;:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Page Image:   </source>
-        <translation>Image de la page :   </translation>
+        <translation>Image de la page&#xa0;:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Lists:   </source>
-        <translation>Éléments de la liste à puces :   </translation>
+        <translation>Éléments de la liste à puces&#xa0;:   </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Number of Links:   </source>
-        <translation>Nombre de liens :   </translation>
+        <translation>Nombre de liens&#xa0;:   </translation>
     </message>
     <message>
         <location line="+89"/>
         <source>The preview could not be written:<byte value="xd"/>
 %1</source>
-        <translation>L&apos;aperçu n&apos;a pas pu être écrit :<byte value="xd"/>
+        <translation>L&apos;aperçu n&apos;a pas pu être écrit&#xa0;:<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -470,22 +470,22 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+6"/>
         <source>The page shows pictures that are not in the folder you saved it to, so a browser will not find them:</source>
-        <translation>La page affiche des images qui ne sont pas dans le dossier où vous l&apos;avez enregistrée ; un navigateur ne les trouvera donc pas :</translation>
+        <translation>La page affiche des images qui ne sont pas dans le dossier où vous l&apos;avez enregistrée&#xa0;; un navigateur ne les trouvera donc pas&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Copy them into that folder?</source>
-        <translation>Les copier dans ce dossier ?</translation>
+        <translation>Les copier dans ce dossier&#xa0;?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 was not copied: another file of that name is in that folder, and it was left as it is.</source>
-        <translation>%1 n&apos;a pas été copié : un autre fichier de ce nom se trouve dans ce dossier, et il a été laissé tel quel.</translation>
+        <translation>%1 n&apos;a pas été copié&#xa0;: un autre fichier de ce nom se trouve dans ce dossier, et il a été laissé tel quel.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 could not be copied: %2</source>
-        <translation>%1 n&apos;a pas pu être copié : %2</translation>
+        <translation>%1 n&apos;a pas pu être copié&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -541,12 +541,12 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+1"/>
         <source>and become the next pro!</source>
-        <translation>et de devenir le prochain pro !</translation>
+        <translation>et de devenir le prochain pro&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Would you like to create another?</source>
-        <translation>Voulez-vous en créer une autre ?</translation>
+        <translation>Voulez-vous en créer une autre&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -589,12 +589,12 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+3"/>
         <source>Basic Style Image Left has heading centered at the top with the image aligned on the left with text flowing around the image, links, and the footer at the bottom.</source>
-        <translation>Style simple, image à gauche : l&apos;en-tête est centré en haut, l&apos;image est alignée à gauche et le texte l&apos;entoure ; les liens et le pied de page sont en bas.</translation>
+        <translation>Style simple, image à gauche&#xa0;: l&apos;en-tête est centré en haut, l&apos;image est alignée à gauche et le texte l&apos;entoure&#xa0;; les liens et le pied de page sont en bas.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Basic Style Image Right has heading centered at the top with the image aligned on the right with text flowing around the image, links, and the footer at the bottom.</source>
-        <translation>Style simple, image à droite : l&apos;en-tête est centré en haut, l&apos;image est alignée à droite et le texte l&apos;entoure ; les liens et le pied de page sont en bas.</translation>
+        <translation>Style simple, image à droite&#xa0;: l&apos;en-tête est centré en haut, l&apos;image est alignée à droite et le texte l&apos;entoure&#xa0;; les liens et le pied de page sont en bas.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -624,7 +624,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+7"/>
         <source>Title of your web page. eg: My Home Page</source>
-        <translation>Titre de votre page web, p. ex. : Ma page personnelle</translation>
+        <translation>Titre de votre page web, p. ex.&#xa0;: Ma page personnelle</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -652,7 +652,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location filename="../src/wizard/linkspage.cpp" line="+21"/>
         <source>Current Links: %1</source>
-        <translation>Liens actuels : %1</translation>
+        <translation>Liens actuels&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -672,12 +672,12 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+7"/>
         <source>Link Address: eg. http://www.example.com/</source>
-        <translation>Adresse du lien : p. ex. http://www.example.com/</translation>
+        <translation>Adresse du lien&#xa0;: p. ex. http://www.example.com/</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link Description: eg. Click here</source>
-        <translation>Description du lien : p. ex. Cliquez ici</translation>
+        <translation>Description du lien&#xa0;: p. ex. Cliquez ici</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -741,7 +741,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+1"/>
         <source>It cannot be found: %1</source>
-        <translation>Le fichier est introuvable : %1</translation>
+        <translation>Le fichier est introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -811,33 +811,33 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+13"/>
         <source>Its page text is %1 bytes long; the Text step holds at most %2 bytes.</source>
-        <translation>Le texte de la page fait %1 octets ; l&apos;étape Texte en accepte au plus %2.</translation>
+        <translation>Le texte de la page fait %1 octets&#xa0;; l&apos;étape Texte en accepte au plus %2.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Its %1 is %2 characters long; its box holds at most %3.</source>
         <extracomment>%1 is a field such as &quot;title&quot;</extracomment>
-        <translation>Dans la page, « %1 » compte %2 caractères ; sa zone en accepte au plus %3.</translation>
+        <translation>Dans la page, «&#xa0;%1&#xa0;» compte %2 caractères&#xa0;; sa zone en accepte au plus %3.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Its page text holds a line break that the text box would change: a CR without LF, or a Unicode line or paragraph separator.</source>
-        <translation>Le texte de la page contient un saut de ligne que la zone de texte modifierait : un CR sans LF, ou un séparateur de ligne ou de paragraphe Unicode.</translation>
+        <translation>Le texte de la page contient un saut de ligne que la zone de texte modifierait&#xa0;: un CR sans LF, ou un séparateur de ligne ou de paragraphe Unicode.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Its %1 holds a line break, which its one-line box cannot hold.</source>
-        <translation>Dans la page, « %1 » contient un saut de ligne, que sa zone d&apos;une seule ligne ne peut pas contenir.</translation>
+        <translation>Dans la page, «&#xa0;%1&#xa0;» contient un saut de ligne, que sa zone d&apos;une seule ligne ne peut pas contenir.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Its %1 has %2 entries; the list holds at most %3.</source>
-        <translation>Dans la page, « %1 » compte %2 entrées ; la liste en contient au plus %3.</translation>
+        <translation>Dans la page, «&#xa0;%1&#xa0;» compte %2 entrées&#xa0;; la liste en contient au plus %3.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Its %1 is &quot;%2&quot;: the Colors step shows only #RRGGBB and the 16 colour names of HTML 3.2.</source>
-        <translation>Dans la page, « %1 » vaut « %2 » : l&apos;étape Couleurs n&apos;affiche que #RRGGBB et les 16 noms de couleurs de HTML 3.2.</translation>
+        <translation>Dans la page, «&#xa0;%1&#xa0;» vaut «&#xa0;%2&#xa0;»&#xa0;: l&apos;étape Couleurs n&apos;affiche que #RRGGBB et les 16 noms de couleurs de HTML 3.2.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -847,112 +847,112 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+47"/>
         <source>This file is empty: it holds no page.</source>
-        <translation>Ce fichier est vide : il ne contient aucune page.</translation>
+        <translation>Ce fichier est vide&#xa0;: il ne contient aucune page.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This file is not a page made by Larkspan: it does not begin with Larkspan&apos;s comment lines.</source>
-        <translation>Ce fichier n&apos;est pas une page créée par Larkspan : il ne commence pas par les lignes de commentaire de Larkspan.</translation>
+        <translation>Ce fichier n&apos;est pas une page créée par Larkspan&#xa0;: il ne commence pas par les lignes de commentaire de Larkspan.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This file is not a page made by Larkspan: its head is not the one Larkspan writes.</source>
-        <translation>Ce fichier n&apos;est pas une page créée par Larkspan : sa section HEAD n&apos;est pas celle qu&apos;écrit Larkspan.</translation>
+        <translation>Ce fichier n&apos;est pas une page créée par Larkspan&#xa0;: sa section HEAD n&apos;est pas celle qu&apos;écrit Larkspan.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This page was changed after Larkspan saved it: line %1 is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la ligne %1 n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la ligne %1 n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>This page was changed after Larkspan saved it: the title line is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la ligne du titre n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la ligne du titre n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the head does not end as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la section HEAD ne se termine pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la section HEAD ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the BODY tag is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la balise BODY n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la balise BODY n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page heading is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : l&apos;en-tête de la page n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: l&apos;en-tête de la page n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the table is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : le tableau n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: le tableau n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page image is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : l&apos;image de la page n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: l&apos;image de la page n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page text does not begin as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : le texte de la page ne commence pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: le texte de la page ne commence pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page text does not end as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : le texte de la page ne se termine pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: le texte de la page ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the bullet list does not begin as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la liste à puces ne commence pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la liste à puces ne commence pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the bullet list does not end as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la liste à puces ne se termine pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la liste à puces ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the link list does not begin as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la liste de liens ne commence pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la liste de liens ne commence pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: a link of the link list is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : un lien de la liste de liens n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: un lien de la liste de liens n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the jump menu of the link list is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la liste déroulante de la liste de liens n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la liste déroulante de la liste de liens n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the script in its head does not fit its link list.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : le script de sa section HEAD ne correspond pas à sa liste de liens.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: le script de sa section HEAD ne correspond pas à sa liste de liens.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the link list does not end as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la liste de liens ne se termine pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la liste de liens ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the e-mail line of the footer is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la ligne de l&apos;adresse électronique du pied de page n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la ligne de l&apos;adresse électronique du pied de page n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the footer is not as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : le pied de page n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: le pied de page n&apos;est pas tel que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This page was changed after Larkspan saved it: the page does not end as Larkspan writes it.</source>
-        <translation>Cette page a été modifiée après son enregistrement par Larkspan : la page ne se termine pas comme Larkspan l&apos;écrit.</translation>
+        <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la page ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -962,13 +962,13 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+3"/>
         <source>It is larger than 16 MB: no page made by Larkspan is that large.</source>
-        <translation>Le fichier dépasse 16 Mo : aucune page créée par Larkspan n&apos;est aussi grande.</translation>
+        <translation>Le fichier dépasse 16 Mo&#xa0;: aucune page créée par Larkspan n&apos;est aussi grande.</translation>
     </message>
     <message>
         <location line="+13"/>
         <location line="+10"/>
         <source>It cannot be read: %1</source>
-        <translation>Le fichier ne peut pas être lu : %1</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1021,7 +1021,7 @@ This file does not exist.
 Create the file?</source>
         <translation>%1
 Ce fichier n&apos;existe pas.
-Créer le fichier ?</translation>
+Créer le fichier&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1029,27 +1029,27 @@ Créer le fichier ?</translation>
     <message>
         <location filename="../src/files/pagefile.cpp" line="-298"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
-        <translation>Ce nom est celui d&apos;un dossier, et non d&apos;un fichier ; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
+        <translation>Ce nom est celui d&apos;un dossier, et non d&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a named pipe, not to a file; a web page can only replace a regular file.</source>
-        <translation>Ce nom est celui d&apos;un tube nommé, et non d&apos;un fichier ; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
+        <translation>Ce nom est celui d&apos;un tube nommé, et non d&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a socket, not to a file; a web page can only replace a regular file.</source>
-        <translation>Ce nom est celui d&apos;une socket, et non d&apos;un fichier ; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
+        <translation>Ce nom est celui d&apos;une socket, et non d&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This name belongs to a device, not to a file; a web page can only replace a regular file.</source>
-        <translation>Ce nom est celui d&apos;un périphérique, et non d&apos;un fichier ; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
+        <translation>Ce nom est celui d&apos;un périphérique, et non d&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This name belongs to something else, not to a file; a web page can only replace a regular file.</source>
-        <translation>Ce nom désigne autre chose qu&apos;un fichier ; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
+        <translation>Ce nom désigne autre chose qu&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -1062,13 +1062,13 @@ Créer le fichier ?</translation>
     <message>
         <location line="+5"/>
         <source>Its size cannot be read: it is not a plain file.</source>
-        <translation>Sa taille ne peut pas être lue : ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Sa taille ne peut pas être lue&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+18"/>
         <source>It cannot be read: %1</source>
-        <translation>Le fichier ne peut pas être lu : %1</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="-14"/>
@@ -1079,7 +1079,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+8"/>
         <source>It is not a plain text file: it holds NUL bytes.</source>
-        <translation>Ce n&apos;est pas un fichier texte brut : il contient des octets NUL.</translation>
+        <translation>Ce n&apos;est pas un fichier texte brut&#xa0;: il contient des octets NUL.</translation>
     </message>
     <message>
         <location filename="../src/wizard/textpage.cpp" line="+37"/>
@@ -1142,12 +1142,12 @@ Créer le fichier ?</translation>
     <message>
         <location filename="../src/wizard/welcomepage.cpp" line="+15"/>
         <source>Welcome to Larkspan! The easiest way to make a home page. Larkspan includes a series of questions about the style and look of your page as well if you want to include images, text, links and much more! It&apos;s as easy as filling in blanks. When you&apos;re done you&apos;ll have a great looking page that rivals those made by the pros!</source>
-        <translation>Bienvenue dans Larkspan ! C&apos;est la façon la plus simple de créer une page personnelle. Larkspan vous pose une série de questions sur le style et l&apos;apparence de votre page, et vous demande si vous voulez y mettre des images, du texte, des liens et bien plus encore ! C&apos;est aussi simple que de remplir un formulaire. À la fin, vous aurez une superbe page qui n&apos;a rien à envier à celles des pros !</translation>
+        <translation>Bienvenue dans Larkspan&#xa0;! C&apos;est la façon la plus simple de créer une page personnelle. Larkspan vous pose une série de questions sur le style et l&apos;apparence de votre page, et vous demande si vous voulez y mettre des images, du texte, des liens et bien plus encore&#xa0;! C&apos;est aussi simple que de remplir un formulaire. À la fin, vous aurez une superbe page qui n&apos;a rien à envier à celles des pros&#xa0;!</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Click the Start button to begin !</source>
-        <translation>Cliquez sur le bouton Commencer pour démarrer !</translation>
+        <translation>Cliquez sur le bouton Commencer pour démarrer&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1160,22 +1160,22 @@ Créer le fichier ?</translation>
     <message>
         <location line="+10"/>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Folder:</source>
-        <translation>Dossier :</translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1185,7 +1185,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+3"/>
         <source>Picture:</source>
-        <translation>Image :</translation>
+        <translation>Image&#xa0;:</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1195,7 +1195,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+1"/>
         <source>Modified:</source>
-        <translation>Modifié le :</translation>
+        <translation>Modifié le&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1243,7 +1243,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+4"/>
         <source>The help file %1 cannot be read: %2.</source>
-        <translation>Le fichier d&apos;aide %1 ne peut pas être lu : %2.</translation>
+        <translation>Le fichier d&apos;aide %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1271,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+2"/>
         <source>Image Dimensions:</source>
-        <translation>Dimensions de l&apos;image :</translation>
+        <translation>Dimensions de l&apos;image&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1311,7 +1311,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="+44"/>
         <source>The picture %1 cannot be shown: %2</source>
-        <translation>L&apos;image %1 ne peut pas être affichée : %2</translation>
+        <translation>L&apos;image %1 ne peut pas être affichée&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1335,7 +1335,7 @@ Créer le fichier ?</translation>
     <message>
         <location filename="../src/wizard/pagedroptarget.cpp" line="+72"/>
         <source>Replace the answers you have made with those of the page %1?</source>
-        <translation>Remplacer vos réponses par celles de la page %1 ?</translation>
+        <translation>Remplacer vos réponses par celles de la page %1&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1361,17 +1361,20 @@ Créer le fichier ?</translation>
     <message>
         <location filename="../src/wizard/frmwiz.cpp" line="+207"/>
         <location line="+339"/>
+        <location filename="../src/wizard/steps.cpp" line="+20"/>
         <source>&amp;Start &gt;</source>
         <translation>&amp;Commencer &gt;</translation>
     </message>
     <message>
         <location line="-339"/>
         <location line="+103"/>
+        <location filename="../src/wizard/steps.cpp" line="+1"/>
         <source>&amp;Next &gt;</source>
         <translation>&amp;Suivant &gt;</translation>
     </message>
     <message>
         <location line="-103"/>
+        <location filename="../src/wizard/steps.cpp" line="+52"/>
         <source>&amp;Finish</source>
         <translation>&amp;Terminer</translation>
     </message>
@@ -1384,6 +1387,7 @@ Créer le fichier ?</translation>
     <message>
         <location line="-380"/>
         <location line="+101"/>
+        <location filename="../src/wizard/steps.cpp" line="-41"/>
         <source>&lt; &amp;Back</source>
         <translation>&lt; P&amp;récédent</translation>
     </message>
@@ -1391,6 +1395,7 @@ Créer le fichier ?</translation>
         <location line="-101"/>
         <location line="+100"/>
         <location line="+240"/>
+        <location filename="../src/wizard/steps.cpp" line="+62"/>
         <source>&amp;Cancel</source>
         <translation>A&amp;nnuler</translation>
     </message>
@@ -1423,6 +1428,8 @@ Créer le fichier ?</translation>
     </message>
     <message>
         <location line="-28"/>
+        <location filename="../src/wizard/steps.cpp" line="-14"/>
+        <location line="+12"/>
         <source>Larkspan 1.1</source>
         <translation>Larkspan 1.1</translation>
     </message>
@@ -1430,6 +1437,55 @@ Créer le fichier ?</translation>
         <location line="+23"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>Impossible d&apos;afficher le sommaire de l&apos;aide. Aucune aide n&apos;est associée à ce projet.</translation>
+    </message>
+    <message>
+        <location filename="../src/wizard/steps.cpp" line="-62"/>
+        <location line="+73"/>
+        <source>Larkspan 1.1 - Select a page layout</source>
+        <translation>Larkspan 1.1 - Choisissez une mise en page</translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <location line="+67"/>
+        <source>Larkspan 1.1 - Select the color for your page</source>
+        <translation>Larkspan 1.1 - Choisissez les couleurs de votre page</translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <source>Larkspan 1.1 - Select an image for your page</source>
+        <translation>Larkspan 1.1 - Choisissez une image pour votre page</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add some text to your page</source>
+        <translation>Larkspan 1.1 - Ajoutez du texte à votre page</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add a Bullet List</source>
+        <translation>Larkspan 1.1 - Ajoutez une liste à puces</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <source>Larkspan 1.1 - Add links to your page</source>
+        <translation>Larkspan 1.1 - Ajoutez des liens à votre page</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Larkspan 1.1- Final Step: Finish your page</source>
+        <translation>Larkspan 1.1 - Dernière étape : terminez votre page</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Larkspan 1.1 - Select an image for your page </source>
+        <translation>Larkspan 1.1 - Choisissez une image pour votre page</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Larkspan 1.1- Add links to your page</source>
+        <translation>Larkspan 1.1 - Ajoutez des liens à votre page</translation>
     </message>
 </context>
 </TS>
