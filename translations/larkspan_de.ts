@@ -1361,17 +1361,20 @@ Soll sie erstellt werden?</translation>
     <message>
         <location filename="../src/wizard/frmwiz.cpp" line="+207"/>
         <location line="+339"/>
+        <location filename="../src/wizard/steps.cpp" line="+20"/>
         <source>&amp;Start &gt;</source>
         <translation>&amp;Starten &gt;</translation>
     </message>
     <message>
         <location line="-339"/>
         <location line="+103"/>
+        <location filename="../src/wizard/steps.cpp" line="+1"/>
         <source>&amp;Next &gt;</source>
         <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <location line="-103"/>
+        <location filename="../src/wizard/steps.cpp" line="+52"/>
         <source>&amp;Finish</source>
         <translation>Ab&amp;schließen</translation>
     </message>
@@ -1384,6 +1387,7 @@ Soll sie erstellt werden?</translation>
     <message>
         <location line="-380"/>
         <location line="+101"/>
+        <location filename="../src/wizard/steps.cpp" line="-41"/>
         <source>&lt; &amp;Back</source>
         <translation>&lt; &amp;Zurück</translation>
     </message>
@@ -1391,6 +1395,7 @@ Soll sie erstellt werden?</translation>
         <location line="-101"/>
         <location line="+100"/>
         <location line="+240"/>
+        <location filename="../src/wizard/steps.cpp" line="+62"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
@@ -1423,6 +1428,8 @@ Soll sie erstellt werden?</translation>
     </message>
     <message>
         <location line="-28"/>
+        <location filename="../src/wizard/steps.cpp" line="-14"/>
+        <location line="+12"/>
         <source>Larkspan 1.1</source>
         <translation>Larkspan 1.1</translation>
     </message>
@@ -1430,6 +1437,55 @@ Soll sie erstellt werden?</translation>
         <location line="+23"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>Der Hilfeinhalt kann nicht angezeigt werden. Zu diesem Programm gibt es keine Hilfe.</translation>
+    </message>
+    <message>
+        <location filename="../src/wizard/steps.cpp" line="-62"/>
+        <location line="+73"/>
+        <source>Larkspan 1.1 - Select a page layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <location line="+67"/>
+        <source>Larkspan 1.1 - Select the color for your page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <source>Larkspan 1.1 - Select an image for your page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add some text to your page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <location line="+66"/>
+        <source>Larkspan 1.1 - Add a Bullet List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <source>Larkspan 1.1 - Add links to your page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Larkspan 1.1- Final Step: Finish your page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Larkspan 1.1 - Select an image for your page </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Larkspan 1.1- Add links to your page</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QScopeGuard>
 #include <QTranslator>
 #include <QLabel>
@@ -128,16 +131,90 @@ QString cutOff(QWidget* w)
     return {};
 }
 
-// Every text half as long again, as many a translation is longer than the English.
+// Every text half as long again, as many a translation is longer than the English, and marked, so that a text
+// that does not pass through translation shows.
+constexpr QChar Translated = u'\u00B7';
 class LongerTexts : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char*, const char* source, const char*, int) const override
     {
         const QString text = QString::fromUtf8(source);
-        return text + u' ' + text.left(text.size() / 2);
+        return text + u' ' + text.left(text.size() / 2) + Translated;
     }
 };
+
+// The languages the wizard speaks besides English, as the build carries them.
+QStringList languages()
+{
+    QStringList codes;
+    for (const QString& file : QDir(u":/i18n"_s).entryList({u"larkspan_*.qm"_s}))
+        codes << file.mid(9, file.size() - 12);
+    return codes;
+}
+
+// The translator for a language ("longer" for the marked longer texts, "" for English), installed for the scope of
+// the guard. A translator trying a new translation points LARKSPAN_QM_DIR at the folder of its .qm file.
+std::unique_ptr<QTranslator> speak(const QString& language)
+{
+    std::unique_ptr<QTranslator> translator;
+    if (language == u"longer") {
+        translator = std::make_unique<LongerTexts>();
+    } else if (!language.isEmpty()) {
+        translator = std::make_unique<QTranslator>();
+        const QString name = u"larkspan_"_s + language;
+        if (!translator->load(name, qEnvironmentVariable("LARKSPAN_QM_DIR")) && !translator->load(name, u":/i18n"_s))
+            qFatal("no translation into %s", qPrintable(language));
+    }
+    if (translator)
+        QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+
+// The text a control shows as its own: a caption, a label, a frame's title.
+QString shownText(const QWidget* w)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return group->title();
+    return {};
+}
+
+constexpr std::pair<WizardPage, const char*> pageNames[] = {
+    {WizardPage::Welcome, "Welcome"},        {WizardPage::About, "About"}, {WizardPage::Layout, "Layout"},
+    {WizardPage::Colors, "Colors"},          {WizardPage::Image, "Image"}, {WizardPage::Text, "Text"},
+    {WizardPage::BulletList, "Bullet List"}, {WizardPage::Links, "Links"}, {WizardPage::Finish, "Finish"}};
+
+// The access keys shown on the window, each with the controls that carry it; more than one control for a key is a
+// key that cannot reach them all.
+QString sharedAccessKeys(QWidget* window)
+{
+    QMap<QString, QStringList> owners;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        const QString text = shownText(w);
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            owners[key.toString()] << w->objectName() + u" \""_s + text + u'"';
+    }
+    QStringList shared;
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+        if (it.value().size() > 1)
+            shared << it.key() + u": "_s + it.value().join(u", "_s);
+    return shared.join(u'\n');
+}
+
+// A picture of the window for the translators, when they ask for pictures in LARKSPAN_SHOTS_DIR.
+void keepPicture(QWidget* window, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("LARKSPAN_SHOTS_DIR");
+    if (!folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(name + u".png"_s));
+}
 
 QString labelOf(QAccessibleInterface* accessible)
 {
@@ -155,21 +232,19 @@ private slots:
     void everyPage_data()
     {
         QTest::addColumn<WizardPage>("page");
+        QTest::addColumn<QString>("language");
 
-        QTest::newRow("Welcome") << WizardPage::Welcome;
-        QTest::newRow("About") << WizardPage::About;
-        QTest::newRow("Layout") << WizardPage::Layout;
-        QTest::newRow("Colors") << WizardPage::Colors;
-        QTest::newRow("Image") << WizardPage::Image;
-        QTest::newRow("Text") << WizardPage::Text;
-        QTest::newRow("Bullet List") << WizardPage::BulletList;
-        QTest::newRow("Links") << WizardPage::Links;
-        QTest::newRow("Finish") << WizardPage::Finish;
+        for (const QString& language : QStringList{QString()} + languages())
+            for (const auto& [page, name] : pageNames)
+                QTest::addRow("%s%s%s", name, language.isEmpty() ? "" : " in ", qPrintable(language))
+                    << page << language;
     }
 
     void everyPage()
     {
         QFETCH(WizardPage, page);
+        QFETCH(QString, language);
+        const auto translation = speak(language);
 
         WizardFixture f;
         if (page == WizardPage::About)
@@ -204,6 +279,9 @@ private slots:
                 QVERIFY2(other == control || spokenName(other) != spokenName(control),
                          qPrintable(u"two controls called "_s + spokenName(control) + u" in:\n"_s + shown));
         }
+        // Each access key reaches one control; the keys of the button row count on every page.
+        const QString shared = sharedAccessKeys(f.wiz.get());
+        QVERIFY2(shared.isEmpty(), qPrintable(u"access keys shared:\n"_s + shared));
         for (qsizetype i = 1; i < order.size(); ++i) {
             QVERIFY2(!readsBefore(order[i], order[i - 1]),
                      qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
@@ -216,27 +294,22 @@ private slots:
     {
         QTest::addColumn<qreal>("points");
         QTest::addColumn<WizardPage>("page");
-        QTest::addColumn<bool>("longer"); // texts half as long again, as in a translation
+        QTest::addColumn<QString>("language"); // "longer": texts half as long again, as in a translation
 
-        const std::pair<WizardPage, const char*> pages[] = {
-            {WizardPage::Welcome, "Welcome"},        {WizardPage::About, "About"}, {WizardPage::Layout, "Layout"},
-            {WizardPage::Colors, "Colors"},          {WizardPage::Image, "Image"}, {WizardPage::Text, "Text"},
-            {WizardPage::BulletList, "Bullet List"}, {WizardPage::Links, "Links"}, {WizardPage::Finish, "Finish"}};
         for (const qreal points : {9.0, 13.0, 16.0, 20.0})
-            for (const auto& [page, name] : pages)
-                QTest::addRow("%s at %g pt", name, points) << points << page << false;
-        for (const auto& [page, name] : pages)
-            QTest::addRow("%s with longer texts", name) << 9.0 << page << true;
+            for (const auto& [page, name] : pageNames)
+                QTest::addRow("%s at %g pt", name, points) << points << page << QString();
+        for (const QString& language : QStringList{u"longer"_s} + languages())
+            for (const auto& [page, name] : pageNames)
+                QTest::addRow("%s in %s", name, qPrintable(language)) << 9.0 << page << language;
     }
 
     void roomForText()
     {
         QFETCH(qreal, points);
         QFETCH(WizardPage, page);
-        QFETCH(bool, longer);
-        LongerTexts translation;
-        if (longer)
-            QCoreApplication::installTranslator(&translation);
+        QFETCH(QString, language);
+        const auto translation = speak(language);
         const QFont desktop = QApplication::font();
         QFont large = desktop;
         large.setPointSizeF(points);
@@ -253,6 +326,11 @@ private slots:
         // The new texts' requests for room, as the event loop would deliver them.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
+        keepPicture(
+            f.wiz.get(),
+            QStringLiteral("%1-%2-%3pt")
+                .arg(language.isEmpty() ? u"en"_s : language, QString::number(int(page)), QString::number(points)));
+
         QStringList faults;
         QList<QWidget*> shown;
         for (QWidget* w : f.wiz->findChildren<QWidget*>()) {
@@ -260,6 +338,10 @@ private slots:
                 continue;
             if (const QString cut = cutOff(w); !cut.isEmpty())
                 faults << cut;
+            // Every word the window shows passes through translation.
+            if (const QString text = shownText(w); language == u"longer" && !text.contains(Translated)
+                && std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); }))
+                faults << QStringLiteral("%1 \"%2\" is not translated").arg(w->objectName(), text);
             if (!w->parentWidget()->inherits("QGroupBox") && w->parentWidget() != f.wiz->panel(page)
                 && w->parentWidget() != f.wiz.get())
                 continue;
