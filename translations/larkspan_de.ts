@@ -1442,50 +1442,50 @@ Soll sie erstellt werden?</translation>
         <location filename="../src/wizard/steps.cpp" line="-62"/>
         <location line="+73"/>
         <source>Larkspan 1.1 - Select a page layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Wählen Sie ein Seitenlayout</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+67"/>
         <source>Larkspan 1.1 - Select the color for your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Wählen Sie die Farben Ihrer Seite</translation>
     </message>
     <message>
         <location line="-61"/>
         <source>Larkspan 1.1 - Select an image for your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Wählen Sie ein Bild für Ihre Seite</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+66"/>
         <source>Larkspan 1.1 - Add some text to your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Geben Sie Text für Ihre Seite ein</translation>
     </message>
     <message>
         <location line="-60"/>
         <location line="+66"/>
         <source>Larkspan 1.1 - Add a Bullet List</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Fügen Sie eine Aufzählung hinzu</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>Larkspan 1.1 - Add links to your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Fügen Sie Ihrer Seite Links hinzu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Larkspan 1.1- Final Step: Finish your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Letzter Schritt: Stellen Sie Ihre Seite fertig</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>Larkspan 1.1 - Select an image for your page </source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Wählen Sie ein Bild für Ihre Seite</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Larkspan 1.1- Add links to your page</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspan 1.1 – Fügen Sie Ihrer Seite Links hinzu</translation>
     </message>
 </context>
 </TS>
