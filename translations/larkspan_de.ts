@@ -313,7 +313,7 @@ Qt&apos;s standard options work as in every program made with Qt, among them
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/displayguard.cpp" line="+33"/>
+        <location filename="../src/app/displayguard.cpp" line="+38"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
         <translation type="unfinished"></translation>
