@@ -324,7 +324,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
 </translation>
     </message>
     <message>
-        <location filename="../src/app/displayguard.cpp" line="+33"/>
+        <location filename="../src/app/displayguard.cpp" line="+38"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
         <translation>larkspan: keine Anzeige gefunden; das Programm braucht eine grafische Arbeitsumgebung (X11 oder Wayland)

@@ -324,7 +324,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
 </translation>
     </message>
     <message>
-        <location filename="../src/app/displayguard.cpp" line="+33"/>
+        <location filename="../src/app/displayguard.cpp" line="+38"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
         <translation>larkspan: no se encontró ninguna pantalla; necesita un escritorio gráfico (X11 o Wayland)

@@ -324,7 +324,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
 </translation>
     </message>
     <message>
-        <location filename="../src/app/displayguard.cpp" line="+33"/>
+        <location filename="../src/app/displayguard.cpp" line="+38"/>
         <source>larkspan: no display found; it needs a graphical desktop (X11 or Wayland)
 </source>
         <translation>larkspan&#xa0;: pas d&apos;affichage&#xa0;; il faut un bureau graphique (X11 ou Wayland)
@@ -1475,7 +1475,7 @@ Créer le fichier&#xa0;?</translation>
     <message>
         <location line="+7"/>
         <source>Larkspan 1.1- Final Step: Finish your page</source>
-        <translation>Larkspan 1.1 - Dernière étape : terminez votre page</translation>
+        <translation>Larkspan 1.1 - Dernière étape&#xa0;: terminez votre page</translation>
     </message>
     <message>
         <location line="+42"/>

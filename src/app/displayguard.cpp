@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/displayguard.h"
 
+#include "app/translations.h"
+
 #include <QCoreApplication>
 #include <QList>
 
@@ -30,8 +32,11 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         held->append({type, context.file, context.line, context.function, context.category, text});
         return;
     }
-    const QString line = QCoreApplication::translate(
-        "CommandLine", "larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n");
+    // No application object exists yet to carry a translator.
+    const QString line = translateBeforeStart(
+        "CommandLine",
+        QT_TRANSLATE_NOOP("CommandLine",
+                          "larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n"));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);

@@ -38,6 +38,16 @@ QStringList translatedLanguages()
     return languages;
 }
 
+QString translateBeforeStart(const char* context, const char* text)
+{
+    const QString language = chosenLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+    QTranslator translator;
+    if (!language.isEmpty() && translator.load(QStringLiteral("larkspan_") + language, TranslationsFolder))
+        if (QString translated = translator.translate(context, text); !translated.isEmpty())
+            return translated;
+    return QString::fromUtf8(text);
+}
+
 QString installTranslations()
 {
     const QString language = chosenLanguage(QLocale::system().uiLanguages(), translatedLanguages());

@@ -14,6 +14,10 @@ QString chosenLanguage(const QStringList& preferred, const QStringList& availabl
 // The languages the wizard has a translation for, as two-letter codes.
 QStringList translatedLanguages();
 
+// The wizard's translation of a text marked with QT_TRANSLATE_NOOP, for the desktop's language, before the
+// application object exists (and so before installTranslations can run).
+QString translateBeforeStart(const char* context, const char* text);
+
 // Installs the wizard's translation and Qt's own for the language of the desktop (QLocale::system()), so that the
 // dialogs' buttons speak it too. Returns the language chosen, "" for English. Needs the application object.
 QString installTranslations();

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -79,25 +80,36 @@ private slots:
         QCOMPARE(outcome.error, error);
         QCOMPARE(outcome.pageFile, page);
         // The program prints it and exits so, without opening a window: here it has no screen at all, or one that
-        // does not answer. What would open the wizard says in one line that it needs a desktop.
-        const QString noDisplay = QStringLiteral(
-            "larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n");
-        for (const QString& display : {QString(), QStringLiteral(":4093")}) {
-            QProcess program;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.remove(QStringLiteral("DISPLAY"));
-            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-            if (!display.isEmpty())
-                environment.insert(QStringLiteral("DISPLAY"), display);
-            program.setProcessEnvironment(environment);
-            program.start(QStringLiteral(LARKSPAN_BINARY), arguments);
-            QVERIFY(program.waitForFinished(10000));
-            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(program.exitCode(), exitCode == StartsWizard ? 1 : exitCode);
-            QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), outcome.output);
-            QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
-                     exitCode == StartsWizard ? noDisplay : error);
+        // does not answer. What would open the wizard says in one line that it needs a desktop. Each in the
+        // desktop's language: English, and German as the German translation words it.
+        const char* const noDisplay = "larkspan: no display found; it needs a graphical desktop (X11 or Wayland)\n";
+        for (const QString& language : {u"C"_s, u"de_DE.UTF-8"_s}) {
+            QTranslator german;
+            if (language != u"C") {
+                QVERIFY(german.load(u"larkspan_de"_s, u":/i18n"_s));
+                QCoreApplication::installTranslator(&german);
+            }
+            const CommandLineOutcome said = readCommandLine(QStringList{QStringLiteral("larkspan")} + arguments);
+            const QString noScreen = QCoreApplication::translate("CommandLine", noDisplay);
+            QCoreApplication::removeTranslator(&german);
+            for (const QString& display : {QString(), QStringLiteral(":4093")}) {
+                QProcess program;
+                QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+                for (const char* name :
+                     {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                    environment.remove(QString::fromLatin1(name));
+                environment.insert(u"LANG"_s, language);
+                if (!display.isEmpty())
+                    environment.insert(QStringLiteral("DISPLAY"), display);
+                program.setProcessEnvironment(environment);
+                program.start(QStringLiteral(LARKSPAN_BINARY), arguments);
+                QVERIFY(program.waitForFinished(10000));
+                QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+                QCOMPARE(program.exitCode(), exitCode == StartsWizard ? 1 : exitCode);
+                QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), said.output);
+                QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+                         exitCode == StartsWizard ? noScreen : said.error);
+            }
         }
     }
 
@@ -105,18 +117,24 @@ private slots:
     {
         QTest::addColumn<bool>("installed"); // a help document under share/ beside bin/
         QTest::addColumn<QString>("built");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("expected"); // "installed" stands for the installed document's path
 
         const QString built = QStringLiteral("/build/help/index.html");
-        QTest::newRow("installed help is found beside the program") << true << built << QStringLiteral("installed");
-        QTest::newRow("built help when nothing is installed") << false << built << built;
-        QTest::newRow("no help built, none opened") << true << QString() << QString();
+        const QString installed = QStringLiteral("installed");
+        QTest::newRow("installed help is found beside the program") << true << built << QString() << installed;
+        QTest::newRow("built help when nothing is installed") << false << built << QString() << built;
+        QTest::newRow("no help built, none opened") << true << QString() << QString() << QString();
+        // The installed help holds a German translation and no French one.
+        QTest::newRow("the help in the user's language") << true << built << u"de"_s << u"de/index.html"_s;
+        QTest::newRow("English help where none is in the language") << true << built << u"fr"_s << installed;
     }
 
     void helpFile()
     {
         QFETCH(bool, installed);
         QFETCH(QString, built);
+        QFETCH(QString, language);
         QFETCH(QString, expected);
 
         QTemporaryDir prefix;
@@ -124,13 +142,17 @@ private slots:
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
         const QString installedFile = prefix.filePath(QStringLiteral("share/larkspan/help/index.html"));
         if (installed) {
-            QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/larkspan/help")));
-            QFile file(installedFile);
-            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/larkspan/help/de")));
+            for (const QString& name : {installedFile, prefix.filePath(u"share/larkspan/help/de/index.html"_s)}) {
+                QFile file(name);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
         }
         if (expected == QLatin1String("installed"))
             expected = installedFile;
-        QCOMPARE(helpContentsFile(prefix.filePath(QStringLiteral("bin")), built), expected);
+        else if (expected.startsWith(u"de/"))
+            expected = prefix.filePath(u"share/larkspan/help/"_s + expected);
+        QCOMPARE(helpContentsFile(prefix.filePath(QStringLiteral("bin")), built, language), expected);
     }
 };
 
