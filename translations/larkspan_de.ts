@@ -339,8 +339,9 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Layoutstil:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Page Colors:   Default</source>
+        <extracomment>The summary&apos;s line before the page is entered: a label, three blanks, the value &quot;Default&quot; as below</extracomment>
         <translation>Seitenfarben:   Standard</translation>
     </message>
     <message>
@@ -394,8 +395,9 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Vorschau im Browser</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>None</source>
+        <extracomment>The summary&apos;s value for a picture that the page does not show</extracomment>
         <translation>Keines</translation>
     </message>
     <message>
@@ -406,20 +408,23 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+2"/>
         <source>Page Colors:   </source>
+        <extracomment>A summary label, followed by its value; the three blanks set the value apart</extracomment>
         <translation>Seitenfarben:   </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Custom</source>
+        <extracomment>The summary&apos;s value of the page colours: chosen by the user, or the browser&apos;s own</extracomment>
         <translation>Eigene</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Default</source>
+        <extracomment>The summary&apos;s value of the page colours: chosen by the user, or the browser&apos;s own</extracomment>
         <translation>Standard</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Background Image:   </source>
         <translation>Hintergrundbild:   </translation>
     </message>
@@ -450,13 +455,13 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <location line="+7"/>
         <location line="+46"/>
         <location line="+15"/>
-        <location line="+43"/>
+        <location line="+44"/>
         <location line="+16"/>
         <source>Larkspan</source>
         <translation>Larkspan</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-123"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
         <translation>Es konnte kein Webbrowser gestartet werden, um die Vorschau zu zeigen. Die Seite liegt in<byte value="xd"/>
@@ -508,8 +513,9 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Untitled</source>
+        <extracomment>The file name the save dialog suggests for a new page (a file name: no slashes)</extracomment>
         <translation>Unbenannt</translation>
     </message>
     <message>
@@ -744,8 +750,9 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Die Datei kann nicht gefunden werden: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>title</source>
+        <extracomment>The fields below are put into the messages about a page that cannot be opened, as %1</extracomment>
         <translation>Titel</translation>
     </message>
     <message>
@@ -1027,7 +1034,7 @@ Soll sie erstellt werden?</translation>
 <context>
     <name>SavePageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="-298"/>
+        <location filename="../src/files/pagefile.cpp" line="-299"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
         <translation>Dieser Name gehört zu einem Ordner, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>
@@ -1097,8 +1104,9 @@ Soll sie erstellt werden?</translation>
         <translation>Eingabetaste &amp;umbelegen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Enter Key = &lt;B&amp;R&gt;</source>
+        <extracomment>&lt;BR&gt; (line break) and &lt;P&gt; (paragraph) are HTML tags, which Enter then types: keep them as they are</extracomment>
         <translation>Eingabetaste = &lt;B&amp;R&gt;</translation>
     </message>
     <message>

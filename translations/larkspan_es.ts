@@ -339,8 +339,9 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Estilo de diseño:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Page Colors:   Default</source>
+        <extracomment>The summary&apos;s line before the page is entered: a label, three blanks, the value &quot;Default&quot; as below</extracomment>
         <translation>Colores de la página:   Predeterminados</translation>
     </message>
     <message>
@@ -394,8 +395,9 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Vista previa en el navegador</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>None</source>
+        <extracomment>The summary&apos;s value for a picture that the page does not show</extracomment>
         <translation>Ninguna</translation>
     </message>
     <message>
@@ -406,20 +408,23 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
     <message>
         <location line="+2"/>
         <source>Page Colors:   </source>
+        <extracomment>A summary label, followed by its value; the three blanks set the value apart</extracomment>
         <translation>Colores de la página:   </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Custom</source>
+        <extracomment>The summary&apos;s value of the page colours: chosen by the user, or the browser&apos;s own</extracomment>
         <translation>Personalizados</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Default</source>
+        <extracomment>The summary&apos;s value of the page colours: chosen by the user, or the browser&apos;s own</extracomment>
         <translation>Predeterminados</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Background Image:   </source>
         <translation>Imagen de fondo:   </translation>
     </message>
@@ -450,13 +455,13 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <location line="+7"/>
         <location line="+46"/>
         <location line="+15"/>
-        <location line="+43"/>
+        <location line="+44"/>
         <location line="+16"/>
         <source>Larkspan</source>
         <translation>Larkspan</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-123"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
         <translation>No se pudo iniciar ningún navegador web para mostrar la vista previa. La página está en<byte value="xd"/>
@@ -508,8 +513,9 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Untitled</source>
+        <extracomment>The file name the save dialog suggests for a new page (a file name: no slashes)</extracomment>
         <translation>Sin título</translation>
     </message>
     <message>
@@ -744,8 +750,9 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>No se puede encontrar: %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>title</source>
+        <extracomment>The fields below are put into the messages about a page that cannot be opened, as %1</extracomment>
         <translation>título</translation>
     </message>
     <message>
@@ -1027,7 +1034,7 @@ Este archivo no existe.
 <context>
     <name>SavePageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="-298"/>
+        <location filename="../src/files/pagefile.cpp" line="-299"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
         <translation>Este nombre pertenece a una carpeta, no a un archivo; una página web solo puede reemplazar un archivo normal.</translation>
     </message>
@@ -1097,8 +1104,9 @@ Este archivo no existe.
         <translation>Activar &amp;máscara de tecla</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Enter Key = &lt;B&amp;R&gt;</source>
+        <extracomment>&lt;BR&gt; (line break) and &lt;P&gt; (paragraph) are HTML tags, which Enter then types: keep them as they are</extracomment>
         <translation>Tecla Intro = &lt;B&amp;R&gt;</translation>
     </message>
     <message>

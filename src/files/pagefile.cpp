@@ -137,6 +137,7 @@ QString missingReason(int error)
 QString fieldName(PageField field)
 {
     switch (field) {
+    //: The fields below are put into the messages about a page that cannot be opened, as %1
     case PageField::Title: return LoadPageFile::tr("title");
     case PageField::Heading: return LoadPageFile::tr("heading");
     case PageField::BackgroundColour: return LoadPageFile::tr("background colour");

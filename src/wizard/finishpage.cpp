@@ -51,6 +51,7 @@ private:
 // The summary labels' texts before the page is first entered, in label order.
 const char* const initialSummary[LblSummaryCount] = {
     QT_TRANSLATE_NOOP("FinishPage", "Layout Style:"),
+    //: The summary's line before the page is entered: a label, three blanks, the value "Default" as below
     QT_TRANSLATE_NOOP("FinishPage", "Page Colors:   Default"),
     QT_TRANSLATE_NOOP("FinishPage", "Background Image:   None"),
     QT_TRANSLATE_NOOP("FinishPage", "Page Image:   None"),
@@ -123,14 +124,20 @@ void FinishPage::fillSummary()
     // An image line names the file only when there is one and it is to be included.
     const auto imageLine = [this](int box, int include) {
         const QString file = wiz.boxText(box);
+        //: The summary's value for a picture that the page does not show
         return file.isEmpty() || !wiz.chkBox[include]->isChecked() ? tr("None") : file;
     };
 
     // With no layout chosen the line stays as it is; the wizard cannot reach this page then.
     if (wiz.cbBox[CbLayout]->currentIndex() != 0)
         label(SumLayout)->setText(tr("Layout Style:   ") + wiz.cbBox[CbLayout]->currentText());
-    label(SumColours)
-        ->setText(tr("Page Colors:   ") + (wiz.optRadio[OptCustomColors]->isChecked() ? tr("Custom") : tr("Default")));
+    //: A summary label, followed by its value; the three blanks set the value apart
+    const QString colours = tr("Page Colors:   ");
+    //: The summary's value of the page colours: chosen by the user, or the browser's own
+    const QString custom = tr("Custom");
+    //: The summary's value of the page colours: chosen by the user, or the browser's own
+    const QString standard = tr("Default");
+    label(SumColours)->setText(colours + (wiz.optRadio[OptCustomColors]->isChecked() ? custom : standard));
     label(SumBackground)->setText(tr("Background Image:   ") + imageLine(TxtBackgroundImage, ChkBackgroundImage));
     label(SumPageImage)->setText(tr("Page Image:   ") + imageLine(TxtPageImage, ChkPageImage));
     label(SumLists)->setText(tr("Number of Lists:   ") + QString::number(wiz.lstBox[LstItems]->count()));
@@ -311,6 +318,7 @@ void FinishPage::finish()
     request.chosenType = 0;
     // A page read back is saved over itself by default, one confirmation away.
     const QFileInfo opened(openedFile);
+    //: The file name the save dialog suggests for a new page (a file name: no slashes)
     request.initialName = openedFile.isEmpty() ? tr("Untitled") : opened.fileName();
     request.initialFolder = openedFile.isEmpty() ? QDir::currentPath() : opened.absolutePath();
     request.defaultExtension = QStringLiteral("htm");

@@ -52,6 +52,7 @@ TextPage::TextPage(WizardControls& wiz) : wiz(wiz)
     // Kept as is: the frame's caption is two blanks.
     auto* frame = new QGroupBox(QStringLiteral("  "), panel);
     QCheckBox* mask = wiz.addCheckBox(frame, ChkKeyMask, tr("Enable Key &Mask"));
+    //: <BR> (line break) and <P> (paragraph) are HTML tags, which Enter then types: keep them as they are
     QRadioButton* lineBreak = wiz.addRadio(frame, OptEnterBreak, tr("Enter Key = <B&R>"));
     QRadioButton* paragraph = wiz.addRadio(frame, OptEnterParagraph, tr("Enter Key = <&P>"));
     auto* enterKey = new QButtonGroup(frame);
