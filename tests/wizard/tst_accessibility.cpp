@@ -282,6 +282,18 @@ private slots:
         // Each access key reaches one control; the keys of the button row count on every page.
         const QString shared = sharedAccessKeys(f.wiz.get());
         QVERIFY2(shared.isEmpty(), qPrintable(u"access keys shared:\n"_s + shared));
+        // So does each item of a menu the page opens: the colour menus, the picture's menu.
+        QVERIFY(page != WizardPage::Colors || f.wiz->findChildren<QMenu*>().size() >= 5);
+        for (const QMenu* menu : f.wiz->findChildren<QMenu*>()) {
+            QStringList keys;
+            for (const QAction* action : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                QVERIFY2(action->isSeparator() || !key.isEmpty(), qPrintable(action->text() + u" has no access key"_s));
+                QVERIFY2(key.isEmpty() || !keys.contains(key),
+                         qPrintable(u"two items on "_s + key + u" in "_s + menu->objectName()));
+                keys << key;
+            }
+        }
         for (qsizetype i = 1; i < order.size(); ++i) {
             QVERIFY2(!readsBefore(order[i], order[i - 1]),
                      qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
