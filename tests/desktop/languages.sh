@@ -52,7 +52,7 @@ makePage() {
         key larkspan::frmWiz '&Next >'
         step "Next to the $next"
     done
-    xdotool type --delay 10 'Grüße aus dem Garten'
+    xdotool type --delay 10 'Viele Gruesse aus dem Garten'
     key TextPage 'Enable Key &Mask'
     step "the Enter key mask"
     key larkspan::frmWiz '&Next >'
