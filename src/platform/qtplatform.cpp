@@ -180,7 +180,7 @@ int QtPlatform::showFileProperties(QWidget* owner, const QString& path)
     return FilePropertiesWindow::showFor(owner, path);
 }
 
-bool QtPlatform::openUrl(const QUrl& address)
+bool QtPlatform::openUrl(const QUrl& address, std::function<void()> /*failedLater*/)
 {
     // xdg-open or the desktop portal choose the program, as for any link the desktop opens.
     return QDesktopServices::openUrl(address);
