@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -78,8 +79,9 @@ public:
     // Result code: greater than 32 on success.
     virtual int showFileProperties(QWidget* owner, const QString& path) = 0;
     // Hands the address to the desktop's own program for it (a web page to the web browser); false when none
-    // could be started.
-    virtual bool openUrl(const QUrl& address) = 0;
+    // could be started. The launcher that chooses the program may find none only after it started: failedLater then
+    // runs, from the event loop.
+    virtual bool openUrl(const QUrl& address, std::function<void()> failedLater) = 0;
 
     virtual void beginBusy(QWidget* window, BusyScope scope) = 0;
     virtual void endBusy(QWidget* window, BusyScope scope) = 0;

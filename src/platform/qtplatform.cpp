@@ -8,14 +8,19 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace larkspan {
 
@@ -69,6 +74,24 @@ private:
                            [&box](QAbstractButton* b) { return box.buttonRole(b) == QMessageBox::RejectRole; });
     }
 };
+
+// Inside a sandbox the desktop's portal opens files, and Qt asks it. The runtime folder is read directly: Qt makes up
+// one of its own when the session has none.
+bool inSandbox()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return QFileInfo::exists(QStringLiteral("/.flatpak-info")) || qEnvironmentVariableIsSet("SNAP")
+        || (!runtime.isEmpty() && QFileInfo::exists(QDir(runtime).filePath(QStringLiteral("flatpak-info"))));
+}
+
+// The launchers still running. One may run the browser in the foreground and end only when the browser does, and
+// destroying a QProcess stops its program: those still running when the wizard ends are left to run, with their
+// objects, so the list is never freed.
+std::vector<QProcess*>& runningLaunchers()
+{
+    static auto* const running = new std::vector<QProcess*>;
+    return *running;
+}
 
 } // namespace
 
@@ -180,10 +203,38 @@ int QtPlatform::showFileProperties(QWidget* owner, const QString& path)
     return FilePropertiesWindow::showFor(owner, path);
 }
 
-bool QtPlatform::openUrl(const QUrl& address)
+bool QtPlatform::openUrl(const QUrl& address, std::function<void()> failedLater)
 {
-    // xdg-open or the desktop portal choose the program, as for any link the desktop opens.
-    return QDesktopServices::openUrl(address);
+    // xdg-open or the desktop portal choose the program, as for any link the desktop opens. Qt starts xdg-open and
+    // tells only whether it started; whether xdg-open then found a program it tells by its exit status, so the wizard
+    // starts it itself and waits for that without blocking. In a sandbox, or without xdg-open, Qt finds the way.
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!address.isLocalFile() || launcher.isEmpty() || inSandbox())
+        return QDesktopServices::openUrl(address);
+    auto* process = new QProcess;
+    process->setProgram(launcher);
+    process->setArguments({QString::fromUtf8(address.toEncoded())});
+    process->setStandardInputFile(QProcess::nullDevice());
+    // What xdg-open and the browser say goes where the wizard's own messages go, and stays open after it ends.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    runningLaunchers().push_back(process);
+    const auto ended = [process, failedLater = std::move(failedLater)](bool failed) {
+        std::erase(runningLaunchers(), process);
+        process->deleteLater();
+        // Not inside the process's signal: the caller may show a modal message.
+        if (failed && failedLater)
+            QMetaObject::invokeMethod(qApp, failedLater, Qt::QueuedConnection);
+    };
+    QObject::connect(process, &QProcess::finished, process, [ended](int code, QProcess::ExitStatus status) {
+        // A launcher stopped by a signal has not said that there is no browser.
+        ended(status == QProcess::NormalExit && code != 0);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [ended](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            ended(true);
+    });
+    process->start();
+    return true;
 }
 
 void QtPlatform::beginBusy(QWidget* window, BusyScope scope)

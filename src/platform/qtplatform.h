@@ -27,7 +27,7 @@ public:
     void runModal(QDialog* window) override;
     Outcome showHelpContents(QWidget* owner, const QString& helpFile) override;
     int showFileProperties(QWidget* owner, const QString& path) override;
-    bool openUrl(const QUrl& address) override;
+    bool openUrl(const QUrl& address, std::function<void()> failedLater) override;
     void beginBusy(QWidget* window, BusyScope scope) override;
     void endBusy(QWidget* window, BusyScope scope) override;
 

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -234,11 +235,16 @@ void FinishPage::previewInBrowser()
                                 MessageIcon::Critical, tr("Larkspan"));
         return;
     }
-    if (!wiz.platform.openUrl(QUrl::fromLocalFile(pageFile)))
-        wiz.platform.messageBox(&wiz,
-                                tr("No web browser could be started to show the preview. The page is in\r\n%1")
-                                    .arg(QDir::toNativeSeparators(pageFile)),
-                                MessageButtons::Ok, MessageIcon::Information, tr("Larkspan"));
+    // The launcher may find no browser only after it started; the message then comes over the wizard, if that is
+    // still there.
+    const QString noBrowser = tr("No web browser could be started to show the preview. The page is in\r\n%1")
+                                  .arg(QDir::toNativeSeparators(pageFile));
+    const auto tell = [window = QPointer<frmWiz>(&wiz), noBrowser, title = tr("Larkspan")] {
+        if (window)
+            window->platform.messageBox(window, noBrowser, MessageButtons::Ok, MessageIcon::Information, title);
+    };
+    if (!wiz.platform.openUrl(QUrl::fromLocalFile(pageFile), tell))
+        tell();
 }
 
 std::vector<FinishPage::PagePicture> FinishPage::pagePictures() const

@@ -11,12 +11,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -425,6 +428,54 @@ private slots:
         // Escape puts it away.
         QTest::keyClick(help->findChild<QTextBrowser*>(), Qt::Key_Escape);
         QVERIFY(!help->isVisible());
+    }
+
+    void openUrl_data()
+    {
+        QTest::addColumn<QString>("then");   // what the stand-in xdg-open does once it has noted its address
+        QTest::addColumn<bool>("toldLater"); // whether the caller hears that no program was found
+        QTest::newRow("a program found") << QStringLiteral("exit 0") << false;
+        QTest::newRow("none found") << QStringLiteral("exit 3") << true;
+        QTest::newRow("the program failed") << QStringLiteral("exit 4") << true;
+        QTest::newRow("stopped by a signal: nothing said") << QStringLiteral("kill -KILL $$") << false;
+        // Not waited for: xdg-open may stay until the browser it runs is closed.
+        QTest::newRow("still running with the browser") << QStringLiteral("exec sleep 10") << false;
+    }
+
+    void openUrl()
+    {
+        QFETCH(QString, then);
+        QFETCH(bool, toldLater);
+        QTemporaryDir dir;
+        const QString noted = dir.filePath(QStringLiteral("address"));
+        const QString launcher = dir.filePath(QStringLiteral("xdg-open"));
+        QVERIFY(writeAll(launcher,
+                         QStringLiteral("#!/bin/sh\nexec </dev/null >/dev/null 2>&1\n"
+                                        "printf '%s' \"$1\" >'%1.part' && mv '%1.part' '%1'\n%2\n")
+                             .arg(noted, then)
+                             .toUtf8()));
+        QVERIFY(QFile::setPermissions(launcher, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+        // Outlives this function, as a launcher still running may.
+        const auto told = std::make_shared<int>(0);
+        const QUrl page = QUrl::fromLocalFile(dir.filePath(QStringLiteral("my page.htm")));
+
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(platform.openUrl(page, [told] { ++*told; }));
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(*told, 0);
+
+        QTRY_VERIFY(QFileInfo::exists(noted));
+        QCOMPARE(readAll(noted), page.toEncoded());
+        if (toldLater) {
+            QTRY_COMPARE(*told, 1);
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(*told, 0);
+        }
     }
 
 private:

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QUrl>
 
+#include <utility>
+
 namespace larkspan {
 
 namespace {
@@ -146,9 +148,10 @@ int ScriptedPlatform::showFileProperties(QWidget* owner, const QString& path)
     return takeFront(propertiesAnswers, 42);
 }
 
-bool ScriptedPlatform::openUrl(const QUrl& address)
+bool ScriptedPlatform::openUrl(const QUrl& address, std::function<void()> failedLater)
 {
     calls.push_back({PlatformCall::OpenUrl, {address.toString()}});
+    urlFailures.push_back(std::move(failedLater));
     return takeFront(openUrlAnswers, true);
 }
 

@@ -48,6 +48,8 @@ public:
     std::deque<QString> helpAnswers;
     std::deque<int> propertiesAnswers;
     std::deque<bool> openUrlAnswers; // whether a program took the address; true when none is queued
+    // The failedLater of every openUrl call, in order: a test runs one as the launcher finding no program later.
+    std::vector<std::function<void()>> urlFailures;
     // Runs while a window is "shown modally"; the window is then closed, as a user would.
     std::function<void(QDialog*)> whileModal;
     // Runs while a message box is "shown", before it answers.
@@ -71,7 +73,7 @@ public:
     void runModal(QDialog* window) override;
     Outcome showHelpContents(QWidget* owner, const QString& helpFile) override;
     int showFileProperties(QWidget* owner, const QString& path) override;
-    bool openUrl(const QUrl& address) override;
+    bool openUrl(const QUrl& address, std::function<void()> failedLater) override;
     void beginBusy(QWidget* window, BusyScope scope) override;
     void endBusy(QWidget* window, BusyScope scope) override;
 };

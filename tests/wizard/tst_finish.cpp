@@ -34,6 +34,14 @@ struct SummaryCase {
     QStringList expected;
 };
 
+// What becomes of the preview handed to the desktop.
+enum Opening {
+    Shown,         // a browser takes it
+    Refused,       // no launcher could be started
+    FailsLater,    // the launcher started, then found no browser
+    FailsWhenGone, // the same, once the wizard is gone
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(SummaryCase)
@@ -100,17 +108,20 @@ private slots:
 
     void previewInBrowser_data()
     {
-        QTest::addColumn<bool>("browser");       // whether a browser takes the address
+        QTest::addColumn<int>("opening");        // what becomes of the address
         QTest::addColumn<bool>("runtimeFolder"); // whether the session has a runtime folder
-        QTest::newRow("a browser shows the page from the runtime folder") << true << true;
-        QTest::newRow("no runtime folder: the temporary one") << true << false;
-        QTest::newRow("no browser: a message names the preview file") << false << true;
+        QTest::newRow("a browser shows the page from the runtime folder") << int(Shown) << true;
+        QTest::newRow("no runtime folder: the temporary one") << int(Shown) << false;
+        QTest::newRow("no browser: a message names the preview file") << int(Refused) << true;
+        QTest::newRow("the launcher finds no browser later: the same message") << int(FailsLater) << true;
+        QTest::newRow("the launcher finds none after the wizard is gone: no message") << int(FailsWhenGone) << true;
     }
 
     void previewInBrowser()
     {
-        QFETCH(bool, browser);
+        QFETCH(int, opening);
         QFETCH(bool, runtimeFolder);
+        const bool message = opening == Refused || opening == FailsLater;
         QTemporaryDir runtime;
         const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
@@ -131,9 +142,13 @@ private slots:
             f.platform.openAnswers.push_back(OpenFileResult{tile, a.backgroundImage});
             f.press(CmdBrowseBackground);
             f.platform.calls.clear();
-            f.platform.openUrlAnswers.push_back(browser);
+            f.platform.openUrlAnswers.push_back(opening != Refused);
 
             f.press(CmdPreviewBrowser);
+            QCOMPARE(f.platform.urlFailures.size(), size_t(1));
+            QVERIFY(f.platform.urlFailures[0]); // the way to be told later that no browser was found
+            if (opening == FailsLater)
+                f.platform.urlFailures[0]();
 
             folder = f.wiz->finishPage().previewFolder();
             QVERIFY(!folder.isEmpty());
@@ -152,15 +167,18 @@ private slots:
             for (const auto& call : f.platform.calls)
                 order << nameOf(call.what);
             QStringList expected{u"beginBusy"_s, u"endBusy"_s, u"openUrl"_s};
-            if (!browser)
+            if (message)
                 expected << u"messageBox"_s;
             QCOMPARE(order, expected);
             QCOMPARE(f.platform.callsOf(PlatformCall::OpenUrl)[0].args,
                      QStringList{QUrl::fromLocalFile(page).toString()});
-            if (!browser)
+            if (message) {
                 QCOMPARE(f.platform.messages(),
                          QStringList{u"No web browser could be started to show the preview. The page is in\r\n"_s
                                      + QDir::toNativeSeparators(page)});
+                // Over the wizard, however late it comes.
+                QCOMPARE(f.platform.callsOf(PlatformCall::MessageBox)[0].args.value(4), u"frmWiz"_s);
+            }
             // Nothing is saved, and the Finish page stays.
             QCOMPARE(f.platform.count(PlatformCall::SaveFile), 0);
             QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Finish));
@@ -174,6 +192,12 @@ private slots:
             left.sort();
             QCOMPARE(left, (QStringList{u"Untitled.htm"_s, u"photo.jpg"_s}));
             QVERIFY(!readAll(page).contains("BACKGROUND="));
+
+            if (opening == FailsWhenGone) {
+                f.wiz.reset();
+                f.platform.urlFailures[0]();
+                QCOMPARE(f.platform.count(PlatformCall::MessageBox), 0);
+            }
         }
         // The folder goes with the wizard.
         QVERIFY(!QFileInfo::exists(folder));
