@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -203,6 +204,9 @@ int QtPlatform::showFileProperties(QWidget* owner, const QString& path)
     return FilePropertiesWindow::showFor(owner, path);
 }
 
+// How long a launcher may run before its failure no longer means that no browser was found.
+constexpr qint64 BrowserSeenAfterMs = 30'000;
+
 bool QtPlatform::openUrl(const QUrl& address, std::function<void()> failedLater)
 {
     // xdg-open or the desktop portal choose the program, as for any link the desktop opens. Qt starts xdg-open and
@@ -225,9 +229,13 @@ bool QtPlatform::openUrl(const QUrl& address, std::function<void()> failedLater)
         if (failed && failedLater)
             QMetaObject::invokeMethod(qApp, failedLater, Qt::QueuedConnection);
     };
-    QObject::connect(process, &QProcess::finished, process, [ended](int code, QProcess::ExitStatus status) {
-        // A launcher stopped by a signal has not said that there is no browser.
-        ended(status == QProcess::NormalExit && code != 0);
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(process, &QProcess::finished, process, [ended, running](int code, QProcess::ExitStatus status) {
+        // A launcher stopped by a signal has not said that there is no browser. On a desktop without one of its own,
+        // xdg-open runs the browser and waits for it, and fails when the browser ends in an error: one that ran for
+        // half a minute was there to see, and the message would come long after, about something else.
+        ended(status == QProcess::NormalExit && code != 0 && running.elapsed() < BrowserSeenAfterMs);
     });
     QObject::connect(process, &QProcess::errorOccurred, process, [ended](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
