@@ -344,6 +344,8 @@ private slots:
                 .arg(language.isEmpty() ? u"en"_s : language, QString::number(int(page)), QString::number(points)));
 
         QStringList faults;
+        if (language == u"longer" && !f.wiz->windowTitle().contains(Translated))
+            faults << u"the window's caption \""_s + f.wiz->windowTitle() + u"\" is not translated"_s;
         QList<QWidget*> shown;
         for (QWidget* w : f.wiz->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->isWindow())
