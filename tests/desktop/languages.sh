@@ -39,10 +39,22 @@ makePage() {
     key larkspan::frmWiz '&Next >'
     step "Next to the colours"
     key ColourPage 'C&ustom Colors'
+    # A button pressed by its key clicks a tenth of a second later, as Qt shows the press: the boxes are enabled then.
+    step "Custom Colors"
     key ColourPage 'Backg&round Color'
     step "a background colour of its own"
     # Its colour button, then the colour from its menu by the colour's access key.
-    xdotool key Tab space
+    xdotool key Tab
+    step "Tab to its colour button"
+    xdotool key space
+    # Its key only once the menu is up: it is a window of the wizard's own beside the main one.
+    local windows=''
+    for _ in $(seq 50); do
+        windows=$(xdotool search --onlyvisible --pid "$wizard" 2>/dev/null | wc -l)
+        [ "$windows" -gt 1 ] && break
+        sleep 0.1
+    done
+    [ "$windows" -gt 1 ] || fail "the colour menu did not open"
     step "the colour menu"
     local navy
     navy=$($translated --key "$ours" ColourPage '&Navy') || fail "no access key for Navy"
