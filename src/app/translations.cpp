@@ -13,6 +13,15 @@ namespace {
 
 // Where the build puts the compiled translations: the program carries them.
 const QString TranslationsFolder = QStringLiteral(":/i18n");
+const QString Prefix = QStringLiteral("larkspan_");
+const QString Suffix = QStringLiteral(".qm");
+
+// The desktop's language, where the wizard has a translation for it, loaded into translator; "" for English.
+QString loadDesktopLanguage(QTranslator& translator)
+{
+    const QString language = chosenLanguage(QLocale::system().uiLanguages(), translatedLanguages());
+    return !language.isEmpty() && translator.load(Prefix + language, TranslationsFolder) ? language : QString();
+}
 
 } // namespace
 
@@ -32,30 +41,27 @@ QString chosenLanguage(const QStringList& preferred, const QStringList& availabl
 QStringList translatedLanguages()
 {
     QStringList languages;
-    const QStringList files = QDir(TranslationsFolder).entryList({QStringLiteral("larkspan_*.qm")}, QDir::Files);
-    for (const QString& file : files)
-        languages << file.mid(9, file.size() - 12); // between "larkspan_" and ".qm"
+    for (const QString& file : QDir(TranslationsFolder).entryList({Prefix + u'*' + Suffix}, QDir::Files))
+        languages << file.mid(Prefix.size(), file.size() - Prefix.size() - Suffix.size());
     return languages;
 }
 
 QString translateBeforeStart(const char* context, const char* text)
 {
-    const QString language = chosenLanguage(QLocale::system().uiLanguages(), translatedLanguages());
-    QTranslator translator;
-    if (!language.isEmpty() && translator.load(QStringLiteral("larkspan_") + language, TranslationsFolder))
-        if (QString translated = translator.translate(context, text); !translated.isEmpty())
-            return translated;
-    return QString::fromUtf8(text);
+    QTranslator translator; // an empty one where the desktop's language has no translation: it translates nothing
+    loadDesktopLanguage(translator);
+    const QString translated = translator.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
 QString installTranslations()
 {
-    const QString language = chosenLanguage(QLocale::system().uiLanguages(), translatedLanguages());
-    if (language.isEmpty())
-        return {};
     auto* own = new QTranslator(QCoreApplication::instance());
-    if (!own->load(QStringLiteral("larkspan_") + language, TranslationsFolder))
+    const QString language = loadDesktopLanguage(*own);
+    if (language.isEmpty()) {
+        delete own;
         return {};
+    }
     QCoreApplication::installTranslator(own);
     // Qt's own words (Yes, No, Cancel, the file and colour dialogs), where the system has them.
     auto* qt = new QTranslator(QCoreApplication::instance());

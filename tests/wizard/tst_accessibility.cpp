@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wizardfixture.h"
 
+#include "app/translations.h"
 #include "colours/colourpage.h"
 
 #include <QAbstractButton>
@@ -144,15 +145,6 @@ public:
     }
 };
 
-// The languages the wizard speaks besides English, as the build carries them.
-QStringList languages()
-{
-    QStringList codes;
-    for (const QString& file : QDir(u":/i18n"_s).entryList({u"larkspan_*.qm"_s}))
-        codes << file.mid(9, file.size() - 12);
-    return codes;
-}
-
 // The translator for a language ("longer" for the marked longer texts, "" for English), installed for the scope of
 // the guard. A translator trying a new translation points LARKSPAN_QM_DIR at the folder of its .qm file.
 std::unique_ptr<QTranslator> speak(const QString& language)
@@ -188,22 +180,16 @@ constexpr std::pair<WizardPage, const char*> pageNames[] = {
     {WizardPage::Colors, "Colors"},          {WizardPage::Image, "Image"}, {WizardPage::Text, "Text"},
     {WizardPage::BulletList, "Bullet List"}, {WizardPage::Links, "Links"}, {WizardPage::Finish, "Finish"}};
 
-// The access keys shown on the window, each with the controls that carry it; more than one control for a key is a
-// key that cannot reach them all.
-QString sharedAccessKeys(QWidget* window)
+// The access keys that more than one of the texts marks, each with its texts: such a key cannot reach them all.
+// Every text must mark one where mustHave.
+QString sharedAccessKeys(const QStringList& texts, bool mustHave = false)
 {
     QMap<QString, QStringList> owners;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->window() != window)
-            continue;
-        const QString text = shownText(w);
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (!key.isEmpty())
-            owners[key.toString()] << w->objectName() + u" \""_s + text + u'"';
-    }
+    for (const QString& text : texts)
+        owners[QKeySequence::mnemonic(text).toString()] << text;
     QStringList shared;
     for (auto it = owners.cbegin(); it != owners.cend(); ++it)
-        if (it.value().size() > 1)
+        if (it.key().isEmpty() ? mustHave : it.value().size() > 1)
             shared << it.key() + u": "_s + it.value().join(u", "_s);
     return shared.join(u'\n');
 }
@@ -234,7 +220,7 @@ private slots:
         QTest::addColumn<WizardPage>("page");
         QTest::addColumn<QString>("language");
 
-        for (const QString& language : QStringList{QString()} + languages())
+        for (const QString& language : QStringList{QString()} + translatedLanguages())
             for (const auto& [page, name] : pageNames)
                 QTest::addRow("%s%s%s", name, language.isEmpty() ? "" : " in ", qPrintable(language))
                     << page << language;
@@ -279,21 +265,23 @@ private slots:
                 QVERIFY2(other == control || spokenName(other) != spokenName(control),
                          qPrintable(u"two controls called "_s + spokenName(control) + u" in:\n"_s + shown));
         }
-        // Each access key reaches one control; the keys of the button row count on every page.
-        const QString shared = sharedAccessKeys(f.wiz.get());
-        QVERIFY2(shared.isEmpty(), qPrintable(u"access keys shared:\n"_s + shared));
-        // So does each item of a menu the page opens: the colour menus, the picture's menu.
+        // Each access key reaches one control; the keys of the button row count on every page. So does each item
+        // of a menu the page opens (the colour menus, the picture's menu), and each item has one.
+        QStringList texts;
+        for (QWidget* w : f.wiz->findChildren<QWidget*>())
+            if (w->isVisible() && w->window() == f.wiz.get())
+                texts << shownText(w);
+        texts.removeAll(QString());
+        QString shared = sharedAccessKeys(texts);
         QVERIFY(page != WizardPage::Colors || f.wiz->findChildren<QMenu*>().size() >= 5);
         for (const QMenu* menu : f.wiz->findChildren<QMenu*>()) {
-            QStringList keys;
-            for (const QAction* action : menu->actions()) {
-                const QString key = QKeySequence::mnemonic(action->text()).toString();
-                QVERIFY2(action->isSeparator() || !key.isEmpty(), qPrintable(action->text() + u" has no access key"_s));
-                QVERIFY2(key.isEmpty() || !keys.contains(key),
-                         qPrintable(u"two items on "_s + key + u" in "_s + menu->objectName()));
-                keys << key;
-            }
+            QStringList items;
+            for (const QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    items << action->text();
+            shared += sharedAccessKeys(items, true);
         }
+        QVERIFY2(shared.isEmpty(), qPrintable(u"access keys shared or missing:\n"_s + shared));
         for (qsizetype i = 1; i < order.size(); ++i) {
             QVERIFY2(!readsBefore(order[i], order[i - 1]),
                      qPrintable(QStringLiteral("Tab goes from %1 back to %2:\n")
@@ -311,7 +299,7 @@ private slots:
         for (const qreal points : {9.0, 13.0, 16.0, 20.0})
             for (const auto& [page, name] : pageNames)
                 QTest::addRow("%s at %g pt", name, points) << points << page << QString();
-        for (const QString& language : QStringList{u"longer"_s} + languages())
+        for (const QString& language : QStringList{u"longer"_s} + translatedLanguages())
             for (const auto& [page, name] : pageNames)
                 QTest::addRow("%s in %s", name, qPrintable(language)) << 9.0 << page << language;
     }
