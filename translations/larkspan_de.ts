@@ -334,7 +334,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
 <context>
     <name>FinishPage</name>
     <message>
-        <location filename="../src/wizard/finishpage.cpp" line="+53"/>
+        <location filename="../src/wizard/finishpage.cpp" line="+54"/>
         <source>Layout Style:</source>
         <translation>Layoutstil:</translation>
     </message>
@@ -453,7 +453,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
     <message>
         <location line="+1"/>
         <location line="+7"/>
-        <location line="+46"/>
+        <location line="+51"/>
         <location line="+15"/>
         <location line="+44"/>
         <location line="+16"/>
@@ -461,14 +461,14 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Larkspan</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-128"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
         <translation>Es konnte kein Webbrowser gestartet werden, um die Vorschau zu zeigen. Die Seite liegt in<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>%1 (not found)</source>
         <translation>%1 (nicht gefunden)</translation>
     </message>
@@ -720,7 +720,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
 <context>
     <name>LoadPageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="+127"/>
+        <location filename="../src/files/pagefile.cpp" line="+128"/>
         <source>The file does not exist.</source>
         <translation>Die Datei existiert nicht.</translation>
     </message>
@@ -852,7 +852,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Der Text der Datei ist weder im ASCII des Programms noch in UTF-8 noch in der ANSI-Codepage geschrieben.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+106"/>
         <source>This file is empty: it holds no page.</source>
         <translation>Diese Datei ist leer und enthält keine Seite.</translation>
     </message>
@@ -872,7 +872,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Zeile %1 ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-69"/>
         <source>This page was changed after Larkspan saved it: the title line is not as Larkspan writes it.</source>
         <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Titelzeile ist nicht so, wie Larkspan sie schreibt.</translation>
     </message>
@@ -962,7 +962,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
         <translation>Diese Seite wurde geändert, nachdem Larkspan sie gespeichert hat: Die Seite endet nicht so, wie Larkspan sie schreibt.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+39"/>
         <source>It is not a regular file, but a folder, a pipe, a device or a socket.</source>
         <translation>Dies ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe, ein Gerät oder ein Socket.</translation>
     </message>
@@ -1022,7 +1022,7 @@ darunter -style STIL, -stylesheet DATEI, -reverse und -platform NAME.
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../src/platform/qtplatform.cpp" line="+101"/>
+        <location filename="../src/platform/qtplatform.cpp" line="+125"/>
         <source>%1
 This file does not exist.
 Create the file?</source>
@@ -1034,7 +1034,7 @@ Soll sie erstellt werden?</translation>
 <context>
     <name>SavePageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="-299"/>
+        <location filename="../src/files/pagefile.cpp" line="-302"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
         <translation>Dieser Name gehört zu einem Ordner, nicht zu einer Datei; eine Webseite kann nur eine gewöhnliche Datei ersetzen.</translation>
     </message>

@@ -334,7 +334,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
 <context>
     <name>FinishPage</name>
     <message>
-        <location filename="../src/wizard/finishpage.cpp" line="+53"/>
+        <location filename="../src/wizard/finishpage.cpp" line="+54"/>
         <source>Layout Style:</source>
         <translation>Estilo de diseño:</translation>
     </message>
@@ -453,7 +453,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
     <message>
         <location line="+1"/>
         <location line="+7"/>
-        <location line="+46"/>
+        <location line="+51"/>
         <location line="+15"/>
         <location line="+44"/>
         <location line="+16"/>
@@ -461,14 +461,14 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Larkspan</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-128"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
         <translation>No se pudo iniciar ningún navegador web para mostrar la vista previa. La página está en<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>%1 (not found)</source>
         <translation>%1 (no encontrada)</translation>
     </message>
@@ -720,7 +720,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
 <context>
     <name>LoadPageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="+127"/>
+        <location filename="../src/files/pagefile.cpp" line="+128"/>
         <source>The file does not exist.</source>
         <translation>El archivo no existe.</translation>
     </message>
@@ -852,7 +852,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>El texto no está codificado en el ASCII del programa, ni en UTF-8, ni en la página de códigos ANSI.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+106"/>
         <source>This file is empty: it holds no page.</source>
         <translation>Este archivo está vacío: no contiene ninguna página.</translation>
     </message>
@@ -872,7 +872,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Esta página se modificó después de que Larkspan la guardara: la línea %1 no es como la escribe Larkspan.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-69"/>
         <source>This page was changed after Larkspan saved it: the title line is not as Larkspan writes it.</source>
         <translation>Esta página se modificó después de que Larkspan la guardara: la línea del título no es como la escribe Larkspan.</translation>
     </message>
@@ -962,7 +962,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
         <translation>Esta página se modificó después de que Larkspan la guardara: la página no termina como la escribe Larkspan.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+39"/>
         <source>It is not a regular file, but a folder, a pipe, a device or a socket.</source>
         <translation>No es un archivo normal, sino una carpeta, una tubería, un dispositivo o un socket.</translation>
     </message>
@@ -1022,7 +1022,7 @@ entre ellas -style ESTILO, -stylesheet ARCHIVO, -reverse y -platform NOMBRE.
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../src/platform/qtplatform.cpp" line="+101"/>
+        <location filename="../src/platform/qtplatform.cpp" line="+125"/>
         <source>%1
 This file does not exist.
 Create the file?</source>
@@ -1034,7 +1034,7 @@ Este archivo no existe.
 <context>
     <name>SavePageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="-299"/>
+        <location filename="../src/files/pagefile.cpp" line="-302"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
         <translation>Este nombre pertenece a una carpeta, no a un archivo; una página web solo puede reemplazar un archivo normal.</translation>
     </message>

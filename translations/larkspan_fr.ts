@@ -334,7 +334,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
 <context>
     <name>FinishPage</name>
     <message>
-        <location filename="../src/wizard/finishpage.cpp" line="+53"/>
+        <location filename="../src/wizard/finishpage.cpp" line="+54"/>
         <source>Layout Style:</source>
         <translation>Style de mise en page&#xa0;:</translation>
     </message>
@@ -453,7 +453,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
     <message>
         <location line="+1"/>
         <location line="+7"/>
-        <location line="+46"/>
+        <location line="+51"/>
         <location line="+15"/>
         <location line="+44"/>
         <location line="+16"/>
@@ -461,14 +461,14 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
         <translation>Larkspan</translation>
     </message>
     <message>
-        <location line="-123"/>
+        <location line="-128"/>
         <source>No web browser could be started to show the preview. The page is in<byte value="xd"/>
 %1</source>
         <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher l&apos;aperçu. La page se trouve dans<byte value="xd"/>
 %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>%1 (not found)</source>
         <translation>%1 (introuvable)</translation>
     </message>
@@ -720,7 +720,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
 <context>
     <name>LoadPageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="+127"/>
+        <location filename="../src/files/pagefile.cpp" line="+128"/>
         <source>The file does not exist.</source>
         <translation>Le fichier n&apos;existe pas.</translation>
     </message>
@@ -852,7 +852,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
         <translation>Son texte n&apos;est ni dans l&apos;ASCII du programme, ni en UTF-8, ni dans la page de codes ANSI.</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+106"/>
         <source>This file is empty: it holds no page.</source>
         <translation>Ce fichier est vide&#xa0;: il ne contient aucune page.</translation>
     </message>
@@ -872,7 +872,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
         <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la ligne %1 n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-69"/>
         <source>This page was changed after Larkspan saved it: the title line is not as Larkspan writes it.</source>
         <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la ligne du titre n&apos;est pas telle que Larkspan l&apos;écrit.</translation>
     </message>
@@ -962,7 +962,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
         <translation>Cette page a été modifiée après son enregistrement par Larkspan&#xa0;: la page ne se termine pas comme Larkspan l&apos;écrit.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+39"/>
         <source>It is not a regular file, but a folder, a pipe, a device or a socket.</source>
         <translation>Ce n&apos;est pas un fichier ordinaire, mais un dossier, un tube, un périphérique ou une socket.</translation>
     </message>
@@ -1022,7 +1022,7 @@ autres -style STYLE, -stylesheet FICHIER, -reverse et -platform NOM.
 <context>
     <name>QFileDialog</name>
     <message>
-        <location filename="../src/platform/qtplatform.cpp" line="+101"/>
+        <location filename="../src/platform/qtplatform.cpp" line="+125"/>
         <source>%1
 This file does not exist.
 Create the file?</source>
@@ -1034,7 +1034,7 @@ Créer le fichier&#xa0;?</translation>
 <context>
     <name>SavePageFile</name>
     <message>
-        <location filename="../src/files/pagefile.cpp" line="-299"/>
+        <location filename="../src/files/pagefile.cpp" line="-302"/>
         <source>This name belongs to a folder, not to a file; a web page can only replace a regular file.</source>
         <translation>Ce nom est celui d&apos;un dossier, et non d&apos;un fichier&#xa0;; une page web ne peut remplacer qu&apos;un fichier ordinaire.</translation>
     </message>

@@ -22,6 +22,7 @@
 #include <cstring>
 
 #include <array>
+#include <iterator>
 #include <utility>
 
 namespace larkspan {
@@ -229,6 +230,65 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
 
 namespace {
 
+// What changed, by the part of the page, in the order of PagePart.
+const char* const changedParts[] = {
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the title line is not as "
+                      "Larkspan writes it."), // TitleLine
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the head does not end as "
+                      "Larkspan writes it."), // HeadEnd
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the BODY tag is not as Larkspan "
+                      "writes it."), // BodyTag
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the page heading is not as "
+                      "Larkspan writes it."), // Heading
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the table is not as Larkspan "
+                      "writes it."), // Table
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the page image is not as "
+                      "Larkspan writes it."), // PageImage
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the page text does not begin as "
+                      "Larkspan writes it."), // TextStart
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the page text does not end as "
+                      "Larkspan writes it."), // TextEnd
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the bullet list does not begin as "
+                      "Larkspan writes it."), // BulletListStart
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the bullet list does not end as "
+                      "Larkspan writes it."), // BulletListEnd
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the link list does not begin as "
+                      "Larkspan writes it."), // LinkListStart
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: a link of the link list is not as "
+                      "Larkspan writes it."), // Link
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the jump menu of the link list is "
+                      "not as Larkspan writes it."), // JumpMenu
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the script in its head does not "
+                      "fit its link list."), // MenuScript
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the link list does not end as "
+                      "Larkspan writes it."), // LinkListEnd
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the e-mail line of the footer is "
+                      "not as Larkspan writes it."), // EmailLine
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the footer is not as Larkspan "
+                      "writes it."), // Footer
+    QT_TRANSLATE_NOOP("LoadPageFile",
+                      "This page was changed after Larkspan saved it: the page does not end as "
+                      "Larkspan writes it."), // PageEnd
+};
+static_assert(std::size(changedParts) == std::size_t(PagePart::PageEnd) + 1);
+
 // One sentence for a document that gives no answers.
 QString faultText(const ReadResult& read)
 {
@@ -244,63 +304,7 @@ QString faultText(const ReadResult& read)
         return LoadPageFile::tr("This page was changed after Larkspan saved it: line %1 is not as Larkspan writes it.")
             .arg(read.line);
     case ReadFault::CannotHold: return refusalText(read.refusal);
-    case ReadFault::Changed:
-        switch (read.part) {
-        case PagePart::TitleLine:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the title line is not as "
-                                    "Larkspan writes it.");
-        case PagePart::HeadEnd:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the head does not end as "
-                                    "Larkspan writes it.");
-        case PagePart::BodyTag:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the BODY tag is not as Larkspan "
-                                    "writes it.");
-        case PagePart::Heading:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page heading is not as "
-                                    "Larkspan writes it.");
-        case PagePart::Table:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the table is not as Larkspan "
-                                    "writes it.");
-        case PagePart::PageImage:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page image is not as "
-                                    "Larkspan writes it.");
-        case PagePart::TextStart:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page text does not begin as "
-                                    "Larkspan writes it.");
-        case PagePart::TextEnd:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page text does not end as "
-                                    "Larkspan writes it.");
-        case PagePart::BulletListStart:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the bullet list does not begin as "
-                                    "Larkspan writes it.");
-        case PagePart::BulletListEnd:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the bullet list does not end as "
-                                    "Larkspan writes it.");
-        case PagePart::LinkListStart:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the link list does not begin as "
-                                    "Larkspan writes it.");
-        case PagePart::Link:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: a link of the link list is not as "
-                                    "Larkspan writes it.");
-        case PagePart::JumpMenu:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the jump menu of the link list is "
-                                    "not as Larkspan writes it.");
-        case PagePart::MenuScript:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the script in its head does not "
-                                    "fit its link list.");
-        case PagePart::LinkListEnd:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the link list does not end as "
-                                    "Larkspan writes it.");
-        case PagePart::EmailLine:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the e-mail line of the footer is "
-                                    "not as Larkspan writes it.");
-        case PagePart::Footer:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the footer is not as Larkspan "
-                                    "writes it.");
-        case PagePart::PageEnd:
-            return LoadPageFile::tr("This page was changed after Larkspan saved it: the page does not end as "
-                                    "Larkspan writes it.");
-        }
+    case ReadFault::Changed: return LoadPageFile::tr(changedParts[std::size_t(read.part)]);
     }
     return {};
 }

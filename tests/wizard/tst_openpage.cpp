@@ -300,7 +300,8 @@ private slots:
         QTest::newRow("another web page")
             << QStringLiteral("other.htm") << QByteArray("<HTML><BODY><P>Hello</P></BODY></HTML>\r\n")
             << QStringLiteral("not a page made by Larkspan");
-        QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited << QStringLiteral("Larkspan");
+        QTest::newRow("changed by hand") << QStringLiteral("edited.htm") << edited
+                                         << QStringLiteral("the bullet list does not begin as Larkspan writes it.");
         const auto withSpec = [&](const auto& change) {
             PageSpec spec = specFor(answersFor(LayoutStyle::BasicStyle));
             change(spec);
