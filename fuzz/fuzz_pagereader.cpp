@@ -114,7 +114,7 @@ bool fitsEveryBox(const PageSpec& spec)
                                     &spec.visitedLinkColorAttr, &spec.activeLinkColorAttr})
         fits = fits && shownColour(*slot);
     for (const auto& entries : {spec.bulletItems, spec.links})
-        for (const std::string& entry : entries)
+        for (const std::string_view entry : entries)
             fits = fits && fuzzutf8::isWellFormed(entry);
     return fits && fuzzutf8::isWellFormed(spec.imageWidth) && fuzzutf8::isWellFormed(spec.imageHeight);
 }

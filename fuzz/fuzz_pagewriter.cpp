@@ -64,9 +64,9 @@ Page readPage(std::string_view input)
         if (index < std::size(fields))
             *fields[index] = text;
         else if (text.starts_with(LinkMark))
-            spec.links.emplace_back(text.substr(1));
+            spec.links.push_back(text.substr(1));
         else
-            spec.bulletItems.emplace_back(text);
+            spec.bulletItems.push_back(text);
         ++index;
     }
     return page;
@@ -171,15 +171,15 @@ void checkDocument(const Page& page, const std::string& document, bool placesIma
     if (!spec.bulletItems.empty()) {
         const char* const type = spec.bulletStyle == 0 ? "disc" : spec.bulletStyle == 1 ? "square" : "circle";
         std::string list = "<!-- Begin Bullets -->" + NL + "<UL TYPE=\"" + type + "\">" + NL;
-        for (const std::string& item : spec.bulletItems)
-            list += "   <LI>" + item + NL;
+        for (const std::string_view item : spec.bulletItems)
+            list += "   <LI>" + std::string(item) + NL;
         FUZZ_CHECK(contains(document, list + "</UL>" + NL));
     }
 
     if (!spec.links.empty()) {
         const bool menu = spec.linkStyle == LinkStyle::ComboBox;
         std::string entries;
-        for (const std::string& entry : spec.links) {
+        for (const std::string_view entry : spec.links) {
             const Link link = split(entry);
             if (menu) {
                 entries += "document.write('<option value=\"" + scriptEscaped(link.address) + "\">"

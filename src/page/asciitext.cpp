@@ -46,6 +46,13 @@ std::size_t asciiPrefixLength(std::string_view bytes)
 {
     constexpr std::uint64_t HighBits = 0x8080808080808080u;
     std::size_t i = 0;
+    // A block of 64 bytes at a time while all are ASCII, as nearly all of a page is, then word by word up to the
+    // first byte that is not.
+    for (std::uint64_t block[8]; i + sizeof block <= bytes.size(); i += sizeof block) {
+        std::memcpy(block, bytes.data() + i, sizeof block);
+        if ((block[0] | block[1] | block[2] | block[3] | block[4] | block[5] | block[6] | block[7]) & HighBits)
+            break;
+    }
     for (std::uint64_t word; i + sizeof word <= bytes.size(); i += sizeof word) {
         std::memcpy(&word, bytes.data() + i, sizeof word);
         if (word & HighBits)
@@ -117,7 +124,9 @@ std::pair<char32_t, std::size_t> encoderReference(std::string_view text)
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isWellFormedUtf8(std::string_view bytes)
+} // namespace
+
+bool IsWellFormedUtf8(std::string_view bytes)
 {
     for (std::size_t i = asciiPrefixLength(bytes); i < bytes.size(); i += asciiPrefixLength(bytes.substr(i))) {
         const auto [cp, length] = decodeOne(bytes.substr(i));
@@ -127,6 +136,8 @@ bool isWellFormedUtf8(std::string_view bytes)
     }
     return true;
 }
+
+namespace {
 
 // Whether the first line end, which ends a line of the program's own, is a lone LF or a lone CR: the file went
 // through a program that changed its line ends (a transfer in text mode, a version control checkout, an editor).
@@ -166,7 +177,7 @@ std::string DecodePageFile(std::string_view bytes)
         bytes = crLf;
     }
     // A page saved again by an editor that writes UTF-8 keeps its characters; anything else is the code page.
-    const bool utf8 = isWellFormedUtf8(bytes);
+    const bool utf8 = IsWellFormedUtf8(bytes);
     std::string out;
     out.reserve(bytes.size());
     std::size_t i = 0;

@@ -16,6 +16,8 @@ std::string EncodeAsAscii(std::string_view utf8);
 // byte without its continuation bytes, an overlong form, a surrogate or a code point above U+10FFFF.
 std::size_t Utf8SequenceLength(std::string_view bytes);
 
+bool IsWellFormedUtf8(std::string_view bytes);
+
 // The page file's bytes back to UTF-8, undoing EncodeAsAscii exactly where it acted: a decimal reference in its own
 // spelling ("&#" digits ";", no leading zero) of a character above 127, "&#65533;" included, becomes that character.
 // Every other reference stays text as it stands, so that a "&#60;" or "&amp;" that the user typed keeps its meaning

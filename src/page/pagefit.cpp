@@ -60,30 +60,6 @@ int hexDigit(char c)
     return -1;
 }
 
-} // namespace
-
-bool IsWellFormedUtf8(std::string_view text)
-{
-    constexpr std::uint64_t highBits = 0x8080808080808080u;
-    for (std::size_t i = 0; i < text.size();) {
-        // A page is nearly all ASCII: eight bytes at a time until a byte above 127.
-        std::uint64_t word;
-        if (text.size() - i >= sizeof word) {
-            std::memcpy(&word, text.data() + i, sizeof word);
-            if ((word & highBits) == 0) {
-                i += sizeof word;
-                continue;
-            }
-        }
-        const std::size_t length = Utf8SequenceLength(text.substr(i));
-        if (length == 0)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-namespace {
 
 // The length in UTF-16 units of well-formed UTF-8: a unit for every lead byte, two for a four-byte sequence.
 std::size_t utf16Length(std::string_view text)

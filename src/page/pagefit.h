@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "page/asciitext.h"
 #include "page/pagereader.h"
 
 #include <string_view>
@@ -10,7 +11,5 @@ namespace larkspan {
 // Whether the wizard's boxes and lists hold every answer of spec as it is; the first that they do not, and why.
 // The check is of the answers only; the document as a whole must be well-formed UTF-8 (IsWellFormedUtf8).
 Refusal FitsBoxes(const PageSpec& spec);
-
-bool IsWellFormedUtf8(std::string_view text);
 
 } // namespace larkspan

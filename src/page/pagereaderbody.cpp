@@ -142,7 +142,7 @@ bool Reader::readImageBackward(std::size_t e, string_view opening, string_view c
     return readImageAttributes(span(start + opening.size(), closingStart));
 }
 
-// A menu option line as its link entry: the address, a TAB, the description.
+// A menu option line as its link entry, the address, a TAB and the description appended to entry.
 bool Reader::readOption(string_view line, std::string& entry)
 {
     constexpr string_view close = kOptionEnd.substr(0, kOptionEnd.size() - kNewLine.size());
@@ -152,7 +152,6 @@ bool Reader::readOption(string_view line, std::string& entry)
     const std::size_t middle = findAnchorMiddle(both, 0);
     if (middle == npos)
         return false;
-    entry.reserve(both.size() - kAnchorMiddle.size() + 1);
     if (!unescapeScript(both.substr(0, middle), entry))
         return false;
     entry += '\t';
@@ -210,12 +209,12 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         return changed(PagePart::LinkListStart);
     start = p - kLinksStart.size();
 
-    spec.links.reserve(count);
+    spec.links.reserve(count, linesEnd - first);
     for (std::size_t i = count; i-- > 0;) {
         const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
         const string_view text = span(lineStarts[i], end);
         if (combo) {
-            if (!readOption(text, spec.links.emplace_back()))
+            if (!spec.links.pushWith([&](std::string& entry) { return readOption(text, entry); }))
                 return changed(PagePart::JumpMenu);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
@@ -225,9 +224,10 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
             const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
             const string_view description = text.substr(middle + kAnchorMiddle.size(),
                                                         text.size() - middle - kAnchorMiddle.size() - close.size());
-            std::string& entry = spec.links.emplace_back();
-            entry.reserve(address.size() + 1 + description.size());
-            entry.append(address).append(1, '\t').append(description);
+            spec.links.pushWith([&](std::string& entry) {
+                entry.append(address).append(1, '\t').append(description);
+                return true;
+            });
         }
     }
     if (headScript != combo)
@@ -312,13 +312,13 @@ void Reader::readItems(std::size_t start, std::size_t end)
         }
         return true;
     });
-    spec.bulletItems.reserve(itemEnds.size() + 1);
+    spec.bulletItems.reserve(itemEnds.size() + 1, end - start);
     std::size_t p = start;
     for (const std::size_t itemEnd : itemEnds) {
-        spec.bulletItems.emplace_back(span(p, itemEnd));
+        spec.bulletItems.push_back(span(p, itemEnd));
         p = itemEnd + kItemSeparator.size();
     }
-    spec.bulletItems.emplace_back(span(p, end));
+    spec.bulletItems.push_back(span(p, end));
 }
 
 } // namespace larkspan::reading

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "page/textlist.h"
+
 #include <string>
-#include <vector>
 
 namespace larkspan {
 
@@ -35,9 +36,9 @@ struct PageSpec {
     std::string imageWidth;
     std::string imageHeight;
     std::string pageText;
-    std::vector<std::string> bulletItems;
+    TextList bulletItems;
     int bulletStyle = 0;            // list index: 0 disc, 1 square, any other value circle
-    std::vector<std::string> links; // address, TAB, description
+    TextList links; // address, TAB, description
     LinkStyle linkStyle = LinkStyle::Default;
     std::string authorEmail;
 

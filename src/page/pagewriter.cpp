@@ -180,11 +180,21 @@ public:
         total += 2 * entry.size();
     }
 
+    // A whole list at once, with the same bound as entry by entry: around is what each entry adds, and the text
+    // counts timesText times.
+    void putEach(const TextList& list, std::size_t around, std::size_t timesText)
+    {
+        total += list.size() * around + timesText * list.textBytes();
+    }
+
     std::size_t size() const { return total; }
 
 private:
     std::size_t total = 0;
 };
+
+template <class Sink>
+constexpr bool kCountsOnly = std::is_same_v<Sink, SizeSink>;
 
 // Fills the target, which the counting pass has reserved, lengthening it a little ahead of the text: resizing it
 // to the whole count at once would fill megabytes with zeros that have left the cache by the time the text
@@ -406,8 +416,12 @@ void writeBullets(Sink& sink, const PageSpec& spec)
     }
     const int type = spec.bulletStyle == 0 || spec.bulletStyle == 1 ? spec.bulletStyle : kCircleBullet;
     sink.put(kBulletsStart, kBulletTypes[type]);
-    for (const auto& item : spec.bulletItems)
-        sink.put(kBulletItem, item, kNewLine);
+    if constexpr (kCountsOnly<Sink>) {
+        sink.putEach(spec.bulletItems, kBulletItem.size() + kNewLine.size(), 1);
+    } else {
+        for (const string_view item : spec.bulletItems)
+            sink.put(kBulletItem, item, kNewLine);
+    }
     sink.put(kBulletsEnd);
 }
 
@@ -422,11 +436,17 @@ void writeLinks(Sink& sink, const PageSpec& spec, Column column)
     sink.put(kLinksStart);
     if (menu) {
         sink.put(kMenuStart);
-        for (const auto& entry : spec.links)
-            sink.putMenuOption(entry);
+        if constexpr (kCountsOnly<Sink>) {
+            sink.putEach(spec.links, kOptionStart.size() + kAnchorMiddle.size() + kOptionEnd.size(), 2);
+        } else {
+            for (const string_view entry : spec.links)
+                sink.putMenuOption(entry);
+        }
         sink.put(kSelectEnd, column == Column::Left ? kGoButtonSpaced : kGoButtonFlush, kMenuEnd);
+    } else if constexpr (kCountsOnly<Sink>) {
+        sink.putEach(spec.links, kAnchorStart.size() + kAnchorMiddle.size() + kAnchorEnd.size(), 1);
     } else {
-        for (const auto& entry : spec.links)
+        for (const string_view entry : spec.links)
             sink.putLink(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
     }
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QPlainTextEdit;
 
@@ -15,9 +16,9 @@ inline std::string toStd(const QString& text)
     return text.toStdString();
 }
 
-inline QString toQt(const std::string& text)
+inline QString toQt(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Text of a several-line box with CR LF between its lines; a line break inside a line (a lone LF) comes back as LF.

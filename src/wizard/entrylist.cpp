@@ -24,12 +24,14 @@ void prepare(QListWidget* list)
     list->setItemDelegate(entries);
 }
 
-std::vector<std::string> entries(const QListWidget* list)
+TextList entries(const QListWidget* list)
 {
-    std::vector<std::string> texts;
+    TextList texts;
     texts.reserve(std::size_t(list->count()));
-    for (int row = 0; row < list->count(); ++row)
-        texts.push_back(toStd(list->item(row)->data(Qt::UserRole).toString()));
+    for (int row = 0; row < list->count(); ++row) {
+        const QByteArray text = list->item(row)->data(Qt::UserRole).toString().toUtf8();
+        texts.push_back(std::string_view(text.constData(), std::size_t(text.size())));
+    }
     return texts;
 }
 
@@ -45,9 +47,9 @@ void append(QListWidget* list, const QString& exactText, const QString& shownTex
     list->addItem(item);
 }
 
-void appendAll(QListWidget* list, const std::vector<std::string>& exactTexts, QString (*shown)(const QString&))
+void appendAll(QListWidget* list, const TextList& exactTexts, QString (*shown)(const QString&))
 {
-    for (const std::string& each : exactTexts) {
+    for (const std::string_view each : exactTexts) {
         const QString text = toQt(each);
         append(list, text, shown ? shown(text) : text);
     }

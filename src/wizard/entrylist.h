@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "page/textlist.h"
 
-#include <string>
-#include <vector>
+#include <QString>
 
 class QLabel;
 class QListWidget;
@@ -30,12 +29,12 @@ inline constexpr int DefaultTabStop = 32;
 void prepare(QListWidget* list);
 bool isFull(const QListWidget* list);
 // Every entry's exact text, in list order.
-std::vector<std::string> entries(const QListWidget* list);
+TextList entries(const QListWidget* list);
 // Appends without checking the capacity; the pages check it first so that they can tell the user.
 void append(QListWidget* list, const QString& exactText, const QString& shownText);
 // Appends entries as entries() reads them back; shown gives the text the list shows for each, the entry itself
 // when null.
-void appendAll(QListWidget* list, const std::vector<std::string>& exactTexts,
+void appendAll(QListWidget* list, const TextList& exactTexts,
                QString (*shown)(const QString&) = nullptr);
 // Removes the selected entry, if any, and leaves nothing selected.
 void removeSelected(QListWidget* list);

@@ -68,7 +68,7 @@ PageSpec fullPage(LayoutStyle layout, LinkStyle linkStyle)
             .authorEmail = "me@example.net"};
 }
 
-PageSpec linksPage(LayoutStyle layout, LinkStyle linkStyle, std::vector<std::string> links)
+PageSpec linksPage(LayoutStyle layout, LinkStyle linkStyle, TextList links)
 {
     return {.layout = layout, .links = std::move(links), .linkStyle = linkStyle};
 }

@@ -175,7 +175,7 @@ inline std::string* slotOf(PageSpec& spec, ColorAttribute attribute)
 inline PageSpec specFor(const Answers& a)
 {
     const auto entries = [](const QStringList& texts) {
-        std::vector<std::string> result;
+        TextList result;
         for (const QString& text : texts)
             result.push_back(text.toStdString());
         return result;

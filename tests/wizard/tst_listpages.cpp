@@ -61,10 +61,10 @@ QStringList exactTexts(const QListWidget* list)
     return texts;
 }
 
-QStringList toQtList(const std::vector<std::string>& entries)
+QStringList toQtList(const TextList& entries)
 {
     QStringList texts;
-    for (const std::string& entry : entries)
+    for (const std::string_view entry : entries)
         texts << toQt(entry);
     return texts;
 }
