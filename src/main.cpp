@@ -39,9 +39,11 @@ int main(int argc, char* argv[])
     // The desktop finds the entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(LARKSPAN_APP_ID));
     larkspan::QtPlatform platform;
+    // The window shows with its Welcome page, and builds the others once that is on the screen.
     larkspan::frmWiz window(
         platform,
-        larkspan::helpContentsFile(QApplication::applicationDirPath(), QStringLiteral(LARKSPAN_HELP_FILE), language));
+        larkspan::helpContentsFile(QApplication::applicationDirPath(), QStringLiteral(LARKSPAN_HELP_FILE), language),
+        nullptr, larkspan::frmWiz::Building::WelcomeFirst);
     window.show();
     // A page that cannot be opened is named in a message over the wizard, which then starts empty.
     if (!outcome.pageFile.isEmpty())

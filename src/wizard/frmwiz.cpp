@@ -123,13 +123,12 @@ std::unique_ptr<Page> frmWiz::buildPage(Controls& controls)
     return page;
 }
 
-frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
+frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent, Building building)
     : QWidget(parent), WizardControls(*this, platform), helpFile(helpFile)
 {
     initLarkspanResources();
     presentAsFrame(this);
     setObjectName(QStringLiteral("frmWiz"));
-    setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
 
     side = new QLabel(this);
     side->setObjectName(QStringLiteral("imgWiz_0"));
@@ -144,22 +143,19 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
         picContainer[i] = container;
     }
     createButtonRow();
+    boxEvents = new TextBoxEvents(this);
+    boxEvents->gotFocus = [this](int index) { txtBox_GotFocus(index); };
+    boxEvents->keyPress = [this](int index, int keyAscii) { return txtBox_KeyPress(index, keyAscii); };
 
     WizardControls& controls = *this;
     welcome = buildPage<WelcomePage>(controls);
-    about = buildPage<AboutPage>(controls);
-    layout = buildPage<LayoutPage>(controls);
-    colours = buildPage<ColourPage>(controls);
-    image = buildPage<ImagePage>(controls);
-    text = buildPage<TextPage>(controls);
-    bullets = buildPage<BulletListPage>(controls);
-    links = buildPage<LinksPage>(controls);
-    finish = buildPage<FinishPage>(*this);
-    // Loading and the reset go in the order of the choices: layout, bullet style, colours, Enter key, link style,
-    // then the page image.
-    pages = {welcome.get(), about.get(), layout.get(), bullets.get(), colours.get(),
-             text.get(),    links.get(), image.get(),  finish.get()};
-
+    pages[0] = welcome.get();
+    if (building == Building::AllPages)
+        buildOtherPages();
+    buildPending = building == Building::WelcomeFirst;
+    // The icon's drawing engine takes a moment to load: a window that is to show soon gets it with the pages.
+    if (!buildPending)
+        setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
     connectHandlers();
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -176,6 +172,48 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent)
     // A page whose texts change (a layout's description, the summary) asks for a new layout; it may need more room.
     for (QWidget* container : picContainer)
         container->installEventFilter(this);
+}
+
+void frmWiz::buildOtherPages()
+{
+    WizardControls& controls = *this;
+    about = buildPage<AboutPage>(controls);
+    layout = buildPage<LayoutPage>(controls);
+    colours = buildPage<ColourPage>(controls);
+    image = buildPage<ImagePage>(controls);
+    text = buildPage<TextPage>(controls);
+    bullets = buildPage<BulletListPage>(controls);
+    links = buildPage<LinksPage>(controls);
+    finish = buildPage<FinishPage>(*this);
+    // Loading and the reset go in the order of the choices: layout, bullet style, colours, Enter key, link style,
+    // then the page image.
+    pages = {welcome.get(), about.get(), layout.get(), bullets.get(), colours.get(),
+             text.get(),    links.get(), image.get(),  finish.get()};
+}
+
+void frmWiz::finishBuilding()
+{
+    if (!buildPending)
+        return;
+    buildPending = false;
+    setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
+    buildOtherPages();
+    connectHandlers();
+    // The Welcome page has loaded already; the others load in their order, as they would have at the start.
+    for (WizardPageBase* page : pages)
+        if (page != welcome.get())
+            page->formLoad();
+    startAnswers = pageSpec();
+    // The new panels ask for their layout, and the window grows if a page needs more room than Welcome did.
+}
+
+bool frmWiz::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Once the Welcome page is on the screen, the other pages are built.
+    if (event->type() == QEvent::Paint && buildPending)
+        QMetaObject::invokeMethod(this, &frmWiz::finishBuilding, Qt::QueuedConnection);
+    return handled;
 }
 
 bool frmWiz::eventFilter(QObject* watched, QEvent* event)
@@ -319,19 +357,26 @@ void frmWiz::createButtonRow()
     cmdButton[CmdAbout]->hide();
 }
 
+namespace {
+
+// Calls connect(control, index) for each control of now that was not in before, and makes before now.
+template <typename Control, std::size_t N, typename Connect>
+void connectNew(std::array<Control*, N>& before, const std::array<Control*, N>& now, Connect connect)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (now[i] && now[i] != before[i])
+            connect(now[i], int(i));
+    before = now;
+}
+
+} // namespace
+
 void frmWiz::connectHandlers()
 {
-    for (int i = 0; i < CmdButtonCount; ++i)
-        if (QPushButton* button = cmdButton[i])
-            connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
-
-    boxEvents = new TextBoxEvents(this);
-    boxEvents->gotFocus = [this](int index) { txtBox_GotFocus(index); };
-    boxEvents->keyPress = [this](int index, int keyAscii) { return txtBox_KeyPress(index, keyAscii); };
-    for (int i = 0; i < TxtBoxCount; ++i) {
-        QWidget* box = txtBox[i];
-        if (!box)
-            continue;
+    connectNew(connected.cmdButton, cmdButton, [this](QPushButton* button, int i) {
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
+    });
+    connectNew(connected.txtBox, txtBox, [this](QWidget* box, int i) {
         box->setObjectName(QStringLiteral("txtBox_%1").arg(i));
         boxEvents->watch(box, i);
         if (auto* line = qobject_cast<QLineEdit*>(box)) {
@@ -339,26 +384,22 @@ void frmWiz::connectHandlers()
             connect(line, &QLineEdit::textChanged, this, [this, i] { txtBox_Change(i); });
         } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
             connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { txtBox_Change(i); });
-    }
-
-    for (int i = 0; i < ChkBoxCount; ++i)
-        if (QCheckBox* box = chkBox[i])
-            connect(box, &QCheckBox::toggled, this, [this, i] { chkBox_Click(i); });
-
-    for (int i = 0; i < OptRadioCount; ++i)
-        if (QRadioButton* option = optRadio[i])
-            connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
-                if (checked)
-                    optRadio_Click(i);
-            });
-
-    for (int i = 0; i < LstBoxCount; ++i)
-        if (QListWidget* list = lstBox[i])
-            connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { lstBox_Click(i); });
-
-    for (int i = 0; i < CbBoxCount; ++i)
-        if (QComboBox* combo = cbBox[i])
-            connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { cbBox_Click(i); });
+    });
+    connectNew(connected.chkBox, chkBox, [this](QCheckBox* box, int i) {
+        connect(box, &QCheckBox::toggled, this, [this, i] { chkBox_Click(i); });
+    });
+    connectNew(connected.optRadio, optRadio, [this](QRadioButton* option, int i) {
+        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optRadio_Click(i);
+        });
+    });
+    connectNew(connected.lstBox, lstBox, [this](QListWidget* list, int i) {
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { lstBox_Click(i); });
+    });
+    connectNew(connected.cbBox, cbBox, [this](QComboBox* combo, int i) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { cbBox_Click(i); });
+    });
 }
 
 frmEdit& frmWiz::sourceBrowser()
@@ -380,12 +421,14 @@ PageSpec frmWiz::pageSpec() const
 {
     PageSpec spec;
     for (const WizardPageBase* page : pages)
-        page->describe(spec);
+        if (page)
+            page->describe(spec);
     return spec;
 }
 
 void frmWiz::clearAnswers()
 {
+    finishBuilding();
     for (int i = 0; i < TxtBoxCount; ++i)
         setBoxText(i, QString());
     for (int i = 0; i < LblSummaryCount; ++i)
@@ -404,6 +447,7 @@ static_assert(kListLimit == std::size_t(entrylist::Capacity));
 
 bool frmWiz::openPage(const QString& fileName, LoadedPage page)
 {
+    finishBuilding();
     if (!page.outcome) {
         platform.messageBox(this,
                             tr("The page %1 cannot be opened.\r\n\r\n%2")
@@ -549,7 +593,8 @@ void frmWiz::Form_Load()
     cmdButton[CmdCancel]->hide();
     cmdButton[CmdAbout]->show();
     for (WizardPageBase* page : pages)
-        page->formLoad();
+        if (page)
+            page->formLoad();
     setWindowTitle(tr("Larkspan 1.1"));
     cmdButton[CmdForward]->setFocus();
     startAnswers = pageSpec();
@@ -557,6 +602,8 @@ void frmWiz::Form_Load()
 
 void frmWiz::cmdButton_Click(int index)
 {
+    // A press that comes before the window has painted itself finds every page there.
+    finishBuilding();
     if (const auto* pageText = qobject_cast<const QPlainTextEdit*>(txtBox[TxtPageText]))
         capturedSelection = u'\t' + fromEditorText(pageText->textCursor().selectedText());
 

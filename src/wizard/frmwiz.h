@@ -41,9 +41,17 @@ public:
     static constexpr QPoint PanelOrigin{160, 7};
     static constexpr QSize PanelSize{430, 300};
 
+    // AllPages builds every page at once. WelcomeFirst builds the Welcome page and the buttons, and the other pages
+    // once the window has painted itself, so that the window shows sooner; finishBuilding() builds them earlier.
+    enum class Building { AllPages, WelcomeFirst };
+
     // helpFile: the help document's contents page, empty when the program has no help.
-    frmWiz(Platform& platform, const QString& helpFile, QWidget* parent = nullptr);
+    frmWiz(Platform& platform, const QString& helpFile, QWidget* parent = nullptr,
+           Building building = Building::AllPages);
     ~frmWiz() override;
+
+    // Builds and loads the pages not built yet, if any.
+    void finishBuilding();
 
     const QString helpFile;
 
@@ -110,6 +118,7 @@ public:
     void cbBox_Click(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -127,12 +136,15 @@ private:
     void About();
     void Form_Unload();
     void createButtonRow();
+    void buildOtherPages();
+    // Connects each control made since the last call to its handler.
     void connectHandlers();
 
     QLabel* side = nullptr;
     QPushButton* escapeButton = nullptr;
     bool fitting = false;
     bool fitPending = false;
+    bool buildPending = false;
     QPointer<frmEdit> editWindow;
     TextBoxEvents* boxEvents = nullptr;
     // The answers of a new page, to tell whether the user has made any.
@@ -150,6 +162,15 @@ private:
     // The same pages in the order in which they load and reset.
     std::array<WizardPageBase*, PageCount> pages{};
     ControlOwners owners;
+    // The controls as the last connectHandlers() found them.
+    struct {
+        std::array<QPushButton*, CmdButtonCount> cmdButton{};
+        std::array<QWidget*, TxtBoxCount> txtBox{};
+        std::array<QCheckBox*, ChkBoxCount> chkBox{};
+        std::array<QRadioButton*, OptRadioCount> optRadio{};
+        std::array<QListWidget*, LstBoxCount> lstBox{};
+        std::array<QComboBox*, CbBoxCount> cbBox{};
+    } connected;
 
     // Builds a page on the window's controls and makes it the owner of every control that it made.
     template <typename Page, typename Controls>

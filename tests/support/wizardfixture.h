@@ -14,14 +14,17 @@ namespace larkspan {
 
 // A wizard window on the scripted platform, shown and active, for GUI tests.
 struct WizardFixture {
-    explicit WizardFixture(const QString& helpFile = QStringLiteral("/nowhere/help.html"))
-        : wiz(std::make_unique<frmWiz>(platform, helpFile))
+    explicit WizardFixture(const QString& helpFile = QStringLiteral("/nowhere/help.html"),
+                           frmWiz::Building building = frmWiz::Building::AllPages)
+        : wiz(std::make_unique<frmWiz>(platform, helpFile, nullptr, building))
     {
         wiz->show();
         wiz->activateWindow();
         // Focus checks mean nothing in a window that never became active.
         if (!QTest::qWaitForWindowActive(wiz.get()))
             qFatal("The wizard window did not become active.");
+        if (!QTest::qWaitFor([this] { return wiz->cbBox[CbLayout] != nullptr; }))
+            qFatal("The wizard did not build its pages after painting.");
     }
 
     // The wizard on that page, reached as goTo() reaches it.

@@ -77,14 +77,26 @@ struct NavigationStep {
 } // namespace
 
 Q_DECLARE_METATYPE(NavigationStep)
+Q_DECLARE_METATYPE(frmWiz::Building)
 
 class tst_frmWiz : public QObject {
     Q_OBJECT
 
 private slots:
+    // A window that builds its pages once it has painted the Welcome page starts as one built whole.
+    void startState_data()
+    {
+        QTest::addColumn<frmWiz::Building>("building");
+        QTest::newRow("all pages at once") << frmWiz::Building::AllPages;
+        QTest::newRow("welcome first") << frmWiz::Building::WelcomeFirst;
+    }
+
     void startState()
     {
-        WizardFixture f;
+        QFETCH(frmWiz::Building, building);
+        WizardFixture f(u"/nowhere/help.html"_s, building);
+        QVERIFY(!f.wiz->hasAnswers());
+        QCOMPARE(f.wiz->pageSpec(), WizardFixture().wiz->pageSpec());
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
         QCOMPARE(f.wiz->windowTitle(), QStringLiteral("Larkspan 1.1"));
         QCOMPARE(f.wiz->cmdButton[CmdForward]->text(), QStringLiteral("&Start >"));
@@ -99,10 +111,26 @@ private slots:
         QCOMPARE(f.focusName(), QStringLiteral("cmdButton_0"));
     }
 
+    // Before the Welcome page has painted, the other pages are not there; a press of a button finds them all.
+    void welcomeFirstBuildsOnDemand()
+    {
+        ScriptedPlatform platform;
+        frmWiz wiz(platform, QString(), nullptr, frmWiz::Building::WelcomeFirst);
+        QVERIFY(wiz.txtBox[TxtTitle] == nullptr);
+        QVERIFY(!wiz.hasAnswers());
+        wiz.cmdButton[CmdForward]->click();
+        QCOMPARE(wiz.CurrentPage(), int(WizardPage::Layout));
+        QVERIFY(wiz.txtBox[TxtTitle] != nullptr);
+        QCOMPARE(wiz.pageSpec(), WizardFixture().wiz->pageSpec());
+    }
+
     // Each control's events reach the page on whose panel it stands, and the window's own buttons reach no page.
+    void eachControlHeardByItsPage_data() { startState_data(); }
+
     void eachControlHeardByItsPage()
     {
-        WizardFixture f;
+        QFETCH(frmWiz::Building, building);
+        WizardFixture f(u"/nowhere/help.html"_s, building);
         const frmWiz& wiz = *f.wiz;
         const std::pair<WizardPage, const WizardPageBase*> pages[] = {
             {WizardPage::Layout, &wiz.layoutPage()},         {WizardPage::Colors, &wiz.colourPage()},
