@@ -166,20 +166,22 @@ PageSpec describedPage(std::string_view input, std::string& createdOn)
     }
     input.remove_prefix(std::min(input.size(), std::size_t{Count}));
 
-    const auto oneLine = [](std::string text) {
-        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
-        for (const char* separator : {"\xE2\x80\xA8", "\xE2\x80\xA9"})
-            for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator))
-                text.erase(at, 3);
+    // Erasing a separator can join the bytes around it into another, so they go until none is left.
+    const auto withoutSeparators = [](std::string text) {
+        for (std::size_t at; (at = text.find("\xE2\x80\xA8")) != std::string::npos
+             || (at = text.find("\xE2\x80\xA9")) != std::string::npos;)
+            text.erase(at, 3);
         return text;
     };
-    const auto textBox = [](std::string text) {
+    const auto oneLine = [&](std::string text) {
+        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+        return withoutSeparators(text);
+    };
+    const auto textBox = [&](std::string text) {
+        text = withoutSeparators(text);
         for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', cr + 2))
             if (cr + 1 == text.size() || text[cr + 1] != '\n')
                 text.insert(cr + 1, 1, '\n');
-        for (const char* separator : {"\xE2\x80\xA8", "\xE2\x80\xA9"})
-            for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator))
-                text.erase(at, 3);
         return text;
     };
     const auto digits = [](std::string text) {

@@ -238,7 +238,7 @@ ReadResult ReadPage(const std::string& document)
     const std::array<string_view, 4> expected{
         kMakerLines, input.substr(reader.maker.linesEnd, reader.maker.creditStart - reader.maker.linesEnd),
         kCreditAddress, input.substr(reader.maker.creditEnd)};
-    if (!WritesExactly(reader.spec, createdOn, expected)) {
+    if (!WritesExactly(reader.spec, createdOn, expected, reader.proven)) {
         // Only a page that does not read is written out, to find the line to name.
         std::string rewritten;
         if (reader.spec.layout == LayoutStyle::TableImageLeft || reader.spec.layout == LayoutStyle::TableImageRight)

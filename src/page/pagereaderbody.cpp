@@ -107,8 +107,11 @@ bool Reader::readImageAttributes(string_view tag)
     const std::size_t width = tag.rfind(kImageWidth);
     if (width == npos)
         return false;
-    const std::size_t height = tag.rfind(kImageHeight, width);
-    if (height == npos || height == 0 || height + kImageHeight.size() > width)
+    // A written name holds no double quote, so the first one ends it; the height and the width are as typed, and
+    // any split of them between the last " WIDTH=" writes the same.
+    const std::size_t height = tag.find(kImageHeight);
+    if (height == npos || height == 0 || height + kImageHeight.size() > width
+        || !isWrittenPictureAddress(tag.substr(0, height)))
         return false;
     spec.pageImage = unescapePicture(tag.substr(0, height));
     spec.imageHeight = tag.substr(height + kImageHeight.size(), width - height - kImageHeight.size());
@@ -142,8 +145,9 @@ bool Reader::readImageBackward(std::size_t e, string_view opening, string_view c
     return readImageAttributes(span(start + opening.size(), closingStart));
 }
 
-// A menu option line as its link entry, the address, a TAB and the description appended to entry.
-bool Reader::readOption(string_view line, std::string& entry)
+// A menu option line as its link entry, the address, a TAB and the description appended to entry. exact becomes
+// false when the address holds a TAB, which the writer would take for the end of the address.
+bool Reader::readOption(string_view line, std::string& entry, bool& exact)
 {
     constexpr string_view close = kOptionEnd.substr(0, kOptionEnd.size() - kNewLine.size());
     if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
@@ -152,7 +156,9 @@ bool Reader::readOption(string_view line, std::string& entry)
     const std::size_t middle = findAnchorMiddle(both, 0);
     if (middle == npos)
         return false;
-    if (!unescapeScript(both.substr(0, middle), entry))
+    const string_view address = both.substr(0, middle);
+    exact = exact && address.find('\t') == npos;
+    if (!unescapeScript(address, entry))
         return false;
     entry += '\t';
     return unescapeScript(both.substr(middle + kAnchorMiddle.size()), entry);
@@ -164,6 +170,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
 {
     spec.links.clear();
     spec.linkStyle = LinkStyle::Default;
+    proven.links = {};
     const bool combo = endsAt(e, kMenuEnd);
     std::size_t linesEnd = e;
     if (combo) {
@@ -210,11 +217,15 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     start = p - kLinksStart.size();
 
     spec.links.reserve(count, linesEnd - first);
+    // The lines write back as they stand when no address holds a TAB, which the writer would take for the end of
+    // the address: the anchors hold their texts as they are, and the menu's escapes are the only ones the writer
+    // makes, for the only bytes it escapes.
+    bool exact = true;
     for (std::size_t i = count; i-- > 0;) {
         const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
         const string_view text = span(lineStarts[i], end);
         if (combo) {
-            if (!spec.links.pushWith([&](std::string& entry) { return readOption(text, entry); }))
+            if (!spec.links.pushWith([&](std::string& entry) { return readOption(text, entry, exact); }))
                 return changed(PagePart::JumpMenu);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
@@ -224,6 +235,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
             const string_view address = text.substr(kAnchorStart.size(), middle - kAnchorStart.size());
             const string_view description = text.substr(middle + kAnchorMiddle.size(),
                                                         text.size() - middle - kAnchorMiddle.size() - close.size());
+            exact = exact && address.find('\t') == npos;
             spec.links.pushWith([&](std::string& entry) {
                 entry.append(address).append(1, '\t').append(description);
                 return true;
@@ -232,6 +244,8 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
     }
     if (headScript != combo)
         return changed(PagePart::MenuScript);
+    if (exact)
+        proven.links = span(first, linesEnd);
     return true;
 }
 
@@ -240,6 +254,7 @@ bool Reader::readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd)
 {
     spec.bulletItems.clear();
     spec.bulletStyle = 0;
+    proven.items = {};
     if (linksStart < a)
         return changed(PagePart::TextEnd);
     if (endsAt(linksStart, kBulletsEnd)) {
@@ -319,6 +334,8 @@ void Reader::readItems(std::size_t start, std::size_t end)
         p = itemEnd + kItemSeparator.size();
     }
     spec.bulletItems.push_back(span(p, end));
+    // Joined again with the separator they were split at, the items give back the same bytes.
+    proven.items = span(start - kBulletItem.size(), end + kNewLine.size());
 }
 
 } // namespace larkspan::reading

@@ -5,6 +5,7 @@
 // and the scanning helpers. Not part of the core's interface; only pagereader.h is.
 
 #include "page/bytescan.h"
+#include "page/pagematch.h"
 #include "page/pagereader.h"
 #include "page/pageskeleton.h"
 #include "page/pagespec.h"
@@ -63,6 +64,9 @@ inline std::size_t findAnchorMiddle(string_view text, std::size_t p)
 // A picture's name from its address in SRC= or BACKGROUND=: "%25", "%23", "%3F" and "%22" back to "%#?" and the
 // double quote.
 std::string unescapePicture(string_view address);
+// Whether address is as the writers write a picture's name: "%" only in those four escapes, and no "#", "?" or
+// double quote of its own.
+bool isWrittenPictureAddress(string_view address);
 // The jump menu's script string back to its text, appended to out; false for what the writers' escaping never
 // produces.
 bool unescapeScript(string_view text, std::string& out);
@@ -78,6 +82,7 @@ public:
     MakerTexts maker;
     ReadFault fault = ReadFault::None; // the first fault found
     PagePart part = PagePart::TitleLine;
+    ProvenBlocks proven; // of the lists as last read
 
 private:
     bool notOurs(ReadFault why) { return fail(why, PagePart::TitleLine); }
@@ -128,7 +133,7 @@ private:
     bool readImageForward(std::size_t p, string_view opening, string_view closing, std::size_t& end);
     bool readImageBackward(std::size_t e, string_view opening, string_view closing, std::size_t& start);
     bool readLinks(std::size_t e, Column column, std::size_t& start);
-    bool readOption(string_view line, std::string& entry);
+    bool readOption(string_view line, std::string& entry, bool& exact);
     bool readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd);
     bool pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd);
     void readItems(std::size_t start, std::size_t end);

@@ -93,4 +93,14 @@ std::string unescapePicture(string_view address)
     return name;
 }
 
+bool isWrittenPictureAddress(string_view address)
+{
+    for (std::size_t i = address.find_first_of("%#?\""sv); i != npos; i = address.find_first_of("%#?\""sv, i + 1)) {
+        const string_view escape = address.substr(i, 3);
+        if (escape != "%25"sv && escape != "%23"sv && escape != "%3F"sv && escape != "%22"sv)
+            return false;
+    }
+    return true;
+}
+
 } // namespace larkspan::reading

@@ -279,7 +279,8 @@ private:
 // Like TextSink it works on a local copy of its cursor, and it compares short pieces as overlapping words.
 class MatchSink {
 public:
-    explicit MatchSink(std::span<const string_view> parts) : next(parts.begin()), last(parts.end())
+    MatchSink(std::span<const string_view> parts, ProvenBlocks proven)
+        : proven(proven), next(parts.begin()), last(parts.end())
     {
         if (next != last) {
             cursor = next->data();
@@ -311,6 +312,18 @@ public:
     }
 
     void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
+
+    // Passes over a proven block when the writing has come to it; false when it has not, and the list is then
+    // compared entry by entry.
+    bool skip(string_view block)
+    {
+        if (block.empty() || block.data() != cursor || block.size() > static_cast<std::size_t>(partEnd - cursor))
+            return false;
+        cursor += block.size();
+        return true;
+    }
+
+    const ProvenBlocks proven;
 
     // Whether everything written was the same as the parts, and nothing of them is left over.
     bool matched() const
@@ -370,6 +383,16 @@ private:
     bool same = true;
 };
 
+// Whether the sink passed over a list as a block that the reader proved; only the check does.
+template <class Sink>
+bool skipsProven(Sink& sink, string_view ProvenBlocks::*block)
+{
+    if constexpr (std::is_same_v<Sink, MatchSink>)
+        return sink.skip(sink.proven.*block);
+    else
+        return false;
+}
+
 // Left-column cells of the table layouts and the basic layouts' single column share one form; the right column
 // drops an empty line in each cell and the blank before the Go button.
 enum class Column { Left, Right };
@@ -419,8 +442,9 @@ void writeBullets(Sink& sink, const PageSpec& spec)
     if constexpr (kCountsOnly<Sink>) {
         sink.putEach(spec.bulletItems, kBulletItem.size() + kNewLine.size(), 1);
     } else {
-        for (const string_view item : spec.bulletItems)
-            sink.put(kBulletItem, item, kNewLine);
+        if (!skipsProven(sink, &ProvenBlocks::items))
+            for (const string_view item : spec.bulletItems)
+                sink.put(kBulletItem, item, kNewLine);
     }
     sink.put(kBulletsEnd);
 }
@@ -438,7 +462,7 @@ void writeLinks(Sink& sink, const PageSpec& spec, Column column)
         sink.put(kMenuStart);
         if constexpr (kCountsOnly<Sink>) {
             sink.putEach(spec.links, kOptionStart.size() + kAnchorMiddle.size() + kOptionEnd.size(), 2);
-        } else {
+        } else if (!skipsProven(sink, &ProvenBlocks::links)) {
             for (const string_view entry : spec.links)
                 sink.putMenuOption(entry);
         }
@@ -446,8 +470,9 @@ void writeLinks(Sink& sink, const PageSpec& spec, Column column)
     } else if constexpr (kCountsOnly<Sink>) {
         sink.putEach(spec.links, kAnchorStart.size() + kAnchorMiddle.size() + kAnchorEnd.size(), 1);
     } else {
-        for (const string_view entry : spec.links)
-            sink.putLink(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
+        if (!skipsProven(sink, &ProvenBlocks::links))
+            for (const string_view entry : spec.links)
+                sink.putLink(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
     }
 }
 
@@ -536,9 +561,9 @@ void writeSized(std::string& target, Write write)
 }
 
 template <class Write>
-bool writesExactly(std::span<const string_view> parts, Write write)
+bool writesExactly(std::span<const string_view> parts, ProvenBlocks proven, Write write)
 {
-    MatchSink match(parts);
+    MatchSink match(parts, proven);
     write(match);
     return match.matched();
 }
@@ -555,11 +580,12 @@ void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::str
     writeSized(target, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
 }
 
-bool WritesExactly(const PageSpec& spec, const std::string& createdOn, std::span<const string_view> parts)
+bool WritesExactly(const PageSpec& spec, const std::string& createdOn, std::span<const string_view> parts,
+                   ProvenBlocks proven)
 {
     if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
-        return writesExactly(parts, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
-    return writesExactly(parts, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
+        return writesExactly(parts, proven, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
+    return writesExactly(parts, proven, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
 }
 
 } // namespace larkspan

@@ -79,7 +79,8 @@ public:
     {
         const std::string golden = readFile(QFINDTESTDATA("../data/basic_image_left_menu.html"));
         const std::string table = readFile(QFINDTESTDATA("../data/table_image_right_anchors.html"));
-        for (const std::string& page : {golden, table}) {
+        const std::string centred = readFile(QFINDTESTDATA("../data/basic_style_anchors.html"));
+        for (const std::string& page : {golden, table, centred}) {
             for (std::size_t p = 0; p < page.size();) {
                 const std::size_t end = std::min(page.find("\r\n", p), page.size());
                 pieces.push_back(page.substr(p, end - p));
