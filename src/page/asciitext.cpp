@@ -6,6 +6,10 @@
 #include <cstring>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace larkspan {
 
 namespace {
@@ -48,11 +52,16 @@ std::size_t asciiPrefixLength(std::string_view bytes)
     std::size_t i = 0;
     // A block of 64 bytes at a time while all are ASCII, as nearly all of a page is, then word by word up to the
     // first byte that is not.
-    for (std::uint64_t block[8]; i + sizeof block <= bytes.size(); i += sizeof block) {
-        std::memcpy(block, bytes.data() + i, sizeof block);
-        if ((block[0] | block[1] | block[2] | block[3] | block[4] | block[5] | block[6] | block[7]) & HighBits)
+#if defined(__SSE2__)
+    for (; i + 64 <= bytes.size(); i += 64) {
+        const auto load = [&](std::size_t at) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + at));
+        };
+        const __m128i any = _mm_or_si128(_mm_or_si128(load(i), load(i + 16)), _mm_or_si128(load(i + 32), load(i + 48)));
+        if (_mm_movemask_epi8(any) != 0)
             break;
     }
+#endif
     for (std::uint64_t word; i + sizeof word <= bytes.size(); i += sizeof word) {
         std::memcpy(&word, bytes.data() + i, sizeof word);
         if (word & HighBits)

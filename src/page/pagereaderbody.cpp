@@ -153,15 +153,31 @@ bool Reader::readOption(string_view line, std::string& entry, bool& exact)
     if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
         return false;
     const string_view both = line.substr(kOptionStart.size(), line.size() - kOptionStart.size() - close.size());
-    const std::size_t middle = findAnchorMiddle(both, 0);
+    // Nearly every option holds nothing that the writer escapes: one look finds its middle and that there is nothing
+    // to undo, and the two parts go in as they stand.
+    std::size_t middle = npos;
+    bool plain = true;
+    scan::visitEach(both, 0, scan::AnyOf<'"', '\\', '\'', '\r', '\n', '<'>{}, [&](std::size_t i) {
+        plain = both[i] == '"';
+        if (plain && middle == npos && i + 1 < both.size() && both[i + 1] == '>')
+            middle = i;
+        return plain;
+    });
+    if (!plain)
+        middle = findAnchorMiddle(both, 0);
     if (middle == npos)
         return false;
     const string_view address = both.substr(0, middle);
+    const string_view description = both.substr(middle + kAnchorMiddle.size());
     exact = exact && address.find('\t') == npos;
+    if (plain) {
+        entry.append(address).append(1, '\t').append(description);
+        return true;
+    }
     if (!unescapeScript(address, entry))
         return false;
     entry += '\t';
-    return unescapeScript(both.substr(middle + kAnchorMiddle.size()), entry);
+    return unescapeScript(description, entry);
 }
 
 // The link list block ending at e: up from its last line to the first line that is not a link, counting, then down
