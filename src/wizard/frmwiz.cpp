@@ -84,16 +84,6 @@ void setVisibility(QWidget* widget, Visibility visibility)
 
 namespace {
 
-// Makes page the owner of each control that is in after and was not in before.
-template <typename Control, std::size_t N>
-void claimNew(const std::array<Control*, N>& before, const std::array<Control*, N>& after,
-              std::array<WizardPageBase*, N>& owners, WizardPageBase* page)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (!before[i] && after[i])
-            owners[i] = page;
-}
-
 // Passes one control's event on to the page that made the control.
 template <std::size_t N>
 void toOwner(const std::array<WizardPageBase*, N>& owners, void (WizardPageBase::*handler)(int), int index)
@@ -114,12 +104,20 @@ std::unique_ptr<Page> frmWiz::buildPage(Controls& controls)
     const auto lists = lstBox;
     const auto combos = cbBox;
     auto page = std::make_unique<Page>(controls);
-    claimNew(buttons, cmdButton, owners.cmdButton, page.get());
-    claimNew(boxes, txtBox, owners.txtBox, page.get());
-    claimNew(checkBoxes, chkBox, owners.chkBox, page.get());
-    claimNew(radios, optRadio, owners.optRadio, page.get());
-    claimNew(lists, lstBox, owners.lstBox, page.get());
-    claimNew(combos, cbBox, owners.cbBox, page.get());
+    // Each control that the page made is its page's, and is connected to its handler.
+    const auto claimNew = [&](const auto& before, const auto& after, auto& owner) {
+        for (std::size_t i = 0; i < after.size(); ++i)
+            if (after[i] && !before[i]) {
+                owner[i] = page.get();
+                connectControl(after[i], int(i));
+            }
+    };
+    claimNew(buttons, cmdButton, owners.cmdButton);
+    claimNew(boxes, txtBox, owners.txtBox);
+    claimNew(checkBoxes, chkBox, owners.chkBox);
+    claimNew(radios, optRadio, owners.optRadio);
+    claimNew(lists, lstBox, owners.lstBox);
+    claimNew(combos, cbBox, owners.cbBox);
     return page;
 }
 
@@ -156,7 +154,6 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent, Bui
     // The icon's drawing engine takes a moment to load: a window that is to show soon gets it with the pages.
     if (!buildPending)
         setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
-    connectHandlers();
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
@@ -198,7 +195,6 @@ void frmWiz::finishBuilding()
     buildPending = false;
     setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));
     buildOtherPages();
-    connectHandlers();
     // The Welcome page has loaded already; the others load in their order, as they would have at the start.
     for (WizardPageBase* page : pages)
         if (page != welcome.get())
@@ -353,53 +349,49 @@ void frmWiz::createButtonRow()
         button->setGeometry(QRect(QPoint(spec.left, ButtonTop), ButtonSize));
         button->setAutoDefault(false);
         cmdButton[spec.index] = button;
+        connectControl(button, spec.index);
     }
     cmdButton[CmdAbout]->hide();
 }
 
-namespace {
-
-// Calls connect(control, index) for each control of now that was not in before, and makes before now.
-template <typename Control, std::size_t N, typename Connect>
-void connectNew(std::array<Control*, N>& before, const std::array<Control*, N>& now, Connect connect)
+void frmWiz::connectControl(QPushButton* button, int index)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        if (now[i] && now[i] != before[i])
-            connect(now[i], int(i));
-    before = now;
+    connect(button, &QPushButton::clicked, this, [this, index] { cmdButton_Click(index); });
 }
 
-} // namespace
-
-void frmWiz::connectHandlers()
+void frmWiz::connectControl(QWidget* box, int index)
 {
-    connectNew(connected.cmdButton, cmdButton, [this](QPushButton* button, int i) {
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdButton_Click(i); });
+    box->setObjectName(QStringLiteral("txtBox_%1").arg(index));
+    boxEvents->watch(box, index);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setValidator(new OneLineValidator(line));
+        connect(line, &QLineEdit::textChanged, this, [this, index] { txtBox_Change(index); });
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box)) {
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, index] { txtBox_Change(index); });
+    }
+}
+
+void frmWiz::connectControl(QCheckBox* box, int index)
+{
+    connect(box, &QCheckBox::toggled, this, [this, index] { chkBox_Click(index); });
+}
+
+void frmWiz::connectControl(QRadioButton* option, int index)
+{
+    connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
+        if (checked)
+            optRadio_Click(index);
     });
-    connectNew(connected.txtBox, txtBox, [this](QWidget* box, int i) {
-        box->setObjectName(QStringLiteral("txtBox_%1").arg(i));
-        boxEvents->watch(box, i);
-        if (auto* line = qobject_cast<QLineEdit*>(box)) {
-            line->setValidator(new OneLineValidator(line));
-            connect(line, &QLineEdit::textChanged, this, [this, i] { txtBox_Change(i); });
-        } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
-            connect(edit, &QPlainTextEdit::textChanged, this, [this, i] { txtBox_Change(i); });
-    });
-    connectNew(connected.chkBox, chkBox, [this](QCheckBox* box, int i) {
-        connect(box, &QCheckBox::toggled, this, [this, i] { chkBox_Click(i); });
-    });
-    connectNew(connected.optRadio, optRadio, [this](QRadioButton* option, int i) {
-        connect(option, &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked)
-                optRadio_Click(i);
-        });
-    });
-    connectNew(connected.lstBox, lstBox, [this](QListWidget* list, int i) {
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { lstBox_Click(i); });
-    });
-    connectNew(connected.cbBox, cbBox, [this](QComboBox* combo, int i) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, i] { cbBox_Click(i); });
-    });
+}
+
+void frmWiz::connectControl(QListWidget* list, int index)
+{
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, index] { lstBox_Click(index); });
+}
+
+void frmWiz::connectControl(QComboBox* combo, int index)
+{
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, index] { cbBox_Click(index); });
 }
 
 frmEdit& frmWiz::sourceBrowser()

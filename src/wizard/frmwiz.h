@@ -137,8 +137,13 @@ private:
     void Form_Unload();
     void createButtonRow();
     void buildOtherPages();
-    // Connects each control made since the last call to its handler.
-    void connectHandlers();
+    // Connects a control, the element index of its array, to the window's handler for the array.
+    void connectControl(QPushButton* button, int index);
+    void connectControl(QWidget* box, int index);
+    void connectControl(QCheckBox* box, int index);
+    void connectControl(QRadioButton* option, int index);
+    void connectControl(QListWidget* list, int index);
+    void connectControl(QComboBox* combo, int index);
 
     QLabel* side = nullptr;
     QPushButton* escapeButton = nullptr;
@@ -162,17 +167,8 @@ private:
     // The same pages in the order in which they load and reset.
     std::array<WizardPageBase*, PageCount> pages{};
     ControlOwners owners;
-    // The controls as the last connectHandlers() found them.
-    struct {
-        std::array<QPushButton*, CmdButtonCount> cmdButton{};
-        std::array<QWidget*, TxtBoxCount> txtBox{};
-        std::array<QCheckBox*, ChkBoxCount> chkBox{};
-        std::array<QRadioButton*, OptRadioCount> optRadio{};
-        std::array<QListWidget*, LstBoxCount> lstBox{};
-        std::array<QComboBox*, CbBoxCount> cbBox{};
-    } connected;
 
-    // Builds a page on the window's controls and makes it the owner of every control that it made.
+    // Builds a page on the window's controls, makes it the owner of every control that it made and connects those.
     template <typename Page, typename Controls>
     std::unique_ptr<Page> buildPage(Controls& controls);
 };
