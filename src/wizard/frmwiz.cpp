@@ -42,6 +42,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QTimer>
 
 static void initLarkspanResources()
 {
@@ -151,6 +152,9 @@ frmWiz::frmWiz(Platform& platform, const QString& helpFile, QWidget* parent, Bui
     if (building == Building::AllPages)
         buildOtherPages();
     buildPending = building == Building::WelcomeFirst;
+    // A window that is not painted soon, hidden or on a screen that does not show it, builds its pages all the same.
+    if (buildPending)
+        QTimer::singleShot(BuildWithoutPaintMs, this, &frmWiz::finishBuilding);
     // The icon's drawing engine takes a moment to load: a window that is to show soon gets it with the pages.
     if (!buildPending)
         setWindowIcon(artworkIcon(QStringLiteral(":/app/icon")));

@@ -44,6 +44,8 @@ public:
     // AllPages builds every page at once. WelcomeFirst builds the Welcome page and the buttons, and the other pages
     // once the window has painted itself, so that the window shows sooner; finishBuilding() builds them earlier.
     enum class Building { AllPages, WelcomeFirst };
+    // How long a window built WelcomeFirst waits for its first paint before it builds the other pages anyway.
+    static constexpr int BuildWithoutPaintMs = 1000;
 
     // helpFile: the help document's contents page, empty when the program has no help.
     frmWiz(Platform& platform, const QString& helpFile, QWidget* parent = nullptr,
