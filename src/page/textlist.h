@@ -18,7 +18,7 @@ public:
     // Walks the texts by their ends alone: a text starts where the one before it ended.
     class const_iterator {
     public:
-        using iterator_concept = std::random_access_iterator_tag;
+        using iterator_concept = std::forward_iterator_tag;
         using iterator_category = std::input_iterator_tag;
         using value_type = std::string_view;
         using difference_type = std::ptrdiff_t;
@@ -30,22 +30,9 @@ public:
             const std::size_t start = end == first ? 0 : end[-1];
             return std::string_view(chars + start, *end - start);
         }
-        std::string_view operator[](difference_type n) const { return *(*this + n); }
         const_iterator& operator++() { return ++end, *this; }
         const_iterator operator++(int) { return {chars, first, end++}; }
-        const_iterator& operator--() { return --end, *this; }
-        const_iterator operator--(int) { return {chars, first, end--}; }
-        const_iterator& operator+=(difference_type n) { return end += n, *this; }
-        const_iterator& operator-=(difference_type n) { return end -= n, *this; }
-        friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
-        friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
-        friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }
-        friend difference_type operator-(const_iterator a, const_iterator b) { return a.end - b.end; }
         friend bool operator==(const_iterator a, const_iterator b) { return a.end == b.end; }
-        friend bool operator<(const_iterator a, const_iterator b) { return a.end < b.end; }
-        friend bool operator>(const_iterator a, const_iterator b) { return a.end > b.end; }
-        friend bool operator<=(const_iterator a, const_iterator b) { return a.end <= b.end; }
-        friend bool operator>=(const_iterator a, const_iterator b) { return a.end >= b.end; }
 
     private:
         friend class TextList;
@@ -72,7 +59,6 @@ public:
     // The bytes of all texts together.
     std::size_t textBytes() const { return chars.size(); }
 
-    std::string_view operator[](std::size_t i) const { return begin()[std::ptrdiff_t(i)]; }
     const_iterator begin() const { return {chars.data(), ends.data(), ends.data()}; }
     const_iterator end() const { return {chars.data(), ends.data(), ends.data() + ends.size()}; }
 
