@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstring>
 
 // Whether the wizard's boxes hold a reading as it is. A one-line box keeps at most its length in UTF-16 units and
 // drops or changes line breaks; the page text box takes its lines at CR LF, so a lone CR and the Unicode line and
@@ -59,7 +58,6 @@ int hexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
-
 
 // The length in UTF-16 units of well-formed UTF-8: a unit for every lead byte, two for a four-byte sequence.
 std::size_t utf16Length(std::string_view text)

@@ -13,8 +13,9 @@
 namespace larkspan {
 
 // Blocks of the parts that the reader took apart in a way whose writing gives back exactly their bytes: the bullet
-// items, split at each separator that the writer puts between them, and the links when no address holds a TAB. The check passes over such a block without comparing it when it stands where the writer
-// is about to write that list. Empty when there is none.
+// items, split at each separator that the writer puts between them, and the links when no address holds a TAB.
+// The check passes over such a block without comparing it when it stands where the writer is about to write that
+// list. Empty when there is none.
 struct ProvenBlocks {
     std::string_view items; // from the first item's opening tag to the last item's line end
     std::string_view links; // from the first link's line to the last one's line end

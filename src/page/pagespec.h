@@ -37,8 +37,8 @@ struct PageSpec {
     std::string imageHeight;
     std::string pageText;
     TextList bulletItems;
-    int bulletStyle = 0;            // list index: 0 disc, 1 square, any other value circle
-    TextList links; // address, TAB, description
+    int bulletStyle = 0; // list index: 0 disc, 1 square, any other value circle
+    TextList links;      // address, TAB, description
     LinkStyle linkStyle = LinkStyle::Default;
     std::string authorEmail;
 

@@ -112,13 +112,13 @@ void writeMenuOption(Sink& sink, string_view entry)
 // The address is the text before the first TAB, the description all after it, further TABs included. An entry
 // without a TAB cannot come from the links page; it is taken as a bare address so the page is still written.
 template <class Sink>
-void writeLink(Sink& sink, string_view before, string_view entry, string_view middle, string_view after)
+void writeLink(Sink& sink, string_view entry)
 {
     const auto tab = scan::findFirst(entry, 0, scan::AnyOf<'\t'>{});
     if (tab == scan::npos)
-        sink.put(before, entry, middle, after);
+        sink.put(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
     else
-        sink.put(before, entry.substr(0, tab), middle, entry.substr(tab + 1), after);
+        sink.put(kAnchorStart, entry.substr(0, tab), kAnchorMiddle, entry.substr(tab + 1), kAnchorEnd);
 }
 
 // A picture's name stands in an address (SRC=, BACKGROUND=), where "#" would start a fragment, "?" a query, "%" an
@@ -165,23 +165,10 @@ public:
         total += (std::size_t{0} + ... + string_view(pieces).size());
     }
 
-    // The entry is counted whole: the TAB the writer drops only makes the count one too high, and saves a second
-    // search for it on pages with thousands of links.
-    void putLink(string_view before, string_view entry, string_view middle, string_view after)
-    {
-        put(before, entry, middle, after);
-    }
-
-    // An entry at most doubles in the script strings, its TAB becoming the two bytes between address and
-    // description; counting that bound spares the count a search of every entry for what needs escaping.
-    void putMenuOption(string_view entry)
-    {
-        put(kOptionStart, kAnchorMiddle, kOptionEnd);
-        total += 2 * entry.size();
-    }
-
-    // A whole list at once, with the same bound as entry by entry: around is what each entry adds, and the text
-    // counts timesText times.
+    // A whole list at once: around is what each entry adds, and its text counts timesText times. A link is counted
+    // whole, so the TAB the writer drops makes the count one too high; in the jump menu an entry at most doubles,
+    // its TAB becoming the two bytes between address and description. Those bounds spare the count a search of
+    // every entry.
     void putEach(const TextList& list, std::size_t around, std::size_t timesText)
     {
         total += list.size() * around + timesText * list.textBytes();
@@ -215,13 +202,6 @@ public:
         ((out = copy(out, string_view(pieces))), ...);
         cursor = out;
     }
-
-    void putLink(string_view before, string_view entry, string_view middle, string_view after)
-    {
-        writeLink(*this, before, entry, middle, after);
-    }
-
-    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
 
     // Cuts the target to what was written.
     void finish() { target.resize(static_cast<std::size_t>(cursor - target.data())); }
@@ -305,13 +285,6 @@ public:
         cursor = in;
         same = same && differ == 0;
     }
-
-    void putLink(string_view before, string_view entry, string_view middle, string_view after)
-    {
-        writeLink(*this, before, entry, middle, after);
-    }
-
-    void putMenuOption(string_view entry) { writeMenuOption(*this, entry); }
 
     // Passes over a proven block when the writing has come to it; false when it has not, and the list is then
     // compared entry by entry.
@@ -441,10 +414,9 @@ void writeBullets(Sink& sink, const PageSpec& spec)
     sink.put(kBulletsStart, kBulletTypes[type]);
     if constexpr (kCountsOnly<Sink>) {
         sink.putEach(spec.bulletItems, kBulletItem.size() + kNewLine.size(), 1);
-    } else {
-        if (!skipsProven(sink, &ProvenBlocks::items))
-            for (const string_view item : spec.bulletItems)
-                sink.put(kBulletItem, item, kNewLine);
+    } else if (!skipsProven(sink, &ProvenBlocks::items)) {
+        for (const string_view item : spec.bulletItems)
+            sink.put(kBulletItem, item, kNewLine);
     }
     sink.put(kBulletsEnd);
 }
@@ -464,15 +436,14 @@ void writeLinks(Sink& sink, const PageSpec& spec, Column column)
             sink.putEach(spec.links, kOptionStart.size() + kAnchorMiddle.size() + kOptionEnd.size(), 2);
         } else if (!skipsProven(sink, &ProvenBlocks::links)) {
             for (const string_view entry : spec.links)
-                sink.putMenuOption(entry);
+                writeMenuOption(sink, entry);
         }
         sink.put(kSelectEnd, column == Column::Left ? kGoButtonSpaced : kGoButtonFlush, kMenuEnd);
     } else if constexpr (kCountsOnly<Sink>) {
         sink.putEach(spec.links, kAnchorStart.size() + kAnchorMiddle.size() + kAnchorEnd.size(), 1);
-    } else {
-        if (!skipsProven(sink, &ProvenBlocks::links))
-            for (const string_view entry : spec.links)
-                sink.putLink(kAnchorStart, entry, kAnchorMiddle, kAnchorEnd);
+    } else if (!skipsProven(sink, &ProvenBlocks::links)) {
+        for (const string_view entry : spec.links)
+            writeLink(sink, entry);
     }
 }
 

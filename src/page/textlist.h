@@ -38,8 +38,7 @@ public:
         friend class TextList;
         const_iterator(const char* chars, const std::size_t* first, const std::size_t* end)
             : chars(chars), first(first), end(end)
-        {
-        }
+        {}
         const char* chars = nullptr;
         const std::size_t* first = nullptr;
         const std::size_t* end = nullptr;

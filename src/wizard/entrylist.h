@@ -34,8 +34,7 @@ TextList entries(const QListWidget* list);
 void append(QListWidget* list, const QString& exactText, const QString& shownText);
 // Appends entries as entries() reads them back; shown gives the text the list shows for each, the entry itself
 // when null.
-void appendAll(QListWidget* list, const TextList& exactTexts,
-               QString (*shown)(const QString&) = nullptr);
+void appendAll(QListWidget* list, const TextList& exactTexts, QString (*shown)(const QString&) = nullptr);
 // Removes the selected entry, if any, and leaves nothing selected.
 void removeSelected(QListWidget* list);
 bool hasSelection(const QListWidget* list);

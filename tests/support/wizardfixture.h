@@ -14,8 +14,7 @@ namespace larkspan {
 
 // A wizard window on the scripted platform, shown and active, for GUI tests.
 struct WizardFixture {
-    explicit WizardFixture(const QString& helpFile = QStringLiteral("/nowhere/help.html"),
-                           frmWiz::Building building = frmWiz::Building::AllPages)
+    explicit WizardFixture(const QString& helpFile = noHelp(), frmWiz::Building building = frmWiz::Building::AllPages)
         : wiz(std::make_unique<frmWiz>(platform, helpFile, nullptr, building))
     {
         wiz->show();
@@ -26,6 +25,12 @@ struct WizardFixture {
         if (!QTest::qWaitFor([this] { return wiz->cbBox[CbLayout] != nullptr; }))
             qFatal("The wizard did not build its pages after painting.");
     }
+
+    // The same, built as building says.
+    explicit WizardFixture(frmWiz::Building building) : WizardFixture(noHelp(), building) {}
+
+    // A help file that is not there.
+    static QString noHelp() { return QStringLiteral("/nowhere/help.html"); }
 
     // The wizard on that page, reached as goTo() reaches it.
     explicit WizardFixture(WizardPage page, int layout = 1) : WizardFixture() { goTo(page, layout); }

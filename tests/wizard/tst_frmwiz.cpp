@@ -94,7 +94,7 @@ private slots:
     void startState()
     {
         QFETCH(frmWiz::Building, building);
-        WizardFixture f(u"/nowhere/help.html"_s, building);
+        WizardFixture f(building);
         QVERIFY(!f.wiz->hasAnswers());
         QCOMPARE(f.wiz->pageSpec(), WizardFixture().wiz->pageSpec());
         QCOMPARE(f.wiz->CurrentPage(), int(WizardPage::Welcome));
@@ -143,7 +143,7 @@ private slots:
     void eachControlHeardByItsPage()
     {
         QFETCH(frmWiz::Building, building);
-        WizardFixture f(u"/nowhere/help.html"_s, building);
+        WizardFixture f(building);
         const frmWiz& wiz = *f.wiz;
         const std::pair<WizardPage, const WizardPageBase*> pages[] = {
             {WizardPage::Layout, &wiz.layoutPage()},         {WizardPage::Colors, &wiz.colourPage()},
