@@ -23,6 +23,8 @@
 
 #include <array>
 #include <iterator>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace larkspan {
@@ -77,7 +79,7 @@ bool needsShortTemporaryName(const QString& name)
 // Saves as QSaveFile does, the whole file or nothing, for such a name: written under a short temporary name in the
 // same folder, flushed to the disk, given the mode the file has (or a new file's), then renamed over the name. All
 // of it goes by the name's bytes.
-Outcome saveThroughShortName(const QString& name, std::string_view bytes)
+Outcome saveThroughShortName(const QString& name, std::span<const std::string_view> pieces)
 {
     QByteArray target = fileNameBytes(name);
     // A symbolic link keeps pointing at the file, which is replaced, as QSaveFile does it.
@@ -97,12 +99,14 @@ Outcome saveThroughShortName(const QString& name, std::string_view bytes)
     ::umask(mask);
     const mode_t mode = ::stat(target.constData(), &status) == 0 ? status.st_mode & 07777 : 0666 & ~mask;
     bool written = true;
-    for (std::string_view rest = bytes; written && !rest.empty();) {
-        const ssize_t count = ::write(fd, rest.data(), rest.size());
-        if (count > 0)
-            rest.remove_prefix(std::size_t(count));
-        else
-            written = count < 0 && errno == EINTR;
+    for (const std::string_view piece : pieces) {
+        for (std::string_view rest = piece; written && !rest.empty();) {
+            const ssize_t count = ::write(fd, rest.data(), rest.size());
+            if (count > 0)
+                rest.remove_prefix(std::size_t(count));
+            else
+                written = count < 0 && errno == EINTR;
+        }
     }
     bool saved = written && ::fsync(fd) == 0 && ::fchmod(fd, mode) == 0;
     int error = errno;
@@ -204,24 +208,29 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
     if (const QString unsuitable = unsuitableTarget(name); !unsuitable.isEmpty())
         return {false, unsuitable};
 
-    std::string bytes = EncodeAsAscii(document);
-    bytes.append("\r\n");
+    // The file is the document in ASCII and a last line end. A document that is ASCII already, as most are, is
+    // written from where it stands: a copy of a large page would cost as much as writing it.
+    std::string encoded;
+    const std::string_view body = IsAscii(document) ? document : std::string_view(encoded = EncodeAsAscii(document));
+    const std::string_view pieces[] = {body, "\r\n"};
     if (needsShortTemporaryName(name))
-        return saveThroughShortName(name, bytes);
+        return saveThroughShortName(name, pieces);
 
     // Unbuffered, so that every write reaches the system and its refusal comes back with the system's reason.
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, file.errorString()};
     // A short write (a full disk) reports nothing; writing on gets the refusal and its reason.
-    for (std::string_view rest = bytes; !rest.empty();) {
-        const qint64 written = file.write(rest.data(), qint64(rest.size()));
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, reason};
+    for (const std::string_view piece : pieces) {
+        for (std::string_view rest = piece; !rest.empty();) {
+            const qint64 written = file.write(rest.data(), qint64(rest.size()));
+            if (written <= 0) {
+                const QString reason = file.errorString();
+                file.cancelWriting();
+                return {false, reason};
+            }
+            rest.remove_prefix(std::size_t(written));
         }
-        rest.remove_prefix(std::size_t(written));
     }
     if (!file.commit())
         return {false, file.errorString()};

@@ -135,6 +135,11 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
+bool IsAscii(std::string_view bytes)
+{
+    return asciiPrefixLength(bytes) == bytes.size();
+}
+
 bool IsWellFormedUtf8(std::string_view bytes)
 {
     for (std::size_t i = asciiPrefixLength(bytes); i < bytes.size(); i += asciiPrefixLength(bytes.substr(i))) {

@@ -12,6 +12,9 @@ namespace larkspan {
 // assume, so a page written this way shows as typed whatever charset its server announces.
 std::string EncodeAsAscii(std::string_view utf8);
 
+// Whether every byte is below 128, so that EncodeAsAscii would give the bytes back as they are.
+bool IsAscii(std::string_view bytes);
+
 // The length of the well-formed UTF-8 sequence at the start of bytes (1 for ASCII), or 0 where none starts: a lead
 // byte without its continuation bytes, an overlong form, a surrogate or a code point above U+10FFFF.
 std::size_t Utf8SequenceLength(std::string_view bytes);

@@ -253,10 +253,10 @@ private slots:
         QVERIFY(writeAll(path, QByteArray(5000, 'x')));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
 
-        const Outcome saved = SavePageFile(path, "<HTML>\r\n</HTML>");
+        const Outcome saved = SavePageFile(path, "<HTML>\r\nCaf\xC3\xA9</HTML>");
         QVERIFY2(saved.ok, qPrintable(saved.reason));
 
-        QCOMPARE(visible(readAll(path)), visible("<HTML>\r\n</HTML>\r\n"));
+        QCOMPARE(visible(readAll(path)), visible("<HTML>\r\nCaf&#233;</HTML>\r\n"));
         // Replaced whole, keeping its permissions, and nothing left beside it.
         QCOMPARE(QFile::permissions(path),
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
