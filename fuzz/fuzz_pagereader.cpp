@@ -33,10 +33,10 @@ const std::string kCreditEnd = "\">Created by the Larkspan</A> \r\non ";
 
 std::string write(const PageSpec& spec, const std::string& createdOn)
 {
-    std::string document;
+    PageDocument document;
     const bool table = spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight;
     (table ? BuildTablePage : BuildBasicPage)(spec, createdOn, document);
-    return document;
+    return std::string(document.text());
 }
 
 // The document with our own addresses where a page read as made by another build has its own: the first two lines

@@ -218,10 +218,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Page page = readPage(std::string_view(reinterpret_cast<const char*>(data), size));
 
     // The target starts out holding text, which the document replaces.
-    std::string document = page.createdOn;
+    PageDocument document(page.createdOn);
     BuildBasicPage(page.spec, page.createdOn, document);
-    checkDocument(page, document, isBasic(page.spec.layout));
+    checkDocument(page, std::string(document.text()), isBasic(page.spec.layout));
     BuildTablePage(page.spec, page.createdOn, document);
-    checkDocument(page, document, isTable(page.spec.layout));
+    checkDocument(page, std::string(document.text()), isTable(page.spec.layout));
     return 0;
 }

@@ -73,12 +73,19 @@ PageSpec& page(LayoutStyle layout, LinkStyle linkStyle, int items)
     return found->second;
 }
 
-void writePage(const PageSpec& spec, std::string& target)
+void writePage(const PageSpec& spec, PageDocument& target)
 {
     if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
         BuildTablePage(spec, kCreatedOn, target);
     else
         BuildBasicPage(spec, kCreatedOn, target);
+}
+
+std::string written(const PageSpec& spec)
+{
+    PageDocument document;
+    writePage(spec, document);
+    return std::string(document.text());
 }
 
 void reportBytes(benchmark::State& state, std::size_t documentSize)
@@ -87,15 +94,15 @@ void reportBytes(benchmark::State& state, std::size_t documentSize)
     state.counters["document_bytes"] = static_cast<double>(documentSize);
 }
 
-// Each run starts from an empty string, as each press of the wizard's button does.
+// Each run starts from an empty document, as each press of the wizard's button does.
 void write(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
 {
     const PageSpec& spec = page(layout, linkStyle, items);
     std::size_t size = 0;
     for (auto _ : state) {
-        std::string document;
+        PageDocument document;
         writePage(spec, document);
-        benchmark::DoNotOptimize(document.data());
+        benchmark::DoNotOptimize(document.text().data());
         size = document.size();
     }
     reportBytes(state, size);
@@ -118,9 +125,7 @@ void readBack(benchmark::State& state, const std::string& input, bool pageFile)
 // Reading the document the writer makes of the same page, as the wizard would on opening the saved file.
 void read(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
 {
-    std::string document;
-    writePage(page(layout, linkStyle, items), document);
-    readBack(state, document, false);
+    readBack(state, written(page(layout, linkStyle, items)), false);
 }
 
 // The page file's bytes as saving makes them (the document in ASCII, which a document in ASCII already is, and a
@@ -131,11 +136,11 @@ void saveFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, 
     const PageSpec& spec = page(layout, linkStyle, items);
     std::size_t size = 0;
     for (auto _ : state) {
-        std::string document;
+        PageDocument document;
         writePage(spec, document);
+        const std::string_view text = document.text();
         std::string encoded;
-        const std::string_view bytes = IsAscii(document) ? document
-                                                         : std::string_view(encoded = EncodeAsAscii(document));
+        const std::string_view bytes = IsAscii(text) ? text : std::string_view(encoded = EncodeAsAscii(text));
         benchmark::DoNotOptimize(bytes.data());
         size = bytes.size() + 2;
     }
@@ -144,9 +149,7 @@ void saveFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, 
 
 void openFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, int items)
 {
-    std::string document;
-    writePage(page(layout, linkStyle, items), document);
-    readBack(state, EncodeAsAscii(document) + "\r\n", true);
+    readBack(state, EncodeAsAscii(written(page(layout, linkStyle, items))) + "\r\n", true);
 }
 
 // The reader's floor: a fresh copy of the page description, which holds each item and link as the reader's result
@@ -160,14 +163,13 @@ void holdSpec(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, 
     }
 }
 
-// The floor: a fresh string holding the finished document, allocated and filled like the writer's target.
+// The floor: a fresh document holding the finished one, allocated and filled like the writer's target.
 void copy(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle)
 {
-    std::string document;
-    writePage(page(layout, linkStyle, kMaxItems), document);
+    const std::string document = written(page(layout, linkStyle, kMaxItems));
     for (auto _ : state) {
-        std::string fresh(document);
-        benchmark::DoNotOptimize(fresh.data());
+        PageDocument fresh(document);
+        benchmark::DoNotOptimize(fresh.text().data());
     }
     reportBytes(state, document.size());
 }

@@ -106,10 +106,10 @@ public:
             spec.pageText += line;
         if (!textOnly)
             fillTheRest(spec);
-        std::string document;
+        PageDocument document;
         BuildTablePage(spec, "Thursday, December 10, 2026", document);
         size = document.size();
-        if (!SavePageFile(path(), document))
+        if (!SavePageFile(path(), document.text()))
             qFatal("the largest accepted page could not be saved");
     }
 

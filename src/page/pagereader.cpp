@@ -240,12 +240,12 @@ ReadResult ReadPage(const std::string& document)
         kCreditAddress, input.substr(reader.maker.creditEnd)};
     if (!WritesExactly(reader.spec, createdOn, expected, reader.proven)) {
         // Only a page that does not read is written out, to find the line to name.
-        std::string rewritten;
+        PageDocument rewritten;
         if (reader.spec.layout == LayoutStyle::TableImageLeft || reader.spec.layout == LayoutStyle::TableImageRight)
             BuildTablePage(reader.spec, createdOn, rewritten);
         else
             BuildBasicPage(reader.spec, createdOn, rewritten);
-        if (const std::size_t difference = firstDifference(input, rewritten, reader.maker); difference != npos) {
+        if (const std::size_t difference = firstDifference(input, rewritten.text(), reader.maker); difference != npos) {
             result.fault = ReadFault::ChangedLine;
             result.line = std::size_t(
                 std::count(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(difference), '\n') + 1);

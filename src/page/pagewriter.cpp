@@ -9,13 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <type_traits>
 
 // Every document is produced by running its writer twice over the same code: once into a sink that only counts,
-// once into the target. The target is thus reserved once, before the first byte goes in, the text written so far is
-// never moved, and because both passes share the code the count cannot fall short of what is written. A third sink
+// once into the target. The target is thus allocated once, before the first byte goes in, each byte is written once, and because both passes share the code the count cannot fall short of what is written. A third sink
 // compares instead of writing, for the reader.
 
 namespace larkspan {
@@ -183,28 +183,35 @@ private:
 template <class Sink>
 constexpr bool kCountsOnly = std::is_same_v<Sink, SizeSink>;
 
-// Fills the target, which the counting pass has reserved, lengthening it a little ahead of the text: resizing it
-// to the whole count at once would fill megabytes with zeros that have left the cache by the time the text
-// overwrites them, whereas a short stretch is still at hand. Each call works on a local copy of the cursor, so
-// that the compiler keeps it in a register across the copies.
+// Fills the room that the counting pass measured. Each call works on a local copy of the cursor, so that the
+// compiler keeps it in a register across the copies. Should the count ever fall short, the sink writes nothing more
+// and says so.
 class TextSink {
 public:
-    explicit TextSink(std::string& target) : target(target), cursor(target.data()), limit(cursor) {}
+    TextSink(char* start, std::size_t room) : start(start), cursor(start), limit(start + room) {}
 
     template <class... Pieces>
     [[gnu::always_inline]] void put(const Pieces&... pieces)
     {
         static_assert(kOnlyViews<Pieces...>, "pass literals as string_view constants");
         const std::size_t n = (std::size_t{0} + ... + string_view(pieces).size());
-        if (n > static_cast<std::size_t>(limit - cursor))
-            lengthen(n);
+        if (n > static_cast<std::size_t>(limit - cursor)) [[unlikely]] {
+            overflowed = true;
+            limit = cursor;
+            return;
+        }
         char* out = cursor;
         ((out = copy(out, string_view(pieces))), ...);
         cursor = out;
     }
 
-    // Cuts the target to what was written.
-    void finish() { target.resize(static_cast<std::size_t>(cursor - target.data())); }
+    // How many bytes were written, or nothing when they did not all fit.
+    std::optional<std::size_t> written() const
+    {
+        if (overflowed)
+            return std::nullopt;
+        return static_cast<std::size_t>(cursor - start);
+    }
 
 private:
     // Nearly all pieces are short. Copying one as two overlapping blocks of a fixed size keeps the copy inline;
@@ -239,19 +246,10 @@ private:
         std::memcpy(out + n - block, in + n - block, block);
     }
 
-    // Room for n more bytes and a stretch beyond, within what was reserved unless the count fell short.
-    void lengthen(std::size_t n)
-    {
-        constexpr std::size_t stretch = 16384;
-        const std::size_t written = static_cast<std::size_t>(cursor - target.data());
-        target.resize(std::max(written + n, std::min(written + stretch, target.capacity())));
-        cursor = target.data() + written;
-        limit = target.data() + target.size();
-    }
-
-    std::string& target;
+    char* start;
     char* cursor;
     char* limit;
+    bool overflowed = false;
 };
 
 // Compares what would be written with a document given in parts, and remembers whether all of it was the same. The
@@ -519,16 +517,18 @@ void writeTableDocument(Sink& sink, const PageSpec& spec, const std::string& cre
 }
 
 template <class Write>
-void writeSized(std::string& target, Write write)
+void writeSized(PageDocument& target, Write write)
 {
     SizeSink size;
     write(size);
-    // Cleared first so that reserving copies nothing of an earlier document.
-    target.clear();
-    target.reserve(size.size());
-    TextSink text(target);
-    write(text);
-    text.finish();
+    // The count is a bound by construction; were it ever short, the document is written again in more room.
+    std::size_t room = size.size();
+    while (!target.write(room, [&](char* out) {
+        TextSink text(out, room);
+        write(text);
+        return text.written();
+    }))
+        room = 2 * room + 64;
 }
 
 template <class Write>
@@ -541,12 +541,12 @@ bool writesExactly(std::span<const string_view> parts, ProvenBlocks proven, Writ
 
 } // namespace
 
-void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, std::string& target)
+void BuildBasicPage(const PageSpec& spec, const std::string& createdOn, PageDocument& target)
 {
     writeSized(target, [&](auto& sink) { writeBasicDocument(sink, spec, createdOn); });
 }
 
-void BuildTablePage(const PageSpec& spec, const std::string& createdOn, std::string& target)
+void BuildTablePage(const PageSpec& spec, const std::string& createdOn, PageDocument& target)
 {
     writeSized(target, [&](auto& sink) { writeTableDocument(sink, spec, createdOn); });
 }

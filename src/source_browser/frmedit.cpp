@@ -52,16 +52,16 @@ void frmEdit::Form_Resize()
     txtSource->setGeometry(rect());
 }
 
-void frmEdit::setPageDocument(std::string&& text)
+void frmEdit::setPageDocument(PageDocument&& text)
 {
     document = std::move(text);
-    txtSource->setPlainText(toQt(document));
+    txtSource->setPlainText(toQt(document.text()));
 }
 
 void frmEdit::Form_Unload()
 {
     txtSource->clear();
-    std::string().swap(document);
+    document = PageDocument();
     // Not minimised on the way out: window managers minimise a dialog together with the window it belongs to, and
     // some (openbox) leave the wizard minimised with it, others give the keyboard to no window.
     unloaded = true;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "page/pagedocument.h"
+
 #include <QDialog>
 
-#include <string>
+#include <string_view>
 
 class QPlainTextEdit;
 
@@ -24,10 +26,10 @@ public:
     void Form_Resize();
 
     // Replaces the document, the one kept and the one shown, in one step.
-    void setPageDocument(std::string&& document);
+    void setPageDocument(PageDocument&& document);
     // The document exactly as written, CR LF pairs included; the text box shows it but turns its line ends into
     // paragraph breaks, so its text is not what the page file needs.
-    const std::string& pageDocument() const { return document; }
+    std::string_view pageDocument() const { return document.text(); }
 
     // True once the window has been closed: its text is gone and it is on its way out, so the next use needs a
     // new one.
@@ -47,7 +49,7 @@ private:
     void Form_Unload();
     void centreOnScreen();
 
-    std::string document;
+    PageDocument document;
     bool unloaded = false;
 };
 

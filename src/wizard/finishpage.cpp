@@ -148,7 +148,7 @@ void FinishPage::fillSummary()
 void FinishPage::GeneratePage()
 {
     const PageSpec spec = wiz.pageSpec();
-    void (*writer)(const PageSpec&, const std::string&, std::string&) = nullptr;
+    void (*writer)(const PageSpec&, const std::string&, PageDocument&) = nullptr;
     switch (spec.layout) {
     case LayoutStyle::BasicStyle:
     case LayoutStyle::BasicImageLeft:
@@ -165,7 +165,7 @@ void FinishPage::GeneratePage()
         ? *openedOn
         : toStd(settings.toString(currentDate(), QStringLiteral("dddd, MMMM dd, yyyy")));
     // Written aside and handed over whole, so that the source browser never holds part of a document.
-    std::string document;
+    PageDocument document;
     writer(spec, createdOn, document);
     wiz.sourceBrowser().setPageDocument(std::move(document));
 }

@@ -207,10 +207,10 @@ int main(int argc, char** argv)
                     + (linkStyle == LinkStyle::ComboBox ? "_menu" : "_anchors") + (withImage ? "_image" : "_noimage")
                     + ".htm";
                 const PageSpec spec = answers(layout.style, linkStyle, withImage);
-                std::string document;
+                PageDocument document;
                 (layout.style >= LayoutStyle::TableImageLeft ? BuildTablePage : BuildBasicPage)(spec, CreatedOn,
                                                                                                 document);
-                if (const Outcome saved = SavePageFile(folder.filePath(QString::fromStdString(name)), document);
+                if (const Outcome saved = SavePageFile(folder.filePath(QString::fromStdString(name)), document.text());
                     !saved) {
                     std::fprintf(stderr, "make_pages: %s: %s\n", name.c_str(), qPrintable(saved.reason));
                     return 1;

@@ -105,10 +105,10 @@ int main(int argc, char** argv)
         }
     }
     const QString createdOn = QLocale::system().toString(QDate::currentDate(), QStringLiteral("dddd, MMMM dd, yyyy"));
-    std::string document;
+    PageDocument document;
     const bool table = spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight;
     (table ? BuildTablePage : BuildBasicPage)(spec, createdOn.toStdString(), document);
     std::ofstream out(argv[1], std::ios::binary);
-    out << EncodeAsAscii(document) << "\r\n";
+    out << EncodeAsAscii(document.text()) << "\r\n";
     return out ? 0 : 1;
 }

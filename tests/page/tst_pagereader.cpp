@@ -31,10 +31,10 @@ const QString kGoldenMarker = QStringLiteral("basic_default.html");
 
 std::string write(const PageSpec& spec, const std::string& createdOn)
 {
-    std::string target;
+    PageDocument target;
     const bool table = spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight;
     (table ? BuildTablePage : BuildBasicPage)(spec, createdOn, target);
-    return target;
+    return std::string(target.text());
 }
 
 QByteArray visible(const std::string& text)

@@ -19,11 +19,12 @@ namespace {
 
 const std::string kCreatedOn = "Monday, December 07, 2026";
 
-std::string write(const PageSpec& spec, std::string target = {})
+std::string write(const PageSpec& spec, std::string_view earlier = {})
 {
+    PageDocument target(earlier);
     const bool table = spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight;
     (table ? BuildTablePage : BuildBasicPage)(spec, kCreatedOn, target);
-    return target;
+    return std::string(target.text());
 }
 
 QByteArray bytes(const std::string& text)

@@ -146,7 +146,7 @@ private slots:
         ScriptedPlatform platform;
         frmWiz wiz(platform, QString());
         QPointer<frmEdit> browser = &wiz.sourceBrowser();
-        browser->setPageDocument("<HTML>\r\n</HTML>");
+        browser->setPageDocument(PageDocument("<HTML>\r\n</HTML>"));
         browser->show();
         QVERIFY(QTest::qWaitForWindowExposed(browser));
         QPlainTextEdit* source = browser->txtSource;
@@ -159,7 +159,7 @@ private slots:
         // Emptied at once, and no longer the source browser, even before it is gone.
         QVERIFY(!browser->isVisible());
         QCOMPARE(source->toPlainText(), QString());
-        QCOMPARE(browser->pageDocument(), std::string());
+        QVERIFY(browser->pageDocument().empty());
         // Not minimised on the way out: window managers would minimise the wizard with it.
         QVERIFY(!(browser->windowState() & Qt::WindowMinimized));
         QVERIFY(!wiz.hasSourceBrowser());
@@ -192,21 +192,20 @@ private slots:
         ScriptedPlatform platform;
         frmWiz wiz(platform, QString());
         frmEdit& browser = wiz.sourceBrowser();
-        std::string document = longDocument(100'000);
-        QVERIFY(document.size() > 32767);
-        const std::string expected = document;
+        const std::string expected = longDocument(100'000);
+        QVERIFY(expected.size() > 32767);
         QSignalSpy changes(browser.txtSource, &QPlainTextEdit::textChanged);
 
-        browser.setPageDocument(std::move(document));
+        browser.setPageDocument(PageDocument(expected));
 
-        QCOMPARE(browser.pageDocument(), expected);
+        QCOMPARE(std::string(browser.pageDocument()), expected);
         // The box shows every line, each CR LF a line break, and took the text in one change.
         QCOMPARE(browser.txtSource->toPlainText(),
                  QString::fromStdString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(changes.count(), 1);
 
-        browser.setPageDocument("<HTML>\r\n</HTML>");
-        QCOMPARE(browser.pageDocument(), std::string("<HTML>\r\n</HTML>"));
+        browser.setPageDocument(PageDocument("<HTML>\r\n</HTML>"));
+        QCOMPARE(std::string(browser.pageDocument()), std::string("<HTML>\r\n</HTML>"));
         QCOMPARE(browser.txtSource->blockCount(), 2);
     }
 

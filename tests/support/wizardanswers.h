@@ -207,12 +207,12 @@ inline PageSpec specFor(const Answers& a)
 
 inline std::string documentFor(const PageSpec& spec, const QString& footer = QString::fromLatin1(FixedFooter))
 {
-    std::string document;
+    PageDocument document;
     if (spec.layout == LayoutStyle::TableImageLeft || spec.layout == LayoutStyle::TableImageRight)
         BuildTablePage(spec, footer.toStdString(), document);
     else
         BuildBasicPage(spec, footer.toStdString(), document);
-    return document;
+    return std::string(document.text());
 }
 
 inline std::string documentFor(const Answers& a)

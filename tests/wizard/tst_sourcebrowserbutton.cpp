@@ -84,7 +84,7 @@ private slots:
         std::vector<QPointer<frmEdit>> windows;
         f.platform.whileModal = [&](QDialog* window) {
             auto* browser = qobject_cast<frmEdit*>(window);
-            documents.push_back(browser->pageDocument());
+            documents.emplace_back(browser->pageDocument());
             windows.emplace_back(browser);
         };
 
@@ -145,7 +145,7 @@ private slots:
         QDate day(2026, 12, 31);
         f.wiz->finishPage().setCalendar([&day] { return day; }, english());
         std::vector<std::string> documents;
-        f.platform.whileModal = [&](QDialog*) { documents.push_back(f.wiz->sourceBrowser().pageDocument()); };
+        f.platform.whileModal = [&](QDialog*) { documents.emplace_back(f.wiz->sourceBrowser().pageDocument()); };
 
         f.press(CmdSourceBrowser);
         day = QDate(2027, 1, 1);
