@@ -14,36 +14,38 @@ QString plainTextWithCrLf(const QPlainTextEdit* box)
 // shows as a break but keeps apart from its paragraph ends.
 QString toEditorText(const QString& crlfText)
 {
-    QString result;
-    result.reserve(crlfText.size());
-    const qsizetype n = crlfText.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = crlfText.at(i);
-        if (c == u'\r') {
-            if (i + 1 < n && crlfText.at(i + 1) == u'\n')
-                ++i;
-            result += QChar::ParagraphSeparator;
-        } else if (c == u'\n') {
-            result += QChar::LineSeparator;
+    // Written through a pointer: appending character by character costs more than the box's own filling.
+    QString result(crlfText.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    const QChar* in = crlfText.constData();
+    const QChar* const end = in + crlfText.size();
+    for (; in != end; ++in) {
+        if (*in == u'\r') {
+            if (in + 1 != end && in[1] == u'\n')
+                ++in;
+            *out++ = QChar::ParagraphSeparator;
         } else {
-            result += c;
+            *out++ = *in == u'\n' ? QChar(QChar::LineSeparator) : *in;
         }
     }
+    result.truncate(out - result.constData());
     return result;
 }
 
 QString fromEditorText(const QString& editorText)
 {
-    QString result;
-    result.reserve(editorText.size() + editorText.size() / 16);
+    // Room for every character to become two; cut to what was written.
+    QString result(2 * editorText.size(), Qt::Uninitialized);
+    QChar* out = result.data();
     for (const QChar c : editorText) {
-        if (c == QChar::ParagraphSeparator)
-            result += QStringLiteral("\r\n");
-        else if (c == QChar::LineSeparator)
-            result += u'\n';
-        else
-            result += c;
+        if (c == QChar::ParagraphSeparator) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c == QChar::LineSeparator ? QChar(u'\n') : c;
+        }
     }
+    result.truncate(out - result.constData());
     return result;
 }
 

@@ -255,6 +255,11 @@ private slots:
         QByteArray named = page;
         named.replace(" BGCOLOR=\"#FFFFFF\"", " BGCOLOR=\"Yellow\"");
         QTest::newRow("colour name") << named << QStringLiteral("Untitled") << QStringLiteral("#ffff00") << named;
+        QByteArray lineBreak = page;
+        QVERIFY(lineBreak.contains("Plain words."));
+        lineBreak.replace("Plain words.", "Plain\nwords.");
+        QTest::newRow("a lone LF in the page text")
+            << lineBreak << QStringLiteral("Untitled") << QStringLiteral("#ffffff") << lineBreak;
     }
 
     void editedPageOpens()
