@@ -145,19 +145,24 @@ bool Reader::readImageBackward(std::size_t e, string_view opening, string_view c
     return readImageAttributes(span(start + opening.size(), closingStart));
 }
 
-// A menu option line as its link entry, the address, a TAB and the description appended to entry. exact becomes
+// A menu option line as its link entry, the address, a TAB and the description, added to the links. exact becomes
 // false when the address holds a TAB, which the writer would take for the end of the address.
-bool Reader::readOption(string_view line, std::string& entry, bool& exact)
+bool Reader::readOption(string_view line, bool& exact)
 {
     constexpr string_view close = kOptionEnd.substr(0, kOptionEnd.size() - kNewLine.size());
     if (!line.ends_with(close) || line.size() < kOptionStart.size() + close.size())
         return false;
     const string_view both = line.substr(kOptionStart.size(), line.size() - kOptionStart.size() - close.size());
-    // Nearly every option holds nothing that the writer escapes: one look finds its middle and that there is nothing
-    // to undo, and the two parts go in as they stand.
+    // Nearly every option holds nothing that the writer escapes: one look finds its middle, that there is nothing
+    // to undo and whether a TAB comes before the middle, and the two parts go in as they stand.
     std::size_t middle = npos;
     bool plain = true;
-    scan::visitEach(both, 0, scan::AnyOf<'"', '\\', '\'', '\r', '\n', '<'>{}, [&](std::size_t i) {
+    bool tabInAddress = false;
+    scan::visitEach(both, 0, scan::AnyOf<'"', '\\', '\'', '\r', '\n', '<', '\t'>{}, [&](std::size_t i) {
+        if (both[i] == '\t') {
+            tabInAddress = tabInAddress || middle == npos;
+            return true;
+        }
         plain = both[i] == '"';
         if (plain && middle == npos && i + 1 < both.size() && both[i + 1] == '>')
             middle = i;
@@ -169,15 +174,19 @@ bool Reader::readOption(string_view line, std::string& entry, bool& exact)
         return false;
     const string_view address = both.substr(0, middle);
     const string_view description = both.substr(middle + kAnchorMiddle.size());
-    exact = exact && address.find('\t') == npos;
+    exact = exact && (plain ? !tabInAddress : address.find('\t') == npos);
     if (plain) {
-        entry.append(address).append(1, '\t').append(description);
+        spec.links.pushJoined(address, '\t', description);
         return true;
     }
-    if (!unescapeScript(address, entry))
+    unescaped.clear();
+    if (!unescapeScript(address, unescaped))
         return false;
-    entry += '\t';
-    return unescapeScript(description, entry);
+    unescaped += '\t';
+    if (!unescapeScript(description, unescaped))
+        return false;
+    spec.links.push_back(unescaped);
+    return true;
 }
 
 // The link list block ending at e: up from its last line to the first line that is not a link, counting, then down
@@ -241,7 +250,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         const std::size_t end = (i == 0 ? linesEnd : lineStarts[i - 1]) - kNewLine.size();
         const string_view text = span(lineStarts[i], end);
         if (combo) {
-            if (!spec.links.pushWith([&](std::string& entry) { return readOption(text, entry, exact); }))
+            if (!readOption(text, exact))
                 return changed(PagePart::JumpMenu);
         } else {
             constexpr string_view close = kAnchorEnd.substr(0, kAnchorEnd.size() - kNewLine.size());
@@ -252,10 +261,7 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
             const string_view description = text.substr(middle + kAnchorMiddle.size(),
                                                         text.size() - middle - kAnchorMiddle.size() - close.size());
             exact = exact && address.find('\t') == npos;
-            spec.links.pushWith([&](std::string& entry) {
-                entry.append(address).append(1, '\t').append(description);
-                return true;
-            });
+            spec.links.pushJoined(address, '\t', description);
         }
     }
     if (headScript != combo)

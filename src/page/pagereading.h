@@ -133,7 +133,7 @@ private:
     bool readImageForward(std::size_t p, string_view opening, string_view closing, std::size_t& end);
     bool readImageBackward(std::size_t e, string_view opening, string_view closing, std::size_t& start);
     bool readLinks(std::size_t e, Column column, std::size_t& start);
-    bool readOption(string_view line, std::string& entry, bool& exact);
+    bool readOption(string_view line, bool& exact);
     bool readMiddle(std::size_t a, std::size_t linksStart, TextEnd textEnd);
     bool pageTextEndsAt(std::size_t a, std::size_t e, TextEnd textEnd);
     void readItems(std::size_t start, std::size_t end);
@@ -144,6 +144,7 @@ private:
     bool headScript = false;
     std::vector<std::size_t> lineStarts; // of the links, last first
     std::vector<std::size_t> itemEnds;   // of the bullet items but the last
+    std::string unescaped;               // a menu option with escapes, read back
 };
 
 // Where the rewritten page first differs from the input, the maker's addresses aside; npos when nowhere.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/pagewriter.h"
 
+#include "page/bytecopy.h"
 #include "page/bytescan.h"
 #include "page/pagematch.h"
 #include "page/pageskeleton.h"
@@ -184,8 +185,9 @@ template <class Sink>
 constexpr bool kCountsOnly = std::is_same_v<Sink, SizeSink>;
 
 // Fills the room that the counting pass measured. Each call works on a local copy of the cursor, so that the
-// compiler keeps it in a register across the copies. Should the count ever fall short, the sink writes nothing more
-// and says so.
+// compiler keeps it in a register across the copies, and is inlined by force: with three sinks to serve, GCC no
+// longer inlines it unasked, which made large pages a third slower. Should the count ever fall short, the sink
+// writes nothing more and says so.
 class TextSink {
 public:
     TextSink(char* start, std::size_t room) : start(start), cursor(start), limit(start + room) {}
@@ -201,7 +203,7 @@ public:
             return;
         }
         char* out = cursor;
-        ((out = copy(out, string_view(pieces))), ...);
+        ((out = bytecopy::copyShort(out, string_view(pieces))), ...);
         cursor = out;
     }
 
@@ -214,38 +216,6 @@ public:
     }
 
 private:
-    // Nearly all pieces are short. Copying one as two overlapping blocks of a fixed size keeps the copy inline;
-    // a call into the library's memcpy for each piece made large pages a third slower. With three sinks to
-    // serve, GCC no longer inlines put and copy unasked, which costs as much again.
-    [[gnu::always_inline]] static char* copy(char* out, string_view piece)
-    {
-        const char* in = piece.data();
-        const std::size_t n = piece.size();
-        if (n > 64) {
-            std::memcpy(out, in, n);
-        } else if (n > 32) {
-            copyOverlapping<32>(out, in, n);
-        } else if (n > 16) {
-            copyOverlapping<16>(out, in, n);
-        } else if (n >= 8) {
-            copyOverlapping<8>(out, in, n);
-        } else if (n >= 4) {
-            copyOverlapping<4>(out, in, n);
-        } else {
-            for (std::size_t i = 0; i < n; ++i)
-                out[i] = in[i];
-        }
-        return out + n;
-    }
-
-    // For block <= n <= 2 * block: the first and the last block, which meet or overlap in the middle.
-    template <std::size_t block>
-    static void copyOverlapping(char* out, const char* in, std::size_t n)
-    {
-        std::memcpy(out, in, block);
-        std::memcpy(out + n - block, in + n - block, block);
-    }
-
     char* start;
     char* cursor;
     char* limit;

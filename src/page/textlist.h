@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "page/bytecopy.h"
+
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
-#include <string>
+#include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace larkspan {
 
-// A list of texts kept end to end in one string, each read as a string_view. The bullet items and the links run to
+// A list of texts kept end to end in one block, each read as a string_view. The bullet items and the links run to
 // tens of thousands of short texts; held this way a list is two allocations instead of one for each text, and
-// reading or copying a page does not go to the allocator for every entry.
+// reading or copying a page does not go to the allocator for every entry. A text added must not lie within the
+// list itself, whose bytes may move as it grows.
 class TextList {
 public:
     // Walks the texts by their ends alone: a text starts where the one before it ended.
@@ -52,42 +58,60 @@ public:
         for (const std::string_view text : texts)
             push_back(text);
     }
+    TextList(const TextList& other) : ends(other.ends) { append(other.allText()); }
+    TextList(TextList&& other) noexcept
+        : chars(std::move(other.chars)), used(std::exchange(other.used, 0)), room(std::exchange(other.room, 0)),
+          ends(std::move(other.ends))
+    {}
+    TextList& operator=(const TextList& other)
+    {
+        if (this != &other) {
+            clear();
+            append(other.allText());
+            ends = other.ends;
+        }
+        return *this;
+    }
+    TextList& operator=(TextList&& other) noexcept
+    {
+        chars = std::move(other.chars);
+        used = std::exchange(other.used, 0);
+        room = std::exchange(other.room, 0);
+        ends = std::move(other.ends);
+        return *this;
+    }
 
     std::size_t size() const { return ends.size(); }
     bool empty() const { return ends.empty(); }
     // The bytes of all texts together.
-    std::size_t textBytes() const { return chars.size(); }
+    std::size_t textBytes() const { return used; }
 
-    const_iterator begin() const { return {chars.data(), ends.data(), ends.data()}; }
-    const_iterator end() const { return {chars.data(), ends.data(), ends.data() + ends.size()}; }
+    const_iterator begin() const { return {chars.get(), ends.data(), ends.data()}; }
+    const_iterator end() const { return {chars.get(), ends.data(), ends.data() + ends.size()}; }
 
     void reserve(std::size_t count, std::size_t bytes = 0)
     {
         ends.reserve(count);
-        chars.reserve(bytes);
+        if (bytes > room)
+            regrow(bytes);
     }
     void clear()
     {
         ends.clear();
-        chars.clear();
+        used = 0;
     }
     void push_back(std::string_view text)
     {
-        chars.append(text);
-        ends.push_back(chars.size());
+        append(text);
+        ends.push_back(used);
     }
-    // Adds one text that fill writes at the end of the string it is given; when fill returns false, nothing is
-    // added and so does this.
-    template <class Fill>
-    bool pushWith(Fill fill)
+    // Adds first, the byte between and second as one text.
+    [[gnu::always_inline]] void pushJoined(std::string_view first, char between, std::string_view second)
     {
-        const std::size_t start = chars.size();
-        if (!fill(chars)) {
-            chars.resize(start);
-            return false;
-        }
-        ends.push_back(chars.size());
-        return true;
+        char* out = bytecopy::copyShort(extend(first.size() + 1 + second.size()), first);
+        *out = between;
+        bytecopy::copyShort(out + 1, second);
+        ends.push_back(used);
     }
     void assign(std::size_t count, std::string_view text)
     {
@@ -104,10 +128,40 @@ public:
             push_back(*first);
     }
 
-    friend bool operator==(const TextList&, const TextList&) = default;
+    friend bool operator==(const TextList& a, const TextList& b)
+    {
+        return a.ends == b.ends && a.allText() == b.allText();
+    }
 
 private:
-    std::string chars;
+    std::string_view allText() const { return {chars.get(), used}; }
+
+    void append(std::string_view text) { bytecopy::copyShort(extend(text.size()), text); }
+
+    // Room for n more bytes at the end, left as they are for the caller to write.
+    char* extend(std::size_t n)
+    {
+        if (room - used < n)
+            regrow(std::max(2 * room, used + n));
+        char* out = chars.get() + used;
+        used += n;
+        return out;
+    }
+
+    void regrow(std::size_t bytes)
+    {
+        auto bigger = std::make_unique_for_overwrite<char[]>(bytes);
+        if (used > 0)
+            std::memcpy(bigger.get(), chars.get(), used);
+        chars = std::move(bigger);
+        room = bytes;
+    }
+
+    // The texts end to end. Held as bare bytes rather than a std::string, so that growing them does not first fill
+    // the new room with zeros, and short texts are copied inline.
+    std::unique_ptr<char[]> chars;
+    std::size_t used = 0;
+    std::size_t room = 0;
     std::vector<std::size_t> ends; // where each text ends in chars
 };
 

@@ -303,6 +303,10 @@ private slots:
         rejected("jump menu's script gone from the head",
                  replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"), PagePart::HeadEnd);
         rejected("an escape the menu never writes", replaced(menu, "Bob\\'s", "Bob\\x"), PagePart::JumpMenu);
+        // The writer would end the address at the TAB.
+        rejected("a TAB in a menu option's address",
+                 replaced(menu, "value=\"http://www.example.com/\">", "value=\"http://www.\texample.com/\">"),
+                 ReadFault::ChangedLine);
         rejected("table cell closed twice", replaced(menu, "</TD>\r\n</TR>", "</TD>\r\n</TD>\r\n</TR>"),
                  PagePart::LinkListEnd);
         rejected("table cell aligned otherwise", replaced(menu, "VALIGN=\"TOP\"", "VALIGN=\"MIDDLE\""),
