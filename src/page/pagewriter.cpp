@@ -16,7 +16,8 @@
 #include <type_traits>
 
 // Every document is produced by running its writer twice over the same code: once into a sink that only counts,
-// once into the target. The target is thus allocated once, before the first byte goes in, each byte is written once, and because both passes share the code the count cannot fall short of what is written. A third sink
+// once into the target. The target is thus allocated once, before the first byte goes in, each byte is written
+// once, and because both passes share the code the count cannot fall short of what is written. A third sink
 // compares instead of writing, for the reader.
 
 namespace larkspan {
