@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace larkspan {
 
@@ -16,6 +17,16 @@ public:
     explicit PageDocument(std::string_view text)
     {
         write(text.size(), [&](char* out) { return std::optional(text.copy(out, text.size())); });
+    }
+    PageDocument(PageDocument&& other) noexcept : bytes(std::move(other.bytes)), length(std::exchange(other.length, 0))
+    {}
+    PageDocument& operator=(PageDocument&& other) noexcept
+    {
+        if (this != &other) {
+            bytes = std::move(other.bytes);
+            length = std::exchange(other.length, 0);
+        }
+        return *this;
     }
 
     std::string_view text() const { return {bytes.get(), length}; }

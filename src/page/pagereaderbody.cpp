@@ -205,6 +205,9 @@ bool Reader::readLinks(std::size_t e, Column column, std::size_t& start)
         if (!endsAt(linesEnd, go) || !endsAt(linesEnd - go.size(), kSelectEnd))
             return changed(PagePart::JumpMenu);
         linesEnd -= go.size() + kSelectEnd.size();
+        // The last option's line end: the sweep up the lines below starts before it.
+        if (!endsAt(linesEnd, kNewLine))
+            return changed(PagePart::JumpMenu);
     } else if (endsAt(e, kBlankLineEnd)) {
         start = e - kNewLine.size();
         if (headScript)

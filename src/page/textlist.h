@@ -74,6 +74,8 @@ public:
     }
     TextList& operator=(TextList&& other) noexcept
     {
+        if (this == &other)
+            return *this;
         chars = std::move(other.chars);
         used = std::exchange(other.used, 0);
         room = std::exchange(other.room, 0);

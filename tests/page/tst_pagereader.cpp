@@ -303,6 +303,10 @@ private slots:
         rejected("jump menu's script gone from the head",
                  replaced(menu, "<SCRIPT LANGUAGE=\"JavaScript\">\r\n<!--//", "<SCRIPT>\r\n<!--//"), PagePart::HeadEnd);
         rejected("an escape the menu never writes", replaced(menu, "Bob\\'s", "Bob\\x"), PagePart::JumpMenu);
+        rejected("the last menu option's line end changed",
+                 replaced(menu, "Bob\\'s news');\r\ndocument.write('</select>');",
+                          "Bob\\'s news');\rxdocument.write('</select>');"),
+                 PagePart::JumpMenu);
         // The writer would end the address at the TAB.
         rejected("a TAB in a menu option's address",
                  replaced(menu, "value=\"http://www.example.com/\">", "value=\"http://www.\texample.com/\">"),
