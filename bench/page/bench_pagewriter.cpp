@@ -138,9 +138,8 @@ void saveFile(benchmark::State& state, LayoutStyle layout, LinkStyle linkStyle, 
     for (auto _ : state) {
         PageDocument document;
         writePage(spec, document);
-        const std::string_view text = document.text();
         std::string encoded;
-        const std::string_view bytes = IsAscii(text) ? text : std::string_view(encoded = EncodeAsAscii(text));
+        const std::string_view bytes = AsAscii(document.text(), encoded);
         benchmark::DoNotOptimize(bytes.data());
         size = bytes.size() + 2;
     }

@@ -208,11 +208,9 @@ Outcome SavePageFile(const QString& fileName, std::string_view document)
     if (const QString unsuitable = unsuitableTarget(name); !unsuitable.isEmpty())
         return {false, unsuitable};
 
-    // The file is the document in ASCII and a last line end. A document that is ASCII already, as most are, is
-    // written from where it stands: a copy of a large page would cost as much as writing it.
+    // The file is the document in ASCII and a last line end, written one after the other.
     std::string encoded;
-    const std::string_view body = IsAscii(document) ? document : std::string_view(encoded = EncodeAsAscii(document));
-    const std::string_view pieces[] = {body, "\r\n"};
+    const std::string_view pieces[] = {AsAscii(document, encoded), "\r\n"};
     if (needsShortTemporaryName(name))
         return saveThroughShortName(name, pieces);
 

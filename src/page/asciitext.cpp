@@ -135,9 +135,12 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
-bool IsAscii(std::string_view bytes)
+std::string_view AsAscii(std::string_view utf8, std::string& encoded)
 {
-    return asciiPrefixLength(bytes) == bytes.size();
+    if (asciiPrefixLength(utf8) == utf8.size())
+        return utf8;
+    encoded = EncodeAsAscii(utf8);
+    return encoded;
 }
 
 bool IsWellFormedUtf8(std::string_view bytes)

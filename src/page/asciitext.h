@@ -12,8 +12,9 @@ namespace larkspan {
 // assume, so a page written this way shows as typed whatever charset its server announces.
 std::string EncodeAsAscii(std::string_view utf8);
 
-// Whether every byte is below 128, so that EncodeAsAscii would give the bytes back as they are.
-bool IsAscii(std::string_view bytes);
+// The text as EncodeAsAscii gives it: the text itself when it is ASCII already, as nearly every page is, so that a
+// large page is not copied; otherwise its encoding, kept in encoded.
+std::string_view AsAscii(std::string_view utf8, std::string& encoded);
 
 // The length of the well-formed UTF-8 sequence at the start of bytes (1 for ASCII), or 0 where none starts: a lead
 // byte without its continuation bytes, an overlong form, a surrogate or a code point above U+10FFFF.
