@@ -194,8 +194,9 @@ private slots:
     // text, in one step to undo.
     void import()
     {
-        const QByteArray file("a\r\nb\r\nc\r\n");
-        const QString expected = QStringLiteral("a<BR>\r\nb<BR>\r\nc<BR>\r\n");
+        // Longer than the box is high, so that its end is seen only if the box scrolls to it.
+        const QByteArray file = QByteArray("a\r\nb\r\nc\r\n").repeated(40);
+        const QString expected = QStringLiteral("a<BR>\r\nb<BR>\r\nc<BR>\r\n").repeated(40);
 
         QTemporaryDir dir;
         const QString path = writeFile(dir, QStringLiteral("import.txt"), file);
@@ -210,6 +211,8 @@ private slots:
         f.press(CmdImportText);
 
         QCOMPARE(visible(f.wiz->boxText(TxtPageText)), visible(expected));
+        QCOMPARE(pageText(f)->textCursor().position(), pageText(f)->document()->characterCount() - 1);
+        QVERIFY(pageText(f)->viewport()->rect().contains(pageText(f)->cursorRect()));
         QCOMPARE(f.platform.messages(), QStringList());
         const std::vector<ScriptedPlatform::Call> begins = f.platform.callsOf(PlatformCall::BeginBusy);
         QCOMPARE(begins.size(), std::size_t(1));
