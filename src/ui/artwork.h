@@ -9,7 +9,8 @@ class QWidget;
 
 namespace larkspan {
 
-// Renders one of our SVG pictures at its logical size, sharp on the screen that shows widget.
+// Renders one of our SVG pictures at its logical size, sharp on the screen that shows widget; where the build drew
+// it already at that size for a screen of ordinary density, and widget is on one, it is taken as drawn.
 QPixmap artworkPixmap(const QString& resource, const QSize& size, const QWidget* widget);
 QIcon artworkIcon(const QString& resource);
 

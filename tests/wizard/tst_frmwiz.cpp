@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QResource>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 
@@ -104,6 +105,9 @@ private slots:
         QCOMPARE(visibleButtons(*f.wiz), QStringLiteral("HABN"));
         QCOMPARE(f.wiz->cancelButton(), f.wiz->cmdButton[CmdBackward]);
         QCOMPARE(shownSidePicture(*f.wiz), sidePicture(2, f.wiz->sideImage()->size()));
+        // Taken as the build drew it, at the size the window shows it, not drawn again at each start.
+        const QSize side = f.wiz->sideImage()->size();
+        QVERIFY(QResource(u":/drawn/side/welcome@%1x%2.argb"_s.arg(side.width()).arg(side.height())).isValid());
         QCOMPARE(f.wiz->cbBox[CbLayout]->currentIndex(), 0);
         QCOMPARE(f.wiz->cbBox[CbLayout]->count(), 6);
         QCOMPARE(f.wiz->cbBox[CbHeadingSize]->currentText(), QStringLiteral("2"));
